@@ -1,0 +1,43 @@
+#pragma once
+#include "platform/dc.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tramel {
+
+// The vertex list and the stretch-mark list of a polyline, rectangle or
+// surface, both holding positions 0 to vertic (position 0 is never used).
+// An index outside 0..vertic never touches memory: a write is ignored and a
+// read gives (0, 0) or mark 0, since a damaged file can hand in inconsistent
+// counts. Indexes are rounded to whole numbers, halves to even.
+class ListaVertici {
+public:
+    std::int16_t vertic() const { return vertic_; }
+    // Resizes both lists, keeping the values at the positions that remain;
+    // new positions get (0, 0) and mark 0. A negative count gives no vertices.
+    void vertic(std::int16_t n);
+
+    void ins_vertselez(double mark, double index);
+    void prel_vertselez(std::int16_t& mark, double index) const;
+
+protected:
+    void inser_vert(double x, double y, double index);
+    void prel_vert(double& x, double& y, double index) const;
+    // Vertices 1 to vertic rounded to device points, halves to even.
+    std::vector<DevPoint> puntiDispositivo() const;
+
+private:
+    struct Vertice {
+        double x = 0;
+        double y = 0;
+        std::int16_t mark = 0;
+    };
+    const Vertice* at(double index) const;
+    Vertice* at(double index);
+
+    std::int16_t vertic_ = 0;
+    std::vector<Vertice> vertici_ = std::vector<Vertice>(1);
+};
+
+} // namespace tramel

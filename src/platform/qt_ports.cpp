@@ -1,0 +1,140 @@
+#include "qt_ports.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace tramel {
+
+namespace {
+
+// "Disegni (*.DIS)" with "*.DIS" gives "Disegni (*.DIS *.dis)".
+QString voceFiltro(const QString& descrizione, const QString& modelli)
+{
+    QStringList elenco;
+    for (const QString& m : modelli.split(';', Qt::SkipEmptyParts)) {
+        const QString modello = m.trimmed() == "*.*" ? QStringLiteral("*") : m.trimmed();
+        for (const QString& variante : {modello, modello.toLower()})
+            if (!elenco.contains(variante))
+                elenco << variante;
+    }
+    const qsizetype parentesi = descrizione.indexOf('(');
+    const QString nome = (parentesi < 0 ? descrizione : descrizione.left(parentesi)).trimmed();
+    return nome + " (" + elenco.join(' ') + ")";
+}
+
+QMessageBox::StandardButtons pulsantiQt(Pulsanti p)
+{
+    switch (p) {
+    case Pulsanti::OkAnnulla: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Pulsanti::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case Pulsanti::SiNoAnnulla: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon iconaQt(Icona i)
+{
+    switch (i) {
+    case Icona::Informazione: return QMessageBox::Information;
+    case Icona::Domanda: return QMessageBox::Question;
+    case Icona::Avviso: return QMessageBox::Warning;
+    case Icona::Errore: return QMessageBox::Critical;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+Risposta risposta(int pulsante)
+{
+    switch (pulsante) {
+    case QMessageBox::Yes: return Risposta::Si;
+    case QMessageBox::No: return Risposta::No;
+    case QMessageBox::Cancel: return Risposta::Annulla;
+    default: return Risposta::Ok;
+    }
+}
+
+std::optional<std::string> scelta(const QString& nome)
+{
+    if (nome.isEmpty())
+        return std::nullopt;
+    return nome.toStdString();
+}
+
+} // namespace
+
+QString filtroQt(const std::string& filtro)
+{
+    const QStringList parti = QString::fromStdString(filtro).split('|');
+    QStringList voci;
+    for (qsizetype i = 0; i + 1 < parti.size(); i += 2)
+        if (!parti[i].isEmpty())
+            voci << voceFiltro(parti[i], parti[i + 1]);
+    return voci.join(";;");
+}
+
+Risposta QtNotifier::messaggio(const std::string& testo, const std::string& titolo, Pulsanti pulsanti, Icona icona)
+{
+    QMessageBox box(iconaQt(icona), QString::fromStdString(titolo), QString::fromStdString(testo),
+                    pulsantiQt(pulsanti), QApplication::activeWindow());
+    // The busy pointer must not hide the arrow the user answers with.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int r = box.exec();
+    QApplication::restoreOverrideCursor();
+    // Closing the box with Esc or its close button answers as its cancelling button.
+    return risposta(r);
+}
+
+void QtNotifier::beep()
+{
+    QApplication::beep();
+}
+
+void QtNotifier::occupato(bool attivo)
+{
+    if (attivo)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> QtFileChooser::apri(const std::string& titolo, const std::string& filtro)
+{
+    return scelta(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromStdString(titolo),
+                                               QString(), filtroQt(filtro)));
+}
+
+std::optional<std::string> QtFileChooser::salva(const std::string& titolo, const std::string& filtro,
+                                                const std::string& nome)
+{
+    // The program asks its own question about overwriting.
+    return scelta(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromStdString(titolo),
+                                               QString::fromStdString(nome), filtroQt(filtro), nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<Rgb> QtColorChooser::scegli(Rgb iniziale)
+{
+    const QColor c = QColorDialog::getColor(QColor(redOf(iniziale), greenOf(iniziale), blueOf(iniziale)),
+                                            QApplication::activeWindow());
+    if (!c.isValid())
+        return std::nullopt;
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+bool QtShell::apri(const std::string& indirizzo)
+{
+    const QUrl url = QUrl::fromUserInput(QString::fromStdString(indirizzo));
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+double QtClock::secondi() const
+{
+    return static_cast<double>(timer_.nsecsElapsed()) / 1e9;
+}
+
+} // namespace tramel

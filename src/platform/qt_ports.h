@@ -1,0 +1,61 @@
+#pragma once
+#include "ui_ports.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <string>
+
+namespace tramel {
+
+// The classic filter "Disegni (*.DIS)|*.DIS|Tutti (*.*)|*.*" in Qt's form
+// "Disegni (*.DIS *.dis);;Tutti (*)": one entry per description and pattern
+// pair, each pattern also in lower case (file names are case-sensitive here),
+// and "*.*" as "*", so that names without a dot are listed too.
+QString filtroQt(const std::string& filtro);
+
+// Message boxes, the beep and the busy pointer of the application.
+class QtNotifier : public Notifier {
+public:
+    Risposta messaggio(const std::string& testo, const std::string& titolo, Pulsanti pulsanti, Icona icona) override;
+    void beep() override;
+    void occupato(bool attivo) override;
+};
+
+class QtFileChooser : public FileChooser {
+public:
+    std::optional<std::string> apri(const std::string& titolo, const std::string& filtro) override;
+    std::optional<std::string> salva(const std::string& titolo, const std::string& filtro, const std::string& nome) override;
+};
+
+class QtColorChooser : public ColorChooser {
+public:
+    std::optional<Rgb> scegli(Rgb iniziale) override;
+};
+
+// Opens web pages and mail links with the desktop's programs.
+class QtShell : public Shell {
+public:
+    bool apri(const std::string& indirizzo) override;
+};
+
+class QtClock : public Clock {
+public:
+    QtClock() { timer_.start(); }
+    double secondi() const override;
+
+private:
+    QElapsedTimer timer_;
+};
+
+// The ports of the running program.
+struct QtPorte {
+    QtNotifier notifier;
+    QtFileChooser files;
+    QtColorChooser colori;
+    QtShell shell;
+    QtClock clock;
+    Porte porte() { return {notifier, files, colori, shell, clock}; }
+};
+
+} // namespace tramel

@@ -1,11 +1,25 @@
+#include "platform/qt_ports.h"
+#include "shell/app_context.h"
+#include "shell/frame.h"
+#include "shell/startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Tramel - (Modulo Disegni Bidimensionali) - Versione 1.0.0"));
-    frame.showMaximized();
+    tramel::QtPorte porte;
+    tramel::AppContext contesto(porte.porte());
+    tramel::Frame frame(contesto);
+    std::vector<std::string> argomenti;
+    const QStringList argomentiQt = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < argomentiQt.size(); ++i)
+        argomenti.push_back(argomentiQt[i].toStdString());
+    const int esito = tramel::startup(frame, QCoreApplication::applicationDirPath().toStdString(), argomenti);
+    if (esito != 0)
+        return esito;
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,6 +79,9 @@ std::string encode(std::string_view utf8)
 
 std::string decode(std::string_view bytes)
 {
+    // Plain ASCII, most of what files hold, reads the same in both encodings.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<std::uint8_t>(b) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (const char b : bytes) {

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
 #include <bit>
 #include <type_traits>
 
@@ -82,9 +83,14 @@ bool Record::putDouble(double value) { return putLittle(value); }
 
 bool Record::putFixed(std::string_view bytes, std::size_t width)
 {
-    std::string field(bytes.substr(0, width));
-    field.resize(width, ' ');
-    return put(field);
+    // Written in place: drawing files put two such fields in each of their many records.
+    if (width > bytes_.size() - pos_)
+        return false;
+    const std::string_view field = bytes.substr(0, width);
+    const auto start = bytes_.begin() + static_cast<std::ptrdiff_t>(pos_);
+    std::fill(std::copy(field.begin(), field.end(), start), start + static_cast<std::ptrdiff_t>(width), ' ');
+    pos_ += width;
+    return true;
 }
 
 bool Record::putText(std::string_view bytes)

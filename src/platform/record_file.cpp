@@ -18,6 +18,7 @@ bool RecordFile::open(const std::filesystem::path& path, std::size_t recordLengt
     in_.open(path, std::ios::binary);
     size_ = size;
     length_ = recordLength;
+    next_ = 0;
     return in_.is_open();
 }
 
@@ -27,9 +28,13 @@ std::optional<Record> RecordFile::read(std::uint64_t n)
         return std::nullopt;
     const std::uint64_t offset = (n - 1) * length_;
     std::string bytes(std::min<std::uint64_t>(length_, size_ - offset), '\0');
-    in_.clear();
-    in_.seekg(static_cast<std::streamoff>(offset));
+    // Records read one after the other need no seek, which would drop the stream's buffer.
+    if (offset != next_ || !in_) {
+        in_.clear();
+        in_.seekg(static_cast<std::streamoff>(offset));
+    }
     in_.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    next_ = in_ ? offset + bytes.size() : size_ + 1;
     if (!in_)
         return std::nullopt;
     return Record::fromBytes(std::move(bytes));

@@ -33,6 +33,7 @@ private:
     std::ifstream in_;
     std::size_t length_ = 1;
     std::uint64_t size_ = 0;
+    std::uint64_t next_ = 0; // where the stream stands after the last read
 };
 
 // Writes a new content for a record file: records are appended one after

@@ -1,0 +1,83 @@
+#include "command_engine.h"
+
+namespace tramel {
+
+namespace {
+
+// The stretch marks of each kind (circles and texts have none).
+void pulisciSegni(ListaVertici& e, int quanti)
+{
+    for (int i = 1; i <= quanti; ++i)
+        e.ins_vertselez(0, i);
+}
+void pulisciSegni(superficie& e) { pulisciSegni(e, e.vertic()); }
+void pulisciSegni(polilinea& e) { pulisciSegni(e, e.vertic()); }
+void pulisciSegni(Rettangolo& e) { pulisciSegni(e, 4); }
+void pulisciSegni(Linea& e) { e.vert1_selez = e.vert2_selez = 0; }
+void pulisciSegni(Arco& e) { e.vert1_selez = e.vert2_selez = 0; }
+void pulisciSegni(Cerchio&) {}
+void pulisciSegni(testo&) {}
+
+// Takes the selection off every entity of one kind, and its stretch marks
+// when asked; true when some entity was selected.
+template <class T>
+bool deseleziona(Collezione<T>& entita, bool segniStira)
+{
+    bool cambiato = false;
+    for (int i = 1; i <= entita.Count(); ++i) {
+        T& e = entita.Item(i);
+        if (e.stato != STATO_SELEZIONATO)
+            continue;
+        e.stato = STATO_NORMALE;
+        if (segniStira)
+            pulisciSegni(e);
+        cambiato = true;
+    }
+    return cambiato;
+}
+
+} // namespace
+
+bool CommandEngine::deselezionaTutto(bool segniStira)
+{
+    disegno& d = s_.dis;
+    bool cambiato = deseleziona(d.superfici, segniStira);
+    cambiato |= deseleziona(d.rettangoli, segniStira);
+    cambiato |= deseleziona(d.cerchi, segniStira);
+    cambiato |= deseleziona(d.archi, segniStira);
+    cambiato |= deseleziona(d.linee, segniStira);
+    cambiato |= deseleziona(d.polilinee, segniStira);
+    cambiato |= deseleziona(d.testi, segniStira);
+    return cambiato;
+}
+
+void CommandEngine::annullacomando(int k)
+{
+    if (k == -1)
+        k = s_.numcomando;
+    const auto indice = static_cast<std::size_t>(k);
+    const std::string nome = s_.coma.at(indice).nome();
+    // A cancel that is part of a suspension keeps the selection for the resume.
+    const bool sospeso = !s_.comasospeso.nome().empty();
+    if (!sospeso) {
+        s_.numselez = 0;
+        s_.passocomando = 0;
+        // Only the stretch marks vertices, so only its cancel clears them.
+        if (deselezionaTutto(nome == "Stira"))
+            redraw();
+        // A cancelled print-window selection is not repeated by the right click.
+        if (nome != "Selstamp")
+            s_.comandoattivo = nome;
+    }
+    recordcoma& r = s_.coma.at(indice);
+    r.tipo.clear();
+    r.x1 = r.y1 = r.x2 = r.y2 = 0;
+    s_.overlay.Line3.visibile = false;
+    nascondiForme();
+    scrivilabel1();
+    // Undoes the colour of the distance report.
+    riga_.Text[1].coloreTesto = 0;
+    riga_.notifica();
+}
+
+} // namespace tramel

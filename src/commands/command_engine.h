@@ -1,0 +1,56 @@
+#pragma once
+#include "riga_comando.h"
+
+#include "platform/ui_ports.h"
+#include "view/drawing_state.h"
+#include "view/superficie.h"
+
+#include <string>
+
+namespace tramel {
+
+// The command engine of one drawing window: the routines that read and write
+// the window's command state, prompts and view, over the window's state.
+// The routines call each other in cycles (a zoom re-issues the prompt, the
+// prompt of an immediate zoom completes it), which one class handles simply.
+class CommandEngine {
+public:
+    CommandEngine(DrawingState& stato, RigaComando& riga, SuperficieDisegno& superficie, Porte porte);
+
+    DrawingState& stato() { return s_; }
+    RigaComando& riga() { return riga_; }
+
+    // Command log.
+    void reiniz(int k);
+
+    // Prompts and selection messages.
+    void scrivilabel1();
+    void scrivilabel2();
+    void scrivitrov();
+
+    // View: the one operation that moves the view, its scale and the snapshot of the visible window.
+    void selzoom(double x1, double y1, double x2, double y2);
+    void impost_rapscala(double x1, double y1, double x2, double y2);
+    void memxin();
+    void redraw();
+
+    // Completion and cancel of the current command: k is numcomando (the
+    // dialogs cancel with -1, which stands for it).
+    void eseguicomando(int& k);
+    void annullacomando(int k);
+
+private:
+    static bool zoomImmediato(const std::string& nome);
+    void casella(int n, bool abilitata);
+    void primoPrompt(const std::string& nome);
+    void promptSelezione(const std::string& nome);
+    void nascondiForme();
+    bool deselezionaTutto(bool segniStira);
+
+    DrawingState& s_;
+    RigaComando& riga_;
+    SuperficieDisegno& superficie_;
+    Porte porte_;
+};
+
+} // namespace tramel

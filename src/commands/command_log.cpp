@@ -1,0 +1,27 @@
+#include "command_engine.h"
+
+namespace tramel {
+
+CommandEngine::CommandEngine(DrawingState& stato, RigaComando& riga, SuperficieDisegno& superficie, Porte porte)
+    : s_(stato), riga_(riga), superficie_(superficie), porte_(porte)
+{
+}
+
+void CommandEngine::reiniz(int k)
+{
+    // The log only grows: earlier records stay readable for "Zoom Prec.".
+    const auto indice = static_cast<std::size_t>(k);
+    if (s_.coma.size() <= indice)
+        s_.coma.resize(indice + 1);
+    s_.coma[indice].tipo.clear();
+    nascondiForme();
+}
+
+void CommandEngine::nascondiForme()
+{
+    s_.overlay.Shape1.visibile = false;
+    s_.overlay.Shape2.visibile = false;
+    s_.overlay.Shape3.visibile = false;
+}
+
+} // namespace tramel

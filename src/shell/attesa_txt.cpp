@@ -1,0 +1,45 @@
+#include "attesa_txt.h"
+
+#include "drawing_window.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tramel {
+
+AttesaTxt::AttesaTxt(DrawingWindow& finestra, QWidget* parent) : QDialog(parent), finestra_(finestra)
+{
+    setWindowTitle(QStringLiteral("Tramel -        Attendere . . . . Importo  File"));
+    setModal(true);
+    auto* colonna = new QVBoxLayout(this);
+    Label1_ = new QLabel;
+    ProgressBar1_ = new QProgressBar;
+    ProgressBar1_->setRange(0, 100);
+    ProgressBar1_->setValue(0);
+    colonna->addWidget(Label1_);
+    colonna->addWidget(ProgressBar1_);
+    Timer1_ = new QTimer(this);
+    Timer1_->setInterval(100);
+    Timer1_->setSingleShot(true);
+    connect(Timer1_, &QTimer::timeout, this, &AttesaTxt::Timer1_Timer);
+}
+
+bool AttesaTxt::esegui(const std::string& compito)
+{
+    Label1_->setText(QString::fromStdString(compito));
+    esito_ = false;
+    Timer1_->start();
+    exec();
+    return esito_;
+}
+
+void AttesaTxt::Timer1_Timer()
+{
+    if (Label1_->text() == QStringLiteral("Leggi TXT"))
+        esito_ = finestra_.leggitxt();
+    accept();
+}
+
+} // namespace tramel

@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace tramel {
+
+class DrawingWindow;
+
+// The wait window (`barprog`) of a text drawing import: shown modal, it starts
+// the import of its drawing window at the first tick of its timer, once it is
+// on the screen, and closes itself afterwards whatever the import did.
+class AttesaTxt : public QDialog {
+public:
+    AttesaTxt(DrawingWindow& finestra, QWidget* parent = nullptr);
+
+    // Shows the window for the task named ("Leggi TXT" imports the drawing;
+    // any other task only closes it) and gives whether the import succeeded.
+    bool esegui(const std::string& compito);
+
+    // The share of the file read, 0 to 100, set by the importer.
+    QProgressBar& ProgressBar1() { return *ProgressBar1_; }
+
+private:
+    void Timer1_Timer();
+
+    DrawingWindow& finestra_;
+    QLabel* Label1_ = nullptr;
+    QProgressBar* ProgressBar1_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+    bool esito_ = false;
+};
+
+} // namespace tramel

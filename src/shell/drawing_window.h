@@ -1,0 +1,92 @@
+#pragma once
+#include "commands/command_engine.h"
+#include "view/drawing_state.h"
+
+#include <QMdiSubWindow>
+
+#include <memory>
+#include <string>
+
+class QMenu;
+class QScrollBar;
+
+namespace tramel {
+
+struct AppContext;
+class Frame;
+class Tavola;
+
+// A drawing window (`distipo`): it owns the drawing's state and its command
+// engine, shows the picture with its scroll strips, carries its menus for the
+// frame to show while it is active, and runs its load, activation, resize and
+// close. Operations that dialogs and the frame call on it keep their names.
+class DrawingWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    DrawingWindow(AppContext& contesto, Frame& frame);
+    ~DrawingWindow() override;
+
+    DrawingState& stato() { return stato_; }
+    CommandEngine& engine() { return *engine_; }
+    Tavola& tavola() { return *tavola_; }
+    QScrollBar& HScroll1() { return *HScroll1_; }
+    QScrollBar& VScroll1() { return *VScroll1_; }
+    QWidget& Picture3() { return *Picture3_; }
+    QWidget& Picture4() { return *Picture4_; }
+    // The menus the frame shows while this window is active.
+    const QList<QMenu*>& menus() const { return menus_; }
+
+    std::string caption() const;
+    void setCaption(const std::string& caption);
+    // An untitled window's caption starts with "Disegno _".
+    bool senzaTitolo() const;
+    bool caricata() const { return caricata_; }
+    // Set once the window has agreed to close; it no longer counts as open.
+    bool chiusa() const { return chiusa_; }
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Deactivate();
+    void Form_Resize();
+    // The close question: true when the window may close. A modified drawing
+    // is saved first when the user asks so, and closes only if that succeeded.
+    bool Form_QueryUnload();
+    // Closes without the question: it was asked already, or nothing is to be asked.
+    void chiudiSenzaDomanda();
+
+    // File items of the window's menu: 1 "Nuovo", 2 "Apri".
+    void opfile_Click(int index);
+    // Drawing aids: 1 opens the general settings.
+    void impaiut(int k);
+    void impscroll();
+    void impfiltri(int filtro);
+
+    // Drawing files: reading the file named by the caption, writing it.
+    bool leggifile();
+    bool leggitxt();
+    bool salvafile();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void costruisciMenu();
+    void barre();
+    void Form_Unload();
+
+    AppContext& ctx_;
+    Frame& frame_;
+    DrawingState stato_;
+    Tavola* tavola_ = nullptr;
+    QWidget* Picture3_ = nullptr;
+    QWidget* Picture4_ = nullptr;
+    QScrollBar* HScroll1_ = nullptr;
+    QScrollBar* VScroll1_ = nullptr;
+    std::unique_ptr<CommandEngine> engine_;
+    QList<QMenu*> menus_;
+    bool caricata_ = false;
+    bool chiedere_ = true;
+    bool chiusa_ = false;
+};
+
+} // namespace tramel

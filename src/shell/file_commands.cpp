@@ -1,0 +1,161 @@
+// The frame's window registry and file commands: new drawing windows, and
+// "Apri", "Salva" and "SalvaConNome" on a given window.
+#include "frame.h"
+
+#include "attesa_txt.h"
+#include "drawing_window.h"
+#include "programma.h"
+#include "tavola.h"
+
+#include "platform/record_file.h"
+#include "view/impostdistipo.h"
+
+#include <QMdiArea>
+
+namespace tramel {
+
+namespace {
+
+constexpr int GRIGIO_CHIARO = 7;
+
+void avvisa(Notifier& n, const std::string& testo)
+{
+    n.messaggio(testo, titoloProgramma, Pulsanti::Ok, Icona::Nessuna);
+}
+
+void nonSalvato(Notifier& n, const std::string& nome)
+{
+    avvisa(n, "Impossibile salvare il file: \"" + nome + "\"");
+}
+
+} // namespace
+
+DrawingWindow* Frame::nuovodisegno()
+{
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    auto* finestra = new DrawingWindow(ctx_, *this);
+    const int n = ctx_.registro.aggiungi(finestra);
+    area_->addSubWindow(finestra);
+    finestra->resize(area_->viewport()->size() * 2 / 3);
+    finestra->show();
+    finestra->Form_Load();
+    // The first sizing of a shown window follows its load.
+    finestra->Form_Resize();
+    area_->setActiveSubWindow(finestra);
+    finestraAttivata(finestra);
+    finestra->setCaption("Disegno _ " + std::to_string(n));
+    finestra->engine().memxin();
+    impostdistipo(finestra->stato(), finestra->tavola());
+    ctx_.registro.registra(n, finestra->caption());
+    RigaComando& riga = ctx_.riga;
+    riga.Text[1].abilitata = false;
+    riga.Text[1].colore = GRIGIO_CHIARO;
+    riga.Text[2].colore = GRIGIO_CHIARO;
+    riga.notifica();
+    chiudiMaschera();
+    return finestra;
+}
+
+void Frame::apri()
+{
+    std::string comando = "Apri";
+    gestionefile(*nuovodisegno(), comando);
+}
+
+EsitoFile Frame::gestionefile(DrawingWindow& finestra, std::string& comando)
+{
+    if (comando == "Apri")
+        return apriFile(finestra);
+    if (comando == "Salva" && finestra.senzaTitolo())
+        comando = "SalvaConNome";
+    if (comando == "Salva")
+        return salvaCome(finestra, finestra.caption());
+    if (comando == "SalvaConNome")
+        return salvaConNome(finestra);
+    return EsitoFile::Abbandonato;
+}
+
+EsitoFile Frame::apriFile(DrawingWindow& finestra)
+{
+    Notifier& notifier = ctx_.porte.notifier;
+    const std::string nome = ctx_.porte.files.apri("Apri", filtroDisegni).value_or("");
+    // Only windows open now hold their file.
+    if (!nome.empty() && ctx_.registro.inUso(nome, &finestra)) {
+        avvisa(notifier, nome + "  Attualmente in uso.");
+        fallimentoApri(finestra);
+        return EsitoFile::Abbandonato;
+    }
+    if (!canRead(nome)) {
+        fallimentoApri(finestra);
+        return EsitoFile::Abbandonato;
+    }
+    const int n = ctx_.registro.numero(&finestra);
+    ctx_.registro.disegnocorrente = n;
+    ctx_.registro.registra(n, nome);
+    finestra.setCaption(nome);
+    if (!leggiDisegno(finestra)) {
+        // No window stays open, titled with a file it could not read.
+        avvisa(notifier, "Impossibile leggere il file: \"" + nome + "\"");
+        fallimentoApri(finestra);
+        return EsitoFile::Fallito;
+    }
+    return EsitoFile::Riuscito;
+}
+
+void Frame::fallimentoApri(DrawingWindow& finestra)
+{
+    // The window gives its number back, so that the next one reuses it.
+    if (ctx_.registro.numero(&finestra) == ctx_.registro.contadisegni())
+        ctx_.registro.rimuoviUltimo();
+    finestra.chiudiSenzaDomanda();
+}
+
+bool Frame::leggiDisegno(DrawingWindow& finestra)
+{
+    if (!nomeTxt(finestra.caption()))
+        return finestra.leggifile();
+    AttesaTxt attesa(finestra, this);
+    return attesa.esegui("Leggi TXT");
+}
+
+EsitoFile Frame::salvaConNome(DrawingWindow& finestra)
+{
+    Notifier& notifier = ctx_.porte.notifier;
+    for (;;) {
+        const std::string proposto = finestra.senzaTitolo() ? "" : finestra.caption();
+        // A dialog closed without a choice keeps the name it was given.
+        const std::string nome = ctx_.porte.files.salva("Salva con Nome", filtroDisegni, proposto).value_or(proposto);
+        if (nome.empty())
+            return EsitoFile::Abbandonato;
+        if (fileExists(nome)) {
+            const Risposta r = notifier.messaggio("File \"" + nome + "\"  Esiste - Sovrapporre?", titoloProgramma,
+                                                  Pulsanti::SiNoAnnulla, Icona::Domanda);
+            if (r == Risposta::No)
+                continue;
+            if (r != Risposta::Si)
+                return EsitoFile::Abbandonato;
+        }
+        // Only the permissions are tested: opening the file for writing would
+        // empty an existing drawing before the save has even started.
+        if (!canWrite(nome)) {
+            nonSalvato(notifier, nome);
+            return EsitoFile::Fallito;
+        }
+        return salvaCome(finestra, nome);
+    }
+}
+
+EsitoFile Frame::salvaCome(DrawingWindow& finestra, const std::string& nome)
+{
+    const std::string vecchio = finestra.caption();
+    finestra.setCaption(nome);
+    if (finestra.salvafile()) {
+        ctx_.registro.registra(ctx_.registro.numero(&finestra), nome);
+        return EsitoFile::Riuscito;
+    }
+    finestra.setCaption(vecchio);
+    nonSalvato(ctx_.porte.notifier, nome);
+    return EsitoFile::Fallito;
+}
+
+} // namespace tramel

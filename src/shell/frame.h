@@ -1,0 +1,136 @@
+#pragma once
+#include "app_context.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace tramel {
+
+class DrawingWindow;
+class Maschera;
+
+// How a file command ended.
+enum class EsitoFile {
+    Riuscito,    // opened or saved
+    Abbandonato, // the user stopped it, or there was nothing to do
+    Fallito,     // the file could not be read or written (a message told so)
+};
+
+// The file-name filter of the open and save dialogs.
+inline const std::string filtroDisegni =
+    "DIsegni Tramel (*.DIS)|*.DIS|Disegni file-testo (*.TXT)|*.TXT|Tutti i file (*.*)|*.*";
+
+// A name that goes to the text import: longer than 3 characters and ending
+// in ".txt", lower case only.
+bool nomeTxt(const std::string& nome);
+
+// Which of the four toolbar bands start a new row: the first never; a later
+// visible band whose running width passes the screen width does, and the
+// running width starts again from its own width.
+std::array<bool, 4> righeBande(const std::array<int, 4>& larghezze, const std::array<bool, 4>& visibili,
+                               int larghezzaSchermo);
+
+// Gives the box the focus and selects its whole text.
+void selezionatesto(QLineEdit& casella);
+
+// The main frame (`frmMain`): the MDI area with the drawing windows, the four
+// toolbars, the command-line and coordinate panels, the status labels and the
+// File menu shown while no drawing is open. It keeps the window registry and
+// runs the file commands.
+class Frame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Frame(AppContext& contesto);
+    ~Frame() override;
+
+    AppContext& contesto() { return ctx_; }
+
+    // The frame's load: maximised, toolbars laid out, the program's folder as
+    // the current one, caption; then the drawing named on the command line,
+    // when there is one. False when that drawing could not be opened: the
+    // message has been shown and no drawing window is left.
+    bool MDIForm_Load(const std::string& cartellaProgramma, const std::string& nomeFile);
+    // Shows the start screen while no drawing is open.
+    void MDIForm_Activate();
+    // The frame's File menu: 1 "Nuovo", 2 "Apri", 3 "Esci".
+    void gestfile_Click(int index);
+
+    // Toolbars and panels (panel 1 cursor coordinates, panel 2 command line).
+    void attivabarre();
+    void disattivabarre();
+    void attivapicture(int n);
+    void disattivapicture(int n);
+    void attivabarraStrum();
+    void disattivabarraStrum();
+    void impostcoolbar();
+
+    // Status labels 8 to 11: text colour (palette index) and tip.
+    void coloreEtichetta(int n, int colore);
+    void suggerimentoEtichetta(int n, const std::string& testo);
+
+    // Opens the next drawing window and makes it the active one.
+    DrawingWindow* nuovodisegno();
+    // A new window, then the "Apri" file command on it.
+    void apri();
+    // The file commands "Apri", "Salva" and "SalvaConNome" on the window given;
+    // "Salva" on an untitled window becomes "SalvaConNome" in `comando`.
+    EsitoFile gestionefile(DrawingWindow& finestra, std::string& comando);
+
+    void mostraMaschera();
+    void chiudiMaschera();
+
+    // The drawing window active now, if any.
+    DrawingWindow* finestraAttiva() const;
+
+    // The frame's controls.
+    QMdiArea& area() { return *area_; }
+    Maschera& maschera() { return *maschera_; }
+    QMenu& menuFile() { return *menuFile_; }
+    QToolBar& Toolbar1(int n) { return *toolbar_.at(static_cast<std::size_t>(n - 1)); }
+    QWidget& Picture1() { return *Picture1_; }
+    QWidget& Picture2() { return *Picture2_; }
+    QLabel& Label(int n);
+    QLineEdit& Text(int n) { return *Text_.at(static_cast<std::size_t>(n)); }
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
+private:
+    QWidget* Picture(int n) const;
+    void costruisciBarre();
+    void costruisciPannelli();
+    void costruisciMenu();
+    void mostraRigaComando();
+    void mostraMenu(DrawingWindow* finestra);
+    void finestraAttivata(QMdiSubWindow* sotto);
+    bool rifiutaRigaComando(const std::string& nome);
+    bool leggiDisegno(DrawingWindow& finestra);
+    EsitoFile apriFile(DrawingWindow& finestra);
+    EsitoFile salvaConNome(DrawingWindow& finestra);
+    EsitoFile salvaCome(DrawingWindow& finestra, const std::string& nome);
+    void fallimentoApri(DrawingWindow& finestra);
+
+    AppContext& ctx_;
+    QMdiArea* area_ = nullptr;
+    Maschera* maschera_ = nullptr;
+    QMenu* menuFile_ = nullptr;
+    std::array<QToolBar*, 4> toolbar_{};
+    QWidget* Picture1_ = nullptr;
+    QWidget* Picture2_ = nullptr;
+    std::array<QLabel*, 12> Label_{};   // Label1 to Label11
+    std::array<QLineEdit*, 8> Text_{};  // Text1 to Text7
+    QPointer<DrawingWindow> attiva_;
+};
+
+} // namespace tramel

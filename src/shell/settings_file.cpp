@@ -1,0 +1,282 @@
+#include "settings_file.h"
+
+#include "platform/cp1252.h"
+#include "platform/palette.h"
+#include "platform/record_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace tramel {
+
+namespace {
+
+// The kinds of value the records hold. Each writes its value at the start of
+// a record and reads it back, refusing a value that is missing, cut short or
+// not sound; a refused value leaves the member at its default. T is the
+// member's type, const when the fields only serve the writer.
+
+template <class T>
+struct Singola {
+    T& v;
+    void scrivi(Record& r) const { r.putSingle(v); }
+    void leggi(Record& r) const
+    {
+        // A step or width that is not finite would stall the snap and the grid.
+        if (const auto x = r.getSingle(); x && std::isfinite(*x))
+            v = *x;
+    }
+};
+template <class T>
+Singola(T&) -> Singola<T>;
+
+template <class T>
+struct Intero {
+    T& v;
+    void scrivi(Record& r) const { r.putInteger(v); }
+    void leggi(Record& r) const
+    {
+        if (const auto x = r.getInteger())
+            v = *x;
+    }
+};
+template <class T>
+Intero(T&) -> Intero<T>;
+
+template <class T>
+struct Lungo {
+    T& v;
+    std::int32_t minimo;
+    std::int32_t massimo;
+    void scrivi(Record& r) const { r.putLong(v); }
+    void leggi(Record& r) const
+    {
+        if (const auto x = r.getLong(); x && *x >= minimo && *x <= massimo)
+            v = *x;
+    }
+};
+template <class T>
+Lungo(T&, std::int32_t, std::int32_t) -> Lungo<T>;
+
+constexpr std::int32_t maxRgb = 0xFFFFFF;
+constexpr std::int32_t minLong = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t maxLong = std::numeric_limits<std::int32_t>::max();
+
+// The default font name, cut to what the record holds.
+template <class T>
+struct Testo {
+    T& v;
+    void scrivi(Record& r) const { r.putText(cp1252::encode(v).substr(0, fileini::maxTesto)); }
+    void leggi(Record& r) const
+    {
+        const auto lunghezza = r.getInteger();
+        if (!lunghezza)
+            return;
+        const std::size_t n = std::min<std::size_t>(static_cast<std::uint16_t>(*lunghezza), fileini::maxTesto);
+        if (const auto bytes = r.getFixed(n))
+            v = cp1252::decode(*bytes);
+    }
+};
+template <class T>
+Testo(T&) -> Testo<T>;
+
+bool numerico(const Variant& x)
+{
+    return x.tag() != Variant::Empty && x.tag() != Variant::Text && std::isfinite(x.toDouble());
+}
+
+// "ON" or "OFF", stored as a Variant text.
+template <class T>
+struct Interruttore {
+    T& v;
+    void scrivi(Record& r) const { r.putVariant(Variant(std::string(v))); }
+    void leggi(Record& r) const
+    {
+        const auto x = r.getVariant();
+        if (x && x->tag() == Variant::Text && (*x == "ON" || *x == "OFF"))
+            v = x->toText();
+    }
+};
+template <class T>
+Interruttore(T&) -> Interruttore<T>;
+
+// A palette index, kept with the tag it was stored with. An index outside the
+// palette is refused; for the highlight colour the default then follows the
+// background already read.
+template <class T>
+struct IndiceColore {
+    T& v;
+    const Variant* sfondo = nullptr;
+    void scrivi(Record& r) const { r.putVariant(v); }
+    void leggi(Record& r) const
+    {
+        const auto x = r.getVariant();
+        if (x && numerico(*x) && Palette::valid(x->toInt16()))
+            v = *x;
+        else if (sfondo)
+            v = colevidenziaPer(*sfondo);
+    }
+};
+template <class T>
+IndiceColore(T&) -> IndiceColore<T>;
+template <class T>
+IndiceColore(T&, const Variant*) -> IndiceColore<T>;
+
+bool filtroValido(std::int16_t f)
+{
+    return f == 0 || f == 2 || f == 3 || f == 4 || f == 6;
+}
+bool qualsiasi(std::int16_t) { return true; }
+
+// A 16-bit integer member stored as a Variant of any numeric tag.
+template <class T>
+struct InteroVariante {
+    T& v;
+    bool (*valido)(std::int16_t) = qualsiasi;
+    void scrivi(Record& r) const { r.putVariant(Variant(std::int16_t{v})); }
+    void leggi(Record& r) const
+    {
+        if (const auto x = r.getVariant(); x && numerico(*x) && valido(x->toInt16()))
+            v = x->toInt16();
+    }
+};
+template <class T>
+InteroVariante(T&) -> InteroVariante<T>;
+template <class T>
+InteroVariante(T&, bool (*)(std::int16_t)) -> InteroVariante<T>;
+
+// The 48 records in file order. S is DrawingState, or const DrawingState for the writer.
+template <class S, class F>
+void perOgniRecord(S& s, F&& f)
+{
+    auto& m = s.modulo;
+    f(Singola{s.passogriglia});
+    f(Singola{s.passosnap});
+    f(Interruttore{s.snapattivo});
+    f(Interruttore{s.grigliaattiva});
+    f(IndiceColore{s.colsfondo});
+    f(IndiceColore{s.colanteprima});
+    f(IndiceColore{s.colevidenzia, &s.colsfondo});
+    f(Lungo{m.gen_colorelinea, 0, maxRgb});
+    f(Lungo{m.gen_TipoLinea, 0, 5});
+    f(Lungo{m.gen_speslinea, 0, maxLong});
+    f(Lungo{m.gen_campitura, 0, 7});
+    f(Lungo{m.gen_colocampitura, 0, maxRgb});
+    f(Lungo{m.gen_colcont, 0, maxRgb});
+    f(Lungo{m.gen_spescont, 0, maxLong});
+    f(Lungo{m.gen_trattcont, 0, 5});
+    f(InteroVariante{s.vedibarra3});
+    f(InteroVariante{s.vedibarra4});
+    f(InteroVariante{s.vedibarra1});
+    f(InteroVariante{s.vedibarra6});
+    f(InteroVariante{s.vedibarra7});
+    f(InteroVariante{s.filtrosnap, filtroValido});
+    f(Interruttore{s.ortoattivo});
+    f(Intero{s.mostrabordotesto});
+    f(Testo{s.gen_carattere_testo});
+    f(Lungo{s.gen_dimens_testo, minLong, maxLong});
+    f(Intero{s.gen_bold_testo});
+    f(Intero{s.gen_corsivo_testo});
+    f(Intero{s.gen_barrato_testo});
+    f(Intero{s.gen_sottolineato_testo});
+    f(Lungo{s.gen_colore_testo, 0, maxRgb});
+    f(Intero{s.gen_opaco_testo});
+    f(Lungo{s.gen_colore_opaco_testo, 0, maxRgb});
+    for (auto& spessore : m.spesslinstampa)
+        f(Singola{spessore});
+}
+
+// Every value of the file at its default, nothing written.
+void valoriiniziali(DrawingState& s)
+{
+    s.passogriglia = 1.0f;
+    s.passosnap = 1.0f;
+    s.snapattivo = "ON";
+    s.grigliaattiva = "ON";
+    s.colsfondo = Variant(std::int16_t{15});
+    s.colanteprima = Variant(std::int16_t{5});
+    s.colevidenzia = Variant(std::int16_t{3});
+    inizializ_varLinee(s.modulo);
+    inizializ_varSup(s.modulo);
+    inizializ_varTesto(s);
+    s.vedibarra1 = s.vedibarra3 = s.vedibarra4 = s.vedibarra6 = s.vedibarra7 = 1;
+    s.filtrosnap = 0;
+    s.ortoattivo = "OFF";
+    s.modulo.spesslinstampa.fill(0.0f);
+}
+
+} // namespace
+
+void inizializ_varLinee(ValoriModulo& m)
+{
+    m.gen_colorelinea = 0;
+    m.gen_speslinea = 0;
+    m.gen_TipoLinea = 0;
+}
+
+void inizializ_varSup(ValoriModulo& m)
+{
+    m.gen_campitura = 7;
+    m.gen_colocampitura = 0;
+    m.gen_colcont = 0;
+    m.gen_spescont = 0;
+    m.gen_trattcont = 0;
+}
+
+void inizializ_varTesto(DrawingState& s)
+{
+    s.mostrabordotesto = 0;
+    s.gen_carattere_testo = "Arial";
+    s.gen_dimens_testo = 10;
+    s.gen_bold_testo = 0;
+    s.gen_corsivo_testo = 0;
+    s.gen_barrato_testo = 0;
+    s.gen_sottolineato_testo = 0;
+    s.gen_colore_testo = Palette::color(0);
+    s.gen_opaco_testo = 0;
+    s.gen_colore_opaco_testo = Palette::color(15);
+}
+
+Variant colevidenziaPer(const Variant& colsfondo)
+{
+    const std::int16_t indice = colsfondo == 3.0 ? 15 : 3;
+    return Variant(indice);
+}
+
+bool leggifileini_dis(DrawingState& s)
+{
+    if (!fileExists(s.modulo.nomefileini))
+        return inizializini(s);
+    valoriiniziali(s);
+    RecordFile file;
+    if (!file.open(s.modulo.nomefileini, fileini::lunghezzaRecord))
+        return true;
+    std::uint64_t n = 1;
+    perOgniRecord(s, [&](auto campo) {
+        if (auto record = file.read(n++))
+            campo.leggi(*record);
+    });
+    return true;
+}
+
+bool inizializini(DrawingState& s)
+{
+    valoriiniziali(s);
+    return salvafileini_dis(s);
+}
+
+bool salvafileini_dis(const DrawingState& s)
+{
+    RecordFileWriter file(s.modulo.nomefileini, fileini::lunghezzaRecord);
+    bool ok = true;
+    perOgniRecord(s, [&](auto campo) {
+        Record record(fileini::lunghezzaRecord);
+        campo.scrivi(record);
+        ok = file.write(record) && ok;
+    });
+    return file.commit() && ok;
+}
+
+} // namespace tramel

@@ -1,0 +1,37 @@
+#include "startup.h"
+
+#include "frame.h"
+
+namespace tramel {
+
+namespace {
+
+constexpr int FILE_NON_APERTO = 1;
+
+} // namespace
+
+std::string percorsoIni(const std::string& cartellaProgramma)
+{
+    const bool separatore = !cartellaProgramma.empty() && cartellaProgramma.back() == '/';
+    return cartellaProgramma + (separatore ? "" : "/") + "Tramel.ini";
+}
+
+std::string nomeDaRigaComando(const std::vector<std::string>& argomenti)
+{
+    std::string nome;
+    for (std::size_t i = 0; i < argomenti.size(); ++i)
+        nome += (i == 0 ? "" : " ") + argomenti[i];
+    if (nome.starts_with('"'))
+        nome.erase(0, 1);
+    if (nome.ends_with('"'))
+        nome.pop_back();
+    return nome;
+}
+
+int startup(Frame& frame, const std::string& cartellaProgramma, const std::vector<std::string>& argomenti)
+{
+    frame.contesto().modulo.nomefileini = percorsoIni(cartellaProgramma);
+    return frame.MDIForm_Load(cartellaProgramma, nomeDaRigaComando(argomenti)) ? 0 : FILE_NON_APERTO;
+}
+
+} // namespace tramel

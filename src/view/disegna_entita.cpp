@@ -1,0 +1,258 @@
+#include "disegna_entita.h"
+
+#include "ritaglio.h"
+
+#include "entities/strumenti_dc.h"
+#include "geometry/intersezioni.h"
+#include "platform/palette.h"
+#include "platform/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tramel {
+
+namespace {
+
+// A circle's radius stays within half the band, so its box stays within the band.
+constexpr double RAGGIO_MASSIMO = BANDA_DISPOSITIVO / 2;
+
+// A thickness as a pen width in pixels, t * scala / 2.5; a pen wider than the
+// band would cover the screen anyway.
+float larghezzaPenna(double spessore, double scala)
+{
+    return singolo(std::min(spessore * scala / 2.5, BANDA_DISPOSITIVO));
+}
+
+// The same, at least one pixel wide.
+float larghezzaMinima1(double spessore, double scala)
+{
+    const float w = larghezzaPenna(spessore, scala);
+    return w < 1 ? 1.0f : w;
+}
+
+DevPoint intero(const PuntoD& p)
+{
+    return {clng(p.x), clng(p.y)};
+}
+
+// The pixel at the scale origin, which every self-drawing entity plots first.
+void puntoOrigine(const ContestoDisegno& c)
+{
+    c.dc.SetPixel(0, 0, c.primoPiano);
+}
+
+// The window's own line operation: a segment between two window points (held
+// in single precision), with a pen of the given pixel width and style.
+void lineaFinestra(const ContestoDisegno& c, PuntoD aMm, PuntoD bMm, int larghezza, int stile, Rgb colore)
+{
+    PuntoD a = dispositivoDaFinestra(c.vista, singolo(aMm.x), singolo(aMm.y));
+    PuntoD b = dispositivoDaFinestra(c.vista, singolo(bMm.x), singolo(bMm.y));
+    if (!ritagliaSegmento(a, b))
+        return;
+    OggettoSelezionato penna(c.dc, c.dc.CreatePen(stile, larghezza, colore));
+    c.dc.Polyline({intero(a), intero(b)});
+}
+
+// The vertices 1 to vertic of an entity in device units.
+template <class T, class Leggi>
+std::vector<PuntoD> verticiDispositivo(const ContestoDisegno& c, const T& e, Leggi leggi)
+{
+    std::vector<PuntoD> punti;
+    punti.reserve(static_cast<std::size_t>(std::max<int>(e.vertic(), 0)));
+    for (int i = 1; i <= e.vertic(); ++i) {
+        double x = 0, y = 0;
+        (e.*leggi)(x, y, i);
+        punti.push_back(dispositivoDaDisegno(c.vista, x, y));
+    }
+    return punti;
+}
+
+template <class T, class Scrivi>
+void assegnaVertici(T& copia, const std::vector<PuntoD>& punti, Scrivi scrivi)
+{
+    // A vertex list holds at most 32767 vertices.
+    const auto n = static_cast<std::int16_t>(std::min<std::size_t>(punti.size(), INT16_MAX));
+    copia.vertic(n);
+    for (int i = 1; i <= n; ++i)
+        (copia.*scrivi)(punti[static_cast<std::size_t>(i - 1)].x, punti[static_cast<std::size_t>(i - 1)].y, i);
+}
+
+// The device copy of a filled entity: its pen at least one pixel wide and, when
+// highlighted, outline and fill in the highlight colour.
+template <class T>
+T copiaRiempita(const ContestoDisegno& c, const T& e, bool normale)
+{
+    T copia = e;
+    copia.DC = &c.dc;
+    copia.spescont = larghezzaMinima1(e.spescont, c.vista.scala);
+    if (!normale) {
+        copia.colcont = c.evidenzia;
+        copia.colocampitura = c.evidenzia;
+    }
+    return copia;
+}
+
+template <class T, class Leggi, class Scrivi>
+void disegnaPoligono(const ContestoDisegno& c, const T& e, bool normale, Leggi leggi, Scrivi scrivi,
+                     void (T::*disegna)())
+{
+    puntoOrigine(c);
+    std::vector<PuntoD> punti = verticiDispositivo(c, e, leggi);
+    if (!dentroBanda(punti))
+        punti = ritagliaPoligono(punti);
+    T copia = copiaRiempita(c, e, normale);
+    assegnaVertici(copia, punti, scrivi);
+    (copia.*disegna)();
+}
+
+void bordoTesto(const ContestoDisegno& c, PuntoD angolo1, const ScatolaTesto& scatola)
+{
+    const auto angolo = [&](PuntoD offset) {
+        return PuntoD{angolo1.x + offset.x * c.vista.scala, angolo1.y + offset.y * c.vista.scala};
+    };
+    const PuntoD a[4] = {angolo1, angolo(scatola.angolo2), angolo(scatola.angolo3), angolo(scatola.angolo4)};
+    for (int i = 0; i < 4; ++i)
+        lineaFinestra(c, a[i], a[(i + 1) % 4], 1, PS_SOLID, c.evidenzia);
+}
+
+// A point held within the band.
+PuntoD nellaBanda(PuntoD p)
+{
+    const auto banda = [](double v) { return std::clamp(v, -BANDA_DISPOSITIVO, BANDA_DISPOSITIVO); };
+    return {banda(p.x), banda(p.y)};
+}
+
+} // namespace
+
+ContestoDisegno::ContestoDisegno(const DrawingState& s, const TextMetrics& metrics, Dc& dc)
+    : dc(dc), vista(s.vista), evidenzia(Palette::color(s.colevidenzia.toInt16())), primoPiano(s.forecolor),
+      bordoTesto(s.mostrabordotesto == 1), misura{metrics, s.vista.dpiX, s.vista.dpiY},
+      centroSchermo{larghezzaPixel(s.vista) / 2, altezzaPixel(s.vista) / 2}
+{
+}
+
+void disegnalinea(const ContestoDisegno& c, const Linea& linea, bool normale)
+{
+    const double scala = c.vista.scala;
+    const int larghezza = std::clamp(clng(linea.speslinea * scala / 2.5), 1, static_cast<int>(BANDA_DISPOSITIVO));
+    lineaFinestra(c, {linea.Xi * scala, linea.Yi * scala}, {linea.Xf * scala, linea.Yf * scala}, larghezza,
+                  linea.TipoLinea, normale ? linea.colorelinea : c.evidenzia);
+}
+
+void disegnaPolilinea(const ContestoDisegno& c, const polilinea& pol, bool normale)
+{
+    puntoOrigine(c);
+    const std::vector<PuntoD> punti = verticiDispositivo(c, pol, &polilinea::prel_vert_pol);
+    polilinea copia = pol;
+    copia.DC = &c.dc;
+    copia.spescont = larghezzaMinima1(pol.spescont, c.vista.scala);
+    if (!normale)
+        copia.colcont = c.evidenzia;
+    if (dentroBanda(punti)) {
+        assegnaVertici(copia, punti, &polilinea::inser_vert_pol);
+        copia.disPolyline();
+        return;
+    }
+    for (const std::vector<PuntoD>& pezzo : ritagliaSpezzata(punti)) {
+        assegnaVertici(copia, pezzo, &polilinea::inser_vert_pol);
+        copia.disPolyline();
+    }
+}
+
+void disegnarettangolo(const ContestoDisegno& c, const Rettangolo& ret, bool normale)
+{
+    disegnaPoligono(c, ret, normale, &Rettangolo::prel_vert_ret, &Rettangolo::inser_vert_ret,
+                    &Rettangolo::disrettangolo);
+}
+
+void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool normale)
+{
+    disegnaPoligono(c, sup, normale, &superficie::prel_vert_sup, &superficie::inser_vert_sup, &superficie::disSup);
+}
+
+void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale)
+{
+    puntoOrigine(c);
+    PuntoD centro = dispositivoDaDisegno(c.vista, cerchio.Xcentro, cerchio.Ycentro);
+    PuntoD punto = dispositivoDaDisegno(c.vista, cerchio.Xpunto, cerchio.YPunto);
+    // The radius the circle draws with: from the centre to the point, as the entity takes it.
+    const double dx = punto.x - centro.x;
+    const double dy = punto.y - centro.y;
+    const double raggioVero = std::sqrt(dx * dx + dy * dy);
+    double raggio = raggioVero;
+    if (!riduciCerchio(centro, raggio, c.centroSchermo, RAGGIO_MASSIMO))
+        return;
+    if (raggio != raggioVero)
+        punto = {centro.x + raggio, centro.y};
+    Cerchio copia = copiaRiempita(c, cerchio, normale);
+    copia.Xcentro = centro.x;
+    copia.Ycentro = centro.y;
+    copia.Xpunto = punto.x;
+    copia.YPunto = punto.y;
+    copia.discerchio();
+}
+
+void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
+{
+    double xc = 0, yc = 0, r = -1; // a radius left at -1: the points lie on one line
+    arco.Calcola_Xc_Yc_Raggio_arco(xc, yc, r);
+    if (r == -1 || detPinsegmento(arco.p3x, arco.p3y, arco.p1x, arco.p1y, arco.p2x, arco.p2y)) {
+        Linea segmento;
+        segmento.colorelinea = arco.colcont;
+        segmento.speslinea = arco.spescont;
+        segmento.TipoLinea = arco.trattcont;
+        segmento.Xi = arco.p1x;
+        segmento.Yi = arco.p1y;
+        segmento.Xf = arco.p2x;
+        segmento.Yf = arco.p2y;
+        disegnalinea(c, segmento, normale);
+        return;
+    }
+    puntoOrigine(c);
+    Arco copia = arco;
+    copia.DC = &c.dc;
+    copia.spescont = larghezzaPenna(arco.spescont, c.vista.scala);
+    if (!normale)
+        copia.colcont = c.evidenzia;
+    const auto dispositivo = [&](double& x, double& y) {
+        const PuntoD p = dispositivoDaDisegno(c.vista, x, y);
+        x = p.x;
+        y = p.y;
+    };
+    dispositivo(copia.p1x, copia.p1y);
+    dispositivo(copia.p2x, copia.p2y);
+    dispositivo(copia.p3x, copia.p3y);
+    copia.Disarco();
+}
+
+void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola)
+{
+    const double s = t.dimens_testo;
+    if (!(s > 0))
+        return;
+    const PuntoD finestra{t.pos_testox * c.vista.scala, t.pos_testoy * c.vista.scala};
+    const PuntoD p = nellaBanda(dispositivoDaFinestra(c.vista, finestra.x, finestra.y));
+    // The character height in pixels, negative as the text's font takes it;
+    // the screen has 1440 / dpi twips per pixel.
+    const double h = -2 * s * c.vista.scala / (1440 / c.vista.dpiY);
+    if (h == 0) {
+        c.dc.SetPixel(clng(p.x), clng(p.y), c.primoPiano);
+        return;
+    }
+    puntoOrigine(c);
+    testo copia = t;
+    copia.DC = &c.dc;
+    if (!normale)
+        copia.colore_testo = c.evidenzia;
+    copia.dimens_testo = singolo(h);
+    copia.pos_testox = p.x;
+    copia.pos_testoy = p.y;
+    const Rgb vecchio = c.dc.SetTextColor(copia.colore_testo);
+    copia.dis_testo();
+    c.dc.SetTextColor(vecchio);
+    if (c.bordoTesto)
+        bordoTesto(c, finestra, scatola ? *scatola : scatolaTesto(t, c.misura));
+}
+
+} // namespace tramel

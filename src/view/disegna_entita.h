@@ -1,0 +1,41 @@
+#pragma once
+#include "cache_testi.h"
+#include "drawing_state.h"
+#include "superficie.h"
+
+namespace tramel {
+
+// What drawing an entity needs of its window: the picture's device context,
+// the view, the highlight and foreground colours and how texts are measured.
+// Take it once and draw many entities with it.
+struct ContestoDisegno {
+    ContestoDisegno(const DrawingState& s, SuperficieDisegno& sup) : ContestoDisegno(s, sup.metrics(), sup.dc()) {}
+    // Drawing through another device context of the same picture.
+    ContestoDisegno(const DrawingState& s, const TextMetrics& metrics, Dc& dc);
+
+    Dc& dc;
+    Vista vista;
+    Rgb evidenzia;      // palette(colevidenzia), the highlighted look
+    Rgb primoPiano;     // the window's foreground colour
+    bool bordoTesto;    // mostrabordotesto = 1: every text shows its box
+    MisuraTesto misura;
+    PuntoD centroSchermo; // middle of the client area, pixels
+};
+
+// Draws one entity on the window: normale true gives its own look, false the
+// highlighted look of a selected entity (its colours replaced by the highlight
+// colour). The entity is copied into device units and the copy draws itself;
+// the stored entity is never touched. The entity kinds that draw themselves
+// first plot the pixel at the scale origin in the foreground colour.
+void disegnalinea(const ContestoDisegno& c, const Linea& linea, bool normale);
+void disegnaPolilinea(const ContestoDisegno& c, const polilinea& pol, bool normale);
+void disegnarettangolo(const ContestoDisegno& c, const Rettangolo& ret, bool normale);
+void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool normale);
+void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale);
+// An arc whose three points lie on one line has no circle: it is drawn as the segment from p1 to p2.
+void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale);
+// A text of size 0 or less draws nothing. scatola: the text's box when the
+// caller has it (a redraw keeps them); otherwise it is measured when the box is shown.
+void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola = nullptr);
+
+} // namespace tramel

@@ -1,0 +1,157 @@
+#pragma once
+#include "cache_testi.h"
+#include "recordcoma.h"
+#include "vista.h"
+
+#include "entities/disegno.h"
+#include "geometry/intersezioni.h" // pigreco
+#include "platform/text_metrics.h"
+#include "platform/variant.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tramel {
+
+// Values shared by every drawing window of the program: the defaults for new
+// entities and the print widths, which travel with the settings file, and the
+// settings file's path.
+struct ValoriModulo {
+    Rgb gen_colorelinea = 0;
+    std::int32_t gen_TipoLinea = 0;
+    std::int32_t gen_speslinea = 0; // tenths
+    std::int32_t gen_campitura = 7;
+    Rgb gen_colocampitura = 0;
+    Rgb gen_colcont = 0;
+    std::int32_t gen_spescont = 0; // tenths
+    std::int32_t gen_trattcont = 0;
+    std::array<float, 16> spesslinstampa{};
+    std::string nomefileini; // path of Tramel.ini
+};
+
+// A windowless line over the drawing (cross-hair, rubber band), in window units.
+struct LineaOverlay {
+    bool visibile = false;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rgb colore = 0;
+    int stile = 0;
+};
+
+// A windowless shape over the drawing (rubber-band rectangle or circle, pick box, snap marker).
+struct FormaOverlay {
+    enum Forma { Rettangolo = 0, Cerchio = 3 };
+    bool visibile = false;
+    double sinistra = 0, alto = 0, larghezza = 0, altezza = 0; // window units
+    Rgb colore = 0;
+    Forma forma = Rettangolo;
+};
+
+// The controls moved over a drawing window, painted after its picture.
+struct Overlay {
+    LineaOverlay Line1; // vertical cross-hair
+    LineaOverlay Line2; // horizontal cross-hair
+    LineaOverlay Line3; // main rubber band
+    LineaOverlay Line4; // arc's second rubber band
+    FormaOverlay Shape1; // rectangle and circle rubber band
+    FormaOverlay Shape2; // pick box
+    FormaOverlay Shape3; // object-snap marker
+};
+
+// The drawing window's own font (set by the general settings dialog).
+struct FontFinestra {
+    std::string nome = "Arial";
+    float dimensione = 8.25f; // points
+    bool grassetto = false;
+    bool corsivo = false;
+    bool sottolineato = false;
+    bool barrato = false;
+};
+
+// Everything one drawing window knows: its drawing, its command state, its
+// drawing aids, colours, view and text defaults.
+struct DrawingState {
+    explicit DrawingState(ValoriModulo& modulo) : modulo(modulo) {}
+
+    ValoriModulo& modulo;
+
+    // The drawing and the entities under construction (the second set serves
+    // the object-snap search and a suspended command).
+    disegno dis;
+    OggettiCorrenti ogg;
+    OggettiCorrenti ogg2;
+
+    // Command state.
+    std::vector<recordcoma> coma = std::vector<recordcoma>(2); // element 0 is the file's record buffer
+    int numcomando = 1;
+    int passocomando = 0;
+    std::string comandoattivo;
+    recordcoma comasospeso;
+    std::string modoselez = "Inters";
+    int numselez = 0;
+    int dasalvare = 0;
+    bool ridimensionato = false;
+    int cisonooggetti = 0;
+    int cisonotesti = 0;
+
+    // Drawing aids.
+    std::string grigliaattiva = "ON";
+    float passogriglia = 1.0f;
+    std::string snapattivo = "ON";
+    float passosnap = 1.0f;
+    std::string ortoattivo = "OFF";
+    std::int16_t filtrosnap = 0;
+    std::int16_t mostrabordotesto = 0;
+
+    // Colours, palette indexes; they keep the tag they were stored with.
+    Variant colsfondo = Variant(std::int16_t{15});
+    Variant colanteprima = Variant(std::int16_t{5});
+    Variant colevidenzia = Variant(std::int16_t{3});
+
+    // Bars shown for this window (1 shown, 0 hidden).
+    std::int16_t vedibarra1 = 1;
+    std::int16_t vedibarra3 = 1;
+    std::int16_t vedibarra4 = 1;
+    std::int16_t vedibarra6 = 1;
+    std::int16_t vedibarra7 = 1;
+
+    // View.
+    Vista vista;
+    float finx = 0, finy = 0, finlarg = 0, finalt = 0;
+    std::int32_t zoompercento = 0;
+    double xmin = 0, ymin = 0, xmax = 50, ymax = 20;
+    int valhscroll = 50, valvscroll = 50;
+
+    // Object snap.
+    int trovatosnap = 0;
+    double snapx = 0, snapy = 0;
+    double snaptempo = 0;
+
+    // Defaults for new texts.
+    std::string gen_carattere_testo = "Arial";
+    std::int32_t gen_dimens_testo = 10;
+    std::int16_t gen_bold_testo = 0;
+    std::int16_t gen_corsivo_testo = 0;
+    std::int16_t gen_barrato_testo = 0;
+    std::int16_t gen_sottolineato_testo = 0;
+    Rgb gen_colore_testo = RGB(0, 0, 0);
+    std::int16_t gen_opaco_testo = 0;
+    Rgb gen_colore_opaco_testo = RGB(255, 255, 255);
+
+    // The window's font and foreground colour, and what moves over its picture.
+    FontFinestra font;
+    Rgb forecolor = RGB(0, 0, 0);
+    Overlay overlay;
+    TextExtent estensionetesto;
+
+    // The colour the window's picture was last cleared to (none before the
+    // first clear), and the boxes of the drawing's texts kept between redraws.
+    std::optional<Rgb> sfondoFinestra;
+    CacheTesti cachetesti;
+
+    recordcoma& corrente() { return coma.at(static_cast<std::size_t>(numcomando)); }
+};
+
+} // namespace tramel

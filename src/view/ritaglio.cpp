@@ -1,0 +1,125 @@
+#include "ritaglio.h"
+
+#include <array>
+#include <cmath>
+
+namespace tramel {
+
+namespace {
+
+bool dentro(const PuntoD& p, double limite)
+{
+    return std::abs(p.x) <= limite && std::abs(p.y) <= limite;
+}
+
+// One side of the band: the points whose coordinate asse (0 x, 1 y), times
+// verso (+1 or -1), is at most limite.
+struct Lato {
+    int asse;
+    double verso;
+    double limite;
+
+    double valore(const PuntoD& p) const { return verso * (asse == 0 ? p.x : p.y); }
+    bool tiene(const PuntoD& p) const { return valore(p) <= limite; }
+    // Where the segment a-b meets the side; a and b lie on either side of it.
+    PuntoD incontro(const PuntoD& a, const PuntoD& b) const
+    {
+        const double t = (limite - valore(a)) / (valore(b) - valore(a));
+        PuntoD p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+        (asse == 0 ? p.x : p.y) = verso * limite; // exactly on the side, whatever the rounding
+        return p;
+    }
+};
+
+std::array<Lato, 4> lati(double limite)
+{
+    return {{{0, 1, limite}, {0, -1, limite}, {1, 1, limite}, {1, -1, limite}}};
+}
+
+} // namespace
+
+bool dentroBanda(const std::vector<PuntoD>& punti, double limite)
+{
+    for (const PuntoD& p : punti)
+        if (!dentro(p, limite))
+            return false;
+    return true;
+}
+
+bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite)
+{
+    for (const Lato& lato : lati(limite)) {
+        const bool tieneA = lato.tiene(a);
+        const bool tieneB = lato.tiene(b);
+        if (!tieneA && !tieneB)
+            return false;
+        if (!tieneA)
+            a = lato.incontro(a, b);
+        else if (!tieneB)
+            b = lato.incontro(a, b);
+    }
+    // A NaN coordinate fails every test above without being cut.
+    return dentro(a, limite) && dentro(b, limite);
+}
+
+std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& punti, double limite)
+{
+    std::vector<std::vector<PuntoD>> pezzi;
+    bool aperto = false; // the last piece ends where the next segment starts
+    for (std::size_t i = 1; i < punti.size(); ++i) {
+        PuntoD a = punti[i - 1];
+        PuntoD b = punti[i];
+        if (!ritagliaSegmento(a, b, limite)) {
+            aperto = false;
+            continue;
+        }
+        if (!aperto)
+            pezzi.push_back({a});
+        pezzi.back().push_back(b);
+        aperto = b == punti[i];
+    }
+    return pezzi;
+}
+
+std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double limite)
+{
+    std::vector<PuntoD> risultato = punti;
+    for (const Lato& lato : lati(limite)) {
+        const std::vector<PuntoD> entrata = std::move(risultato);
+        risultato.clear();
+        for (std::size_t i = 0; i < entrata.size(); ++i) {
+            const PuntoD& a = entrata[(i + entrata.size() - 1) % entrata.size()];
+            const PuntoD& b = entrata[i];
+            if (lato.tiene(a) != lato.tiene(b))
+                risultato.push_back(lato.incontro(a, b));
+            if (lato.tiene(b))
+                risultato.push_back(b);
+        }
+    }
+    return risultato;
+}
+
+bool riduciCerchio(PuntoD& centro, double& raggio, PuntoD vista, double raggioMassimo)
+{
+    const double dx = vista.x - centro.x;
+    const double dy = vista.y - centro.y;
+    const double d = std::hypot(dx, dy);
+    if (d - raggio > raggioMassimo)
+        return false;
+    if (!(raggio > raggioMassimo))
+        return true;
+    if (raggio - d > raggioMassimo) {
+        centro = vista;
+        raggio = raggioMassimo;
+        return true;
+    }
+    // From the old centre towards the screen; any direction will do when they coincide.
+    const double ux = d > 0 ? dx / d : 1;
+    const double uy = d > 0 ? dy / d : 0;
+    const double spostamento = raggio - raggioMassimo;
+    centro = {centro.x + ux * spostamento, centro.y + uy * spostamento};
+    raggio = raggioMassimo;
+    return true;
+}
+
+} // namespace tramel

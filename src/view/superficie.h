@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/dc.h"
+#include "platform/text_metrics.h"
+
+namespace tramel {
+
+// The picture of a drawing window as the view draws on it: a device context
+// in pixels of the client area and the measure of texts on that device.
+// The window keeps the picture between redraws.
+class SuperficieDisegno {
+public:
+    virtual ~SuperficieDisegno() = default;
+    virtual Dc& dc() = 0;
+    virtual const TextMetrics& metrics() const = 0;
+    // Clears the whole picture to the colour.
+    virtual void cls(Rgb colore) = 0;
+    // Asks for the picture to be shown again on the screen.
+    virtual void aggiorna() = 0;
+};
+
+} // namespace tramel

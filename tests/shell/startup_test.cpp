@@ -1,0 +1,100 @@
+// Start-up: the settings file's path, the command line, the drawing it names.
+#include "sessione.h"
+
+#include "shell/maschera.h"
+
+#include <QMdiArea>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace tramel::test {
+namespace {
+
+const std::string nonValido = "    Impossibile effettuare esecutivi oppure Nome file della riga di comando non valido.";
+
+TEST(Avvio, SettingsFileBesideTheProgramWithOneSeparator)
+{
+    EXPECT_EQ(percorsoIni("/opt/x/"), "/opt/x/Tramel.ini");
+    EXPECT_EQ(percorsoIni("/opt/x"), "/opt/x/Tramel.ini");
+    EXPECT_EQ(percorsoIni("/"), "/Tramel.ini");
+}
+
+TEST(Avvio, CommandLineLosesOneLeadingAndOneTrailingQuote)
+{
+    struct Caso {
+        std::vector<std::string> argomenti;
+        std::string nome;
+    };
+    const std::vector<Caso> casi = {
+        {{"\"a b.dis\""}, "a b.dis"},
+        {{"\"a", "b.dis\""}, "a b.dis"}, // a path with a blank, split by the shell
+        {{"\"a.dis"}, "a.dis"},
+        {{"a.dis\""}, "a.dis"},
+        {{"\"\"x\"\""}, "\"x\""},
+        {{"\""}, ""},
+        {{"a", "", "b"}, "a  b"},
+        {{}, ""},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(nomeDaRigaComando(c.argomenti), c.nome) << c.nome;
+}
+
+TEST(Avvio, OnlyLowerCaseTxtGoesToTheTextImport)
+{
+    EXPECT_TRUE(nomeTxt("x.txt"));
+    EXPECT_TRUE(nomeTxt("/a/b c.txt"));
+    EXPECT_TRUE(nomeTxt(".txt"));
+    EXPECT_FALSE(nomeTxt("x.TXT"));
+    EXPECT_FALSE(nomeTxt("x.Txt"));
+    EXPECT_FALSE(nomeTxt("txt"));
+    EXPECT_FALSE(nomeTxt("x.txt.dis"));
+}
+
+TEST(Avvio, WithoutCommandLineTheFrameShowsTheStartScreen)
+{
+    Sessione s;
+    ASSERT_EQ(s.avvia(), 0);
+    EXPECT_EQ(s.ctx.modulo.nomefileini, s.percorso("Tramel.ini"));
+    EXPECT_EQ(s.frame->windowTitle().toStdString(), "Tramel - (Modulo Disegni Bidimensionali) - Versione 1.0.0");
+    EXPECT_TRUE(s.frame->isVisible());
+    EXPECT_TRUE(s.frame->maschera().isVisible());
+    EXPECT_EQ(s.frame->maschera().Versione().text().toStdString(), "Versione 1.0.0");
+    EXPECT_NEAR(s.ctx.pigreco, 3.14159265358979, 1e-14);
+    EXPECT_EQ(s.ctx.numbarre, 2);
+    // The bars wait for the first drawing.
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_TRUE(s.frame->Toolbar1(n).isHidden());
+    EXPECT_TRUE(s.frame->Picture1().isHidden());
+    EXPECT_TRUE(s.frame->Picture2().isHidden());
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 0);
+    EXPECT_TRUE(s.fake.notifier.messaggi.empty());
+}
+
+// The drawing named on the command line: missing, or present but not readable
+// as a drawing (the readers come later and refuse every file for now).
+TEST(Avvio, ADrawingThatCannotBeOpenedEndsTheProgramWithItsMessage)
+{
+    for (const std::string nome : {"manca.dis", "disegno.DIS", "testo.txt", "testo.TXT"}) {
+        Sessione s;
+        const bool esiste = nome != "manca.dis";
+        const std::string percorso = esiste ? s.file(nome) : s.percorso(nome);
+        EXPECT_NE(s.avvia({"\"" + percorso + "\""}), 0) << nome;
+        ASSERT_EQ(s.messaggi().size(), 1u) << nome;
+        EXPECT_EQ(s.messaggi()[0], "\"" + percorso + "\"" + nonValido);
+        EXPECT_EQ(s.ctx.registro.numdisegni(), 0) << nome;
+        EXPECT_EQ(s.ctx.registro.contadisegni(), esiste ? 1 : 0) << nome;
+    }
+}
+
+TEST(Avvio, AnOpenedCommandLineDrawingIsRegisteredUnderItsPath)
+{
+    // Before the reader fails, the window carries the path as caption and name.
+    Sessione s;
+    const std::string percorso = s.file("pianta.dis");
+    s.avvia({percorso});
+    EXPECT_EQ(s.ctx.registro.nomidisegni(1), percorso);
+    EXPECT_EQ(s.ctx.registro.disegnocorrente, 1);
+}
+
+} // namespace
+} // namespace tramel::test

@@ -1,0 +1,441 @@
+#include "superficie_finta.h"
+#include "view/disegna_entita.h"
+
+#include "platform/palette.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+namespace tramel {
+namespace {
+
+const std::string EVIDENZIA = colore(Palette::color(3)); // the default highlight colour
+const std::string PRIMO_PIANO = colore(RGB(0, 0, 0));    // the window's foreground colour
+
+struct Disegno : FinestraProva {
+    using FinestraProva::FinestraProva;
+    ContestoDisegno contesto() { return ContestoDisegno(s, sup); }
+};
+
+// Pen width and colour of every CreatePen, in order.
+std::vector<std::pair<int, std::string>> penne(const SuperficieFinta& sup)
+{
+    std::vector<std::pair<int, std::string>> p;
+    const std::regex re(R"(CreatePen\((-?\d+),(-?\d+),(#[0-9a-f]{6})\)=\d+)");
+    for (const std::string& c : sup.solo({"CreatePen"})) {
+        std::smatch m;
+        if (std::regex_match(c, m, re))
+            p.emplace_back(std::stoi(m[2]), m[3]);
+    }
+    return p;
+}
+
+Linea linea(double xi, double yi, double xf, double yf, float spessore = 0)
+{
+    Linea l;
+    l.Xi = xi;
+    l.Yi = yi;
+    l.Xf = xf;
+    l.Yf = yf;
+    l.speslinea = spessore;
+    l.colorelinea = RGB(200, 0, 0);
+    return l;
+}
+
+template <class T>
+void vertici(T& e, void (T::*inser)(double, double, double), std::vector<PuntoD> p)
+{
+    e.vertic(static_cast<std::int16_t>(p.size()));
+    for (std::size_t i = 0; i < p.size(); ++i)
+        (e.*inser)(p[i].x, p[i].y, static_cast<double>(i + 1));
+}
+
+superficie quadrato(int campitura = CAMPITURA_PIENA)
+{
+    superficie q;
+    vertici(q, &superficie::inser_vert_sup, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
+    q.colcont = RGB(0, 0, 200);
+    q.colocampitura = RGB(0, 200, 0);
+    q.campitura = campitura;
+    return q;
+}
+
+Arco arco(PuntoD p1, PuntoD p2, PuntoD p3)
+{
+    Arco a;
+    a.p1x = p1.x;
+    a.p1y = p1.y;
+    a.p2x = p2.x;
+    a.p2y = p2.y;
+    a.p3x = p3.x;
+    a.p3y = p3.y;
+    a.colcont = RGB(0, 0, 200);
+    return a;
+}
+
+testo scritta(float dimensione = 10)
+{
+    testo t;
+    t.carattere_testo("Arial");
+    t.stringa_testo = "AB";
+    t.dimens_testo = dimensione;
+    t.pos_testox = 2;
+    t.pos_testoy = 3;
+    t.colore_testo = RGB(0, 0, 200);
+    return t;
+}
+
+// Width in pixels = round half to even of thickness * scala / 2.5, at least 1.
+struct CasoLarghezza {
+    float spessore;
+    double scala;
+    int larghezza;
+};
+
+class LarghezzaLinea : public ::testing::TestWithParam<CasoLarghezza> {};
+
+TEST_P(LarghezzaLinea, RoundsHalfToEvenAndIsAtLeastOnePixel)
+{
+    const CasoLarghezza caso = GetParam();
+    Disegno d(caso.scala);
+    disegnalinea(d.contesto(), linea(1, 1, 2, 2, caso.spessore), true);
+    ASSERT_EQ(penne(d.sup).size(), 1u);
+    EXPECT_EQ(penne(d.sup)[0].first, caso.larghezza);
+}
+
+INSTANTIATE_TEST_SUITE_P(Linee, LarghezzaLinea,
+                         ::testing::Values(CasoLarghezza{0, 3, 1}, CasoLarghezza{1, 3, 1}, CasoLarghezza{5, 3, 6},
+                                           CasoLarghezza{2.5f, 2.5, 2}, CasoLarghezza{3.5f, 2.5, 4}));
+
+TEST(Disegnalinea, WindowUnitsToPixelsInItsColourOrTheHighlight)
+{
+    Disegno d(3);
+    Linea l = linea(1, 2, 3, 4);
+    l.TipoLinea = PS_DASH;
+    disegnalinea(d.contesto(), l, true);
+    disegnalinea(d.contesto(), l, false);
+    EXPECT_EQ(d.sup.solo({"CreatePen", "Polyline"}),
+              (std::vector<std::string>{"CreatePen(1,1,#c80000)=100", "Polyline(30,60 90,120)",
+                                        "CreatePen(1,1," + EVIDENZIA + ")=101", "Polyline(30,60 90,120)"}));
+    // A line is drawn by the window itself: no pixel at the scale origin.
+    EXPECT_TRUE(d.sup.solo({"SetPixel"}).empty());
+}
+
+TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
+{
+    Disegno d(3);
+    polilinea p;
+    vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {1, 1}});
+    disegnaPolilinea(d.contesto(), p, true);
+    Arco a = arco({0, 0}, {2, 0}, {1, -1});
+    disegnaarco(d.contesto(), a, true);
+    superficie q = quadrato();
+    disegnasuperficie(d.contesto(), q, true);
+    p.spescont = 5;
+    disegnaPolilinea(d.contesto(), p, true);
+    a.spescont = 5;
+    disegnaarco(d.contesto(), a, true);
+
+    const auto w = penne(d.sup);
+    ASSERT_EQ(w.size(), 5u);
+    EXPECT_EQ(w[0].first, 1); // polyline of thickness 0: at least one pixel
+    EXPECT_EQ(w[1].first, 0); // arc of thickness 0: no lower bound
+    EXPECT_EQ(w[2].first, 1);
+    EXPECT_EQ(w[3].first, 6); // 5 * 3 / 2.5
+    EXPECT_EQ(w[4].first, 6);
+}
+
+TEST(DisegnaEntita, SelfDrawingKindsPlotTheScaleOriginFirst)
+{
+    Disegno d(3);
+    d.s.forecolor = RGB(10, 20, 30);
+    disegnasuperficie(d.contesto(), quadrato(), true);
+    ASSERT_FALSE(d.sup.chiamate().empty());
+    EXPECT_EQ(d.sup.chiamate().front(), "SetPixel(0,0,#0a141e)");
+    EXPECT_EQ(d.sup.solo({"Polygon"}), (std::vector<std::string>{"Polygon(30,30 90,30 90,90 30,90)"}));
+}
+
+TEST(DisegnaEntita, SelectedSurfaceHasOutlineAndFillInTheHighlightColour)
+{
+    Disegno d(3);
+    disegnasuperficie(d.contesto(), quadrato(), true);
+    disegnasuperficie(d.contesto(), quadrato(), false);
+    disegnasuperficie(d.contesto(), quadrato(HS_CROSS), false);
+    EXPECT_EQ(d.sup.solo({"CreatePen", "CreateSolidBrush", "CreateHatchBrush"}),
+              (std::vector<std::string>{"CreatePen(0,1,#0000c8)=100", "CreateSolidBrush(#00c800)=101",
+                                        "CreatePen(0,1," + EVIDENZIA + ")=102",
+                                        "CreateSolidBrush(" + EVIDENZIA + ")=103",
+                                        "CreatePen(0,1," + EVIDENZIA + ")=104",
+                                        "CreateHatchBrush(4," + EVIDENZIA + ")=105"}));
+}
+
+// Everything an entity stores that drawing could touch, as text.
+std::string firma(const Linea& e)
+{
+    std::ostringstream o;
+    o << e.stato << ' ' << e.speslinea << ' ' << e.TipoLinea << ' ' << e.colorelinea << ' ' << e.Xi << ' ' << e.Yi
+      << ' ' << e.Xf << ' ' << e.Yf;
+    return o.str();
+}
+
+template <class T, class Leggi>
+std::string verticiTesto(const T& e, Leggi leggi)
+{
+    std::ostringstream o;
+    o << e.vertic() << ':';
+    for (int i = 1; i <= e.vertic(); ++i) {
+        double x = 0, y = 0;
+        (e.*leggi)(x, y, i);
+        o << ' ' << x << ',' << y;
+    }
+    return o.str();
+}
+
+template <class T>
+std::string comuni(const T& e)
+{
+    std::ostringstream o;
+    o << e.stato << ' ' << e.DC << ' ' << e.colcont << ' ' << e.spescont << ' ' << e.trattcont;
+    return o.str();
+}
+
+std::string firma(const polilinea& e) { return comuni(e) + verticiTesto(e, &polilinea::prel_vert_pol); }
+std::string firma(const Rettangolo& e)
+{
+    return comuni(e) + ' ' + std::to_string(e.colocampitura) + verticiTesto(e, &Rettangolo::prel_vert_ret);
+}
+std::string firma(const superficie& e)
+{
+    return comuni(e) + ' ' + std::to_string(e.colocampitura) + verticiTesto(e, &superficie::prel_vert_sup);
+}
+std::string firma(const Cerchio& e)
+{
+    std::ostringstream o;
+    o << comuni(e) << ' ' << e.colocampitura << ' ' << e.Xcentro << ' ' << e.Ycentro << ' ' << e.Xpunto << ' '
+      << e.YPunto << ' ' << e.raggio;
+    return o.str();
+}
+std::string firma(const Arco& e)
+{
+    std::ostringstream o;
+    o << comuni(e) << ' ' << e.p1x << ' ' << e.p1y << ' ' << e.p2x << ' ' << e.p2y << ' ' << e.p3x << ' ' << e.p3y;
+    return o.str();
+}
+std::string firma(const testo& e)
+{
+    std::ostringstream o;
+    o << e.stato << ' ' << e.DC << ' ' << e.dimens_testo << ' ' << e.colore_testo << ' ' << e.pos_testox << ' '
+      << e.pos_testoy << ' ' << e.carattere_testo() << ' ' << e.stringa_testo;
+    return o.str();
+}
+
+template <class T, class Disegna>
+void restaUguale(Disegno& d, const T& e, Disegna disegna)
+{
+    const std::string prima = firma(e);
+    disegna(d.contesto(), e, true);
+    disegna(d.contesto(), e, false);
+    EXPECT_EQ(firma(e), prima);
+}
+
+TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
+{
+    Disegno d(3);
+    d.s.mostrabordotesto = 1;
+    Rettangolo r;
+    vertici(r, &Rettangolo::inser_vert_ret, {{1, 1}, {4, 1}, {4, 2}, {1, 2}});
+    r.spescont = 0.25f;
+    polilinea p;
+    vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {1e9, 2}});
+    Cerchio c;
+    c.Xcentro = 5;
+    c.Xpunto = 7;
+    c.raggio = 2;
+    superficie q = quadrato();
+    q.spescont = 3;
+    const Arco a = arco({0, 0}, {2, 0}, {1, -1});
+    const Arco retto = arco({0, 0}, {2, 0}, {1, 0});
+
+    restaUguale(d, linea(1, 2, 3, 4, 2), disegnalinea);
+    restaUguale(d, p, disegnaPolilinea);
+    restaUguale(d, r, disegnarettangolo);
+    restaUguale(d, q, disegnasuperficie);
+    restaUguale(d, c, disegnacerchio);
+    restaUguale(d, a, disegnaarco);
+    restaUguale(d, retto, disegnaarco);
+    restaUguale(d, scritta(), [](const ContestoDisegno& c, const testo& t, bool n) { disegnatesto(c, t, n); });
+    // And the device did get device units: the rectangle at 30 px a unit.
+    EXPECT_EQ(d.sup.solo({"Polygon"}).front(), "Polygon(30,30 120,30 120,60 30,60)");
+}
+
+TEST(Disegnaarco, ThroughPointOnTheSegmentDrawsTheSegment)
+{
+    Disegno d(3);
+    Arco a = arco({1, 1}, {3, 1}, {2, 1});
+    a.spescont = 5;
+    a.trattcont = PS_DOT;
+    disegnaarco(d.contesto(), a, false);
+    EXPECT_EQ(d.sup.chiamate(), (std::vector<std::string>{"CreatePen(2,6," + EVIDENZIA + ")=100", "SelectObject(100)=1",
+                                                          "Polyline(30,30 90,30)", "SelectObject(1)=100",
+                                                          "DeleteObject(100)=1"}));
+}
+
+TEST(Disegnaarco, CollinearThroughPointOutsideTheSegmentAlsoDrawsTheSegment)
+{
+    // Three points on a line have no circle; the segment p1-p2 is what
+    // selection and snapping also take for such an arc.
+    Disegno d(3);
+    disegnaarco(d.contesto(), arco({1, 1}, {3, 1}, {5, 1}), true);
+    EXPECT_TRUE(d.sup.solo({"Arc"}).empty());
+    EXPECT_EQ(d.sup.solo({"Polyline"}), (std::vector<std::string>{"Polyline(30,30 90,30)"}));
+}
+
+TEST(Disegnaarco, AnArcGoesToTheDeviceInPixels)
+{
+    Disegno d(3);
+    disegnaarco(d.contesto(), arco({0, 1}, {2, 1}, {1, 0}), true);
+    // Centre (1, 1), radius 1: box (0, 0)-(60, 60), from p1 (0, 30) to p2 (60, 30).
+    EXPECT_EQ(d.sup.solo({"Arc"}), (std::vector<std::string>{"Arc(0,0,60,60,0,30,60,30)"}));
+}
+
+TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
+{
+    Disegno d(3);
+    disegnatesto(d.contesto(), scritta(10), true);
+    // h = -2 * 10 * 3 / (1440 / 254) = -10.58 pixels; the reference point (2, 3) at 30 px a unit.
+    EXPECT_EQ(d.sup.chiamate().front(), "SetPixel(0,0," + PRIMO_PIANO + ")");
+    EXPECT_EQ(d.sup.solo({"CreateFontIndirect", "SetTextColor", "TextOut"}),
+              (std::vector<std::string>{"SetTextColor(#0000c8)", "CreateFontIndirect(-11,0,0,000,Arial)=100",
+                                        "TextOut(60,90,AB)", "SetTextColor(#000000)"}));
+}
+
+TEST(Disegnatesto, SizeZeroOrBelowDrawsNothing)
+{
+    Disegno d(3);
+    d.s.mostrabordotesto = 1;
+    disegnatesto(d.contesto(), scritta(0), true);
+    disegnatesto(d.contesto(), scritta(-4), false);
+    EXPECT_TRUE(d.sup.chiamate().empty());
+}
+
+TEST(Disegnatesto, BoxInTheHighlightColourInBothLooksWhenShown)
+{
+    for (bool normale : {true, false}) {
+        Disegno d(3);
+        d.s.mostrabordotesto = 1;
+        disegnatesto(d.contesto(), scritta(), normale);
+        const auto lati = d.sup.solo({"Polyline"});
+        ASSERT_EQ(lati.size(), 4u) << normale;
+        EXPECT_EQ(lati[0].rfind("Polyline(60,90 ", 0), 0u) << lati[0]; // from the reference point
+        for (const auto& [larghezza, c] : penne(d.sup)) {
+            EXPECT_EQ(larghezza, 1);
+            EXPECT_EQ(c, EVIDENZIA);
+        }
+        const auto testi = d.sup.solo({"SetTextColor"});
+        EXPECT_EQ(testi.front(), normale ? "SetTextColor(#0000c8)" : "SetTextColor(" + EVIDENZIA + ")");
+    }
+    Disegno senza(3);
+    disegnatesto(senza.contesto(), scritta(), true);
+    EXPECT_TRUE(senza.sup.solo({"Polyline"}).empty());
+}
+
+TEST(DisegnaEntita, DrawingLeavesTheWindowsFontAndForegroundAlone)
+{
+    Disegno d(3);
+    d.s.forecolor = RGB(1, 2, 3);
+    disegnatesto(d.contesto(), scritta(), false);
+    EXPECT_EQ(d.s.forecolor, RGB(1, 2, 3));
+    EXPECT_EQ(d.s.font.nome, "Arial");
+    EXPECT_FLOAT_EQ(d.s.font.dimensione, 8.25f);
+}
+
+// Every device coordinate of a call, as numbers.
+std::vector<long long> numeri(const std::string& call)
+{
+    std::vector<long long> n;
+    const std::regex re(R"(-?\d+)");
+    const std::string argomenti = call.substr(call.find('('));
+    for (auto it = std::sregex_iterator(argomenti.begin(), argomenti.end(), re); it != std::sregex_iterator(); ++it)
+        n.push_back(std::stoll(it->str()));
+    return n;
+}
+
+TEST(DisegnaEntita, HighZoomKeepsCoordinatesInRangeAndEdgesInPlace)
+{
+    // 1e6 pixels a drawing unit: a triangle whose slanted edge runs from the
+    // origin at slope 1/2 far beyond any integer range.
+    Disegno d(1e5);
+    superficie t;
+    vertici(t, &superficie::inser_vert_sup, {{0, 0}, {2e6, 1e6}, {0, 1e6}});
+    disegnasuperficie(d.contesto(), t, true);
+    const auto poligoni = d.sup.solo({"Polygon"});
+    ASSERT_EQ(poligoni.size(), 1u);
+    const auto n = numeri(poligoni[0]);
+    bool bordo = false;
+    for (std::size_t i = 0; i + 1 < n.size(); i += 2) {
+        EXPECT_LE(std::llabs(n[i]), 4000000);
+        EXPECT_LE(std::llabs(n[i + 1]), 4000000);
+        bordo = bordo || (n[i] == 4000000 && n[i + 1] == 2000000); // the edge leaves the band still at slope 1/2
+    }
+    EXPECT_TRUE(bordo) << poligoni[0];
+
+    Linea l = linea(-1e7, 0.5, 1e7, 0.5);
+    disegnalinea(d.contesto(), l, true);
+    EXPECT_EQ(d.sup.solo({"Polyline"}).back(), "Polyline(-4000000,500000 4000000,500000)");
+}
+
+TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
+{
+    // Values a damaged file could carry, at a high zoom.
+    for (double v : {1e300, -1e300, std::nan("")}) {
+        Disegno d(1e5);
+        polilinea p;
+        vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {v, 1}, {2, v}});
+        p.spescont = static_cast<float>(1e30);
+        disegnaPolilinea(d.contesto(), p, true);
+        superficie q;
+        vertici(q, &superficie::inser_vert_sup, {{v, 0}, {1, v}, {0, 1}});
+        disegnasuperficie(d.contesto(), q, true);
+        Cerchio c;
+        c.Xcentro = 0.001;
+        c.Xpunto = v;
+        disegnacerchio(d.contesto(), c, true);
+        disegnalinea(d.contesto(), linea(v, 0, 0, v, 1e30f), true);
+        testo t = scritta(1e30f);
+        t.pos_testox = v;
+        disegnatesto(d.contesto(), t, true);
+        disegnaarco(d.contesto(), arco({0, 0}, {v, 1}, {1, v}), true);
+        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "TextOut"}))
+            for (long long n : numeri(call))
+                EXPECT_LE(std::llabs(n), 4000000) << v << ' ' << call;
+        for (const auto& [larghezza, c] : penne(d.sup))
+            EXPECT_LE(larghezza, 4000000) << v;
+    }
+}
+
+TEST(DisegnaEntita, HugeFilledCircleAroundTheViewStillCoversIt)
+{
+    // The client area (1500 x 1100 px) lies deep inside a circle of radius 1e6 units.
+    Disegno d(1e5);
+    Cerchio c;
+    c.Xcentro = 0;
+    c.Ycentro = 0;
+    c.Xpunto = 1e6;
+    c.campitura = CAMPITURA_PIENA;
+    disegnacerchio(d.contesto(), c, true);
+    const auto ellissi = d.sup.solo({"Ellipse"});
+    ASSERT_EQ(ellissi.size(), 1u);
+    const auto n = numeri(ellissi[0]);
+    EXPECT_LT(n[0], 0);
+    EXPECT_LT(n[1], 0);
+    EXPECT_GT(n[2], 1500);
+    EXPECT_GT(n[3], 1100);
+    for (long long v : n)
+        EXPECT_LE(std::llabs(v), 4000000);
+}
+
+} // namespace
+} // namespace tramel

@@ -1,0 +1,121 @@
+#include "superficie_finta.h"
+#include "view/impostdistipo.h"
+
+#include "platform/palette.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tramel {
+namespace {
+
+const std::string ANTEPRIMA = colore(Palette::color(5)); // the default grid colour
+
+struct Griglia : FinestraProva {
+    explicit Griglia(double scala, double x1 = 0, double y1 = 0) : FinestraProva(scala, x1, y1)
+    {
+        s.grigliaattiva = "ON";
+        s.sfondoFinestra = Palette::color(15);
+    }
+    std::vector<std::string> punti() const { return sup.solo({"SetPixel"}); }
+};
+
+TEST(Impostdistipo, GridShownUpTo100StepsAcrossAndNotAt101)
+{
+    Griglia cento(1.5); // 150 mm / 1.5 = 100 units, step 1
+    impostdistipo(cento.s, cento.sup);
+    // 101 columns by 74 rows (110 / 1.5 = 73.3 steps down), from the top-left corner.
+    ASSERT_EQ(cento.punti().size(), 101u * 74u);
+    EXPECT_EQ(cento.punti().front(), "SetPixel(0,0," + ANTEPRIMA + ")");
+    EXPECT_EQ(cento.punti()[1], "SetPixel(0,15," + ANTEPRIMA + ")"); // outer loop across: the column first
+    EXPECT_EQ(cento.punti().back(), "SetPixel(1500,1095," + ANTEPRIMA + ")");
+
+    Griglia centouno(1.5);
+    centouno.s.vista.larghezzaMm = 151.5; // 101 units
+    impostdistipo(centouno.s, centouno.sup);
+    EXPECT_TRUE(centouno.punti().empty());
+}
+
+TEST(Impostdistipo, DotsStartAtTheStepBeforeTheViewsCorner)
+{
+    Griglia g(3, 2.5, -2.5); // origin (7.5, -7.5) mm
+    g.s.vista.larghezzaMm = 60;
+    g.s.vista.altezzaMm = 30;
+    impostdistipo(g.s, g.sup);
+    // Columns from 2 (6 mm), rows from -3 (-9 mm): 15 pixels before the corner on both axes.
+    EXPECT_EQ(g.punti().front(), "SetPixel(-15,-15," + ANTEPRIMA + ")");
+    EXPECT_EQ(g.punti().size(), 21u * 11u);
+}
+
+TEST(Impostdistipo, NoDotsForAStepOfZeroOrBelowOrWithTheGridOff)
+{
+    for (float p : {0.0f, -1.0f, std::nanf("")}) {
+        Griglia g(1.5);
+        g.s.passogriglia = p;
+        impostdistipo(g.s, g.sup);
+        EXPECT_TRUE(g.punti().empty()) << p;
+    }
+    Griglia spenta(1.5);
+    spenta.s.grigliaattiva = "OFF";
+    impostdistipo(spenta.s, spenta.sup);
+    EXPECT_TRUE(spenta.punti().empty());
+}
+
+TEST(Impostdistipo, ADegenerateScaleDrawsNoEndlessColumnOfDots)
+{
+    Griglia g(1e-13); // as a client area of zero width leaves it
+    g.s.vista.larghezzaMm = 0;
+    impostdistipo(g.s, g.sup);
+    EXPECT_TRUE(g.punti().empty());
+}
+
+TEST(Impostdistipo, BackgroundClearsOnlyWhenItsColourChanges)
+{
+    Griglia g(3);
+    g.s.grigliaattiva = "OFF";
+    impostdistipo(g.s, g.sup);
+    EXPECT_TRUE(g.sup.pulizie.empty()); // white already
+
+    g.s.colsfondo = Variant(3.0); // as the settings dialog stores it
+    impostdistipo(g.s, g.sup);
+    impostdistipo(g.s, g.sup);
+    EXPECT_EQ(g.sup.pulizie, (std::vector<Rgb>{Palette::color(3)}));
+    EXPECT_EQ(g.s.sfondoFinestra, Palette::color(3));
+}
+
+TEST(Impostdistipo, HidesTheRubberBandsAndColoursTheCrossHair)
+{
+    Griglia g(3);
+    Overlay& o = g.s.overlay;
+    o.Line3.visibile = o.Shape1.visibile = o.Shape2.visibile = o.Shape3.visibile = true;
+    o.Line1.visibile = true;
+    g.s.colanteprima = Variant(std::int16_t{12});
+    impostdistipo(g.s, g.sup);
+    EXPECT_FALSE(o.Line3.visibile || o.Shape1.visibile || o.Shape2.visibile || o.Shape3.visibile);
+    EXPECT_TRUE(o.Line1.visibile); // the cross-hair stays where it is
+    EXPECT_EQ(o.Line1.colore, Palette::color(12));
+    EXPECT_EQ(o.Line2.colore, Palette::color(12));
+}
+
+TEST(GrigliaPunti, MultiplesOfTheStepFromTheCornerOrBefore)
+{
+    // As the settings dialog's preview uses it: a box from (0, 0).
+    auto g = grigliaPunti(0, 0, 40, 30, 7);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->x0, 0);
+    EXPECT_EQ(g->y0, 0);
+    EXPECT_EQ(g->passiX, 5);
+    EXPECT_EQ(g->passiY, 4);
+
+    g = grigliaPunti(-2.5, 2.5, 10, 10, 2);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->x0, -4);
+    EXPECT_EQ(g->y0, 2);
+    EXPECT_FALSE(grigliaPunti(0, 0, 10, 10, 0));
+    // Counts that no integer holds saturate instead of overflowing.
+    EXPECT_EQ(grigliaPunti(0, 0, 1e300, 1, 1)->passiX, std::numeric_limits<std::int32_t>::max());
+}
+
+} // namespace
+} // namespace tramel

@@ -17,3 +17,13 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAMEL_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The readers under clang's libFuzzer, from the seed files, for a minute:
+# a crash, a hang or runaway memory fails the run and leaves the input in build-fuzz.
+if command -v clang++ >/dev/null; then
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTRAMEL_FUZZ=ON
+  cmake --build build-fuzz -j "$jobs"
+  rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp tests/fuzz/corpus/* build-fuzz/corpus/
+  build-fuzz/tests/fuzz/fuzz_lettura_dis build-fuzz/corpus -max_total_time=60 -rss_limit_mb=2048 \
+    -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
+fi

@@ -7,6 +7,9 @@
 #include "settings_file.h"
 #include "tavola.h"
 
+#include "files/lettura_dis.h"
+#include "files/scrittura_dis.h"
+
 #include "platform/numbers.h"
 #include "platform/palette.h"
 
@@ -83,10 +86,33 @@ DrawingWindow::~DrawingWindow()
 void DrawingWindow::costruisciMenu()
 {
     QMenu* file = new QMenu(QStringLiteral("&File"), this);
-    connect(file->addAction(QStringLiteral("Nuovo")), &QAction::triggered, this, [this] { opfile_Click(1); });
-    connect(file->addAction(QStringLiteral("Apri")), &QAction::triggered, this, [this] { opfile_Click(2); });
+    const char* voci[] = {"Nuovo", "Apri", "Salva", "Salva con Nome"};
+    for (int i = 1; i <= 4; ++i) {
+        opfile_[i] = file->addAction(QString::fromUtf8(voci[i - 1]));
+        connect(opfile_[i], &QAction::triggered, this, [this, i] { opfile_Click(i); });
+    }
+    opfile_[3]->setEnabled(false);
+    opfile_[4]->setEnabled(false);
+    connect(file, &QMenu::aboutToShow, this, [this] { file_Click(); });
+
     QMenu* aiuti = new QMenu(QStringLiteral("&Aiuti al disegno"), this);
-    connect(aiuti->addAction(QStringLiteral("Impost. Generali")), &QAction::triggered, this, [this] { impaiut(1); });
+    aiutdis_[1] = aiuti->addAction(QStringLiteral("Impost. Generali"));
+    aiuti->addSeparator();
+    aiutdis_[4] = aiuti->addAction(QStringLiteral("Snap"));
+    aiutdis_[4]->setShortcut(Qt::Key_F6);
+    aiutdis_[5] = aiuti->addAction(QStringLiteral("Grid "));
+    aiutdis_[5]->setShortcut(Qt::Key_F7);
+    for (int k : {1, 4, 5}) {
+        aiutdis_[k]->setCheckable(k != 1);
+        aiutdis_[k]->setChecked(k != 1);
+        // The toggle decides by the check mark itself, so the click must not flip it first.
+        connect(aiutdis_[k], &QAction::triggered, this, [this, k] {
+            if (k != 1)
+                aiutdis(k, !aiutdis(k));
+            impaiut(k);
+        });
+    }
+    addActions({aiutdis_[4], aiutdis_[5]}); // the shortcuts work while the menu bar shows another window's menus
     menus_ = {file, aiuti};
 }
 
@@ -112,6 +138,9 @@ void DrawingWindow::Form_Load()
     frame_.coloreEtichetta(10, GRIGIO);
     // A settings file that cannot be written leaves the defaults in force.
     leggifileini_dis(stato_);
+    // The toggles decide by their check marks: start them in step with the settings.
+    aiutdis(4, stato_.snapattivo == "ON");
+    aiutdis(5, stato_.grigliaattiva == "ON");
     barre();
     impscroll();
     DrawingState& s = stato_;
@@ -256,31 +285,84 @@ void DrawingWindow::Form_Unload()
 
 void DrawingWindow::opfile_Click(int index)
 {
-    if (index == 1)
+    if (index == 1) {
         frame_.nuovodisegno();
-    else if (index == 2)
+    } else if (index == 2) {
         frame_.apri();
+    } else if (index == 3 || index == 4) {
+        Notifier::Occupato occupato(ctx_.porte.notifier);
+        std::string comando = index == 3 ? "Salva" : "SalvaConNome";
+        // Only a save that succeeded leaves the drawing unmodified.
+        if (frame_.gestionefile(*this, comando) == EsitoFile::Riuscito)
+            stato_.dasalvare = 0;
+    }
+}
+
+void DrawingWindow::file_Click()
+{
+    const bool pieno = stato_.cisonooggetti == 1 || stato_.cisonotesti == 1;
+    opfile_[3]->setEnabled(pieno);
+    opfile_[4]->setEnabled(pieno);
+}
+
+bool DrawingWindow::aiutdis(int k) const
+{
+    return aiutdis_.at(static_cast<std::size_t>(k))->isChecked();
+}
+
+void DrawingWindow::aiutdis(int k, bool spuntato)
+{
+    aiutdis_.at(static_cast<std::size_t>(k))->setChecked(spuntato);
 }
 
 void DrawingWindow::impaiut(int k)
 {
-    // The drawing-aid toggles come with the window's full menus.
-    if (k != 1)
+    if (k != 1 && k != 4 && k != 5)
         return;
     Notifier& notifier = ctx_.porte.notifier;
-    if (const std::string nome = stato_.corrente().nome(); !nome.empty()) {
+    // The settings and the grid wait for the command in progress; the snap step may change during one.
+    const std::string nome = stato_.corrente().nome();
+    if (k != 4 && !nome.empty()) {
+        const std::string cosa = k == 1 ? " modificare le impostazioni generali."
+                                 : aiutdis(5) ? " disattivare la griglia."
+                                              : " attivare la griglia.";
         notifier.beep();
-        notifier.messaggio("Completare il comando \"" + nome + "\" prima di modificare le impostazioni generali.",
-                           titoloProgramma, Pulsanti::Ok, Icona::Informazione);
+        notifier.messaggio("Completare il comando \"" + nome + "\" prima di" + cosa, titoloProgramma, Pulsanti::Ok,
+                           Icona::Informazione);
         return;
     }
+    if (k == 1)
+        impostGenerali();
+    else
+        commutaAiuto(k);
+    salvafileini_dis(stato_);
+}
+
+void DrawingWindow::commutaAiuto(int k)
+{
+    DrawingState& s = stato_;
+    const bool attiva = !aiutdis(k);
+    aiutdis(k, attiva);
+    if (k == 4) {
+        s.snapattivo = attiva ? "ON" : "OFF";
+        if (attiva && s.passosnap == 0)
+            s.passosnap = 1.0f;
+        etichettaAiuto(frame_, 8, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
+    } else {
+        s.grigliaattiva = attiva ? "ON" : "OFF";
+        etichettaAiuto(frame_, 9, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
+        engine_->redraw();
+    }
+}
+
+void DrawingWindow::impostGenerali()
+{
+    Notifier& notifier = ctx_.porte.notifier;
     AgganciImpost agganci;
     agganci.redraw = [this] { engine_->redraw(); };
     agganci.etichetta = [this](int n, int colore) { frame_.coloreEtichetta(n, colore); };
     ImpostDialog dialogo(stato_, agganci, notifier, this);
     dialogo.exec();
-    // The settings are written even when the dialog was cancelled.
-    salvafileini_dis(stato_);
 }
 
 void DrawingWindow::impfiltri(int)
@@ -290,8 +372,47 @@ void DrawingWindow::impfiltri(int)
 
 bool DrawingWindow::leggifile()
 {
-    // No drawing file can be read yet: the caller reports it as not readable.
-    return false;
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    EsitoLettura esito = tramel::leggifile(caption());
+    auto* letto = std::get_if<DisegnoLetto>(&esito);
+    if (!letto)
+        return false;
+    applica(*letto);
+    return true;
+}
+
+void DrawingWindow::applica(DisegnoLetto& d)
+{
+    DrawingState& s = stato_;
+    // A stored view of no size keeps the view of a new window.
+    if (d.vistaValida) {
+        s.finx = d.finx;
+        s.finy = d.finy;
+        s.finlarg = d.finlarg;
+        s.finalt = d.finalt;
+        engine_->selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
+    }
+    if (d.statoFinestra == 1)
+        showMinimized();
+    else if (d.statoFinestra == 2)
+        showMaximized();
+    s.colsfondo = d.colsfondo;
+    s.colevidenzia = colevidenziaPer(s.colsfondo);
+    s.colanteprima = d.colanteprima;
+    s.passosnap = d.passosnap;
+    s.passogriglia = d.passogriglia;
+    // Each switch is set through its toggle, so that the menu and the frame's labels follow.
+    aiutdis(4, d.snapattivo != "ON");
+    impaiut(4);
+    aiutdis(5, d.grigliaattiva != "ON");
+    impaiut(5);
+    s.cisonooggetti = d.cisonooggetti ? 1 : 0;
+    s.cisonotesti = 0;
+    s.dis = std::move(d.dis);
+    engine_->redraw();
+    s.numcomando += 1;
+    engine_->reiniz(s.numcomando);
+    engine_->scrivilabel1();
 }
 
 bool DrawingWindow::leggitxt()
@@ -302,9 +423,10 @@ bool DrawingWindow::leggitxt()
 
 bool DrawingWindow::salvafile()
 {
-    // No drawing file can be written yet: the caller reports the save as failed
-    // and the drawing stays marked as modified.
-    return false;
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    engine_->memxin();
+    const std::int16_t statoFinestra = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    return tramel::salvafile(stato_, caption(), statoFinestra);
 }
 
 } // namespace tramel

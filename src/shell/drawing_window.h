@@ -4,6 +4,7 @@
 
 #include <QMdiSubWindow>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,8 @@ class QMenu;
 class QScrollBar;
 
 namespace tramel {
+
+struct DisegnoLetto;
 
 struct AppContext;
 class Frame;
@@ -54,10 +57,15 @@ public:
     // Closes without the question: it was asked already, or nothing is to be asked.
     void chiudiSenzaDomanda();
 
-    // File items of the window's menu: 1 "Nuovo", 2 "Apri".
+    // File items of the window's menu: 1 "Nuovo", 2 "Apri", 3 "Salva", 4 "Salva con Nome".
     void opfile_Click(int index);
-    // Drawing aids: 1 opens the general settings.
+    // Opening the File menu: saving is offered once the drawing holds something.
+    void file_Click();
+    // Drawing aids: 1 opens the general settings, 4 switches the snap step, 5 the grid.
     void impaiut(int k);
+    // The check mark of a drawing-aid item (4 "Snap", 5 "Grid ").
+    bool aiutdis(int k) const;
+    void aiutdis(int k, bool spuntato);
     void impscroll();
     void impfiltri(int filtro);
 
@@ -71,6 +79,10 @@ protected:
 
 private:
     void costruisciMenu();
+    void impostGenerali();
+    void commutaAiuto(int k);
+    // Puts a drawing read from its file into this window.
+    void applica(DisegnoLetto& letto);
     void barre();
     void Form_Unload();
 
@@ -84,6 +96,8 @@ private:
     QScrollBar* VScroll1_ = nullptr;
     std::unique_ptr<CommandEngine> engine_;
     QList<QMenu*> menus_;
+    std::array<QAction*, 5> opfile_{};  // items 1 to 4
+    std::array<QAction*, 6> aiutdis_{}; // items 1, 4 and 5
     bool caricata_ = false;
     bool chiedere_ = true;
     bool chiusa_ = false;

@@ -15,7 +15,7 @@ std::string domanda(const std::string& caption)
 struct CasoChiusura {
     const char* nome;
     bool modificato;
-    bool titolato; // captioned with a file path
+    const char* file; // the caption's file: nullptr untitled, relative names in the program folder
     std::vector<Risposta> risposte;
     bool chiusa;
     bool salvataggioFallito; // the failed save was told
@@ -24,20 +24,21 @@ struct CasoChiusura {
 TEST(Chiusura, OneWindowClosesOnlyWhenNothingIsLost)
 {
     const std::vector<CasoChiusura> casi = {
-        {"unmodified", false, false, {}, true, false},
-        {"modified, No", true, false, {Risposta::No}, true, false},
-        {"modified, Cancel", true, false, {Risposta::Annulla}, false, false},
+        {"unmodified", false, nullptr, {}, true, false},
+        {"modified, No", true, nullptr, {Risposta::No}, true, false},
+        {"modified, Cancel", true, nullptr, {Risposta::Annulla}, false, false},
         // The name dialog is abandoned: the drawing stays.
-        {"untitled, Yes, save-as abandoned", true, false, {Risposta::Si}, false, false},
-        // The save fails (no writer yet): the drawing stays, with the failure told.
-        {"titled, Yes, save failed", true, true, {Risposta::Si}, false, true},
+        {"untitled, Yes, save-as abandoned", true, nullptr, {Risposta::Si}, false, false},
+        {"titled, Yes, saved", true, "pianta.dis", {Risposta::Si}, true, false},
+        // The save fails: the drawing stays, with the failure told.
+        {"titled, Yes, save failed", true, "/nessuna/cartella/pianta.dis", {Risposta::Si}, false, true},
     };
     for (const CasoChiusura& c : casi) {
         Sessione s;
         s.avvia();
         DrawingWindow* w = s.nuova();
-        if (c.titolato)
-            w->setCaption(s.file("pianta.dis"));
+        if (c.file)
+            w->setCaption(c.file[0] == '/' ? std::string(c.file) : s.percorso(c.file));
         w->stato().dasalvare = c.modificato ? 1 : 0;
         s.fake.notifier.risposte.assign(c.risposte.begin(), c.risposte.end());
         EXPECT_EQ(w->close(), c.chiusa) << c.nome;
@@ -65,11 +66,12 @@ TEST(Chiusura, ClosingAWindowSavesThatWindowNotTheActiveOne)
     DrawingWindow* secondo = s.nuova();
     ASSERT_EQ(s.frame->finestraAttiva(), secondo);
     s.fake.notifier.risposte = {Risposta::Si};
-    EXPECT_FALSE(primo->close());
-    EXPECT_EQ(s.messaggi(),
-              (std::vector<std::string>{domanda(percorso), "Impossibile salvare il file: \"" + percorso + "\""}));
-    EXPECT_EQ(primo->caption(), percorso);
+    EXPECT_TRUE(primo->close());
+    EXPECT_EQ(s.messaggi(), std::vector<std::string>{domanda(percorso)});
+    QFile scritto(QString::fromStdString(percorso));
+    EXPECT_EQ(scritto.size(), 11 * 242); // the first window's empty drawing, header only
     EXPECT_EQ(secondo->caption(), "Disegno _ 2");
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 1);
 }
 
 // A frame close asks every modified drawing in turn and stops at the first

@@ -132,11 +132,16 @@ TEST(Registro, SaveUnderANewNameKeepsTheRegistryNameUntilItSucceeds)
     Sessione s;
     s.avvia();
     DrawingWindow* w = s.nuova();
-    s.fake.files.scelte = {s.percorso("nuovo.dis")};
+    s.fake.files.scelte = {"/nessuna/cartella/nuovo.dis"};
     std::string comando = "SalvaConNome";
     EXPECT_EQ(s.frame->gestionefile(*w, comando), EsitoFile::Fallito);
     EXPECT_EQ(s.ctx.registro.nomidisegni(1), "Disegno _ 1");
     EXPECT_EQ(w->caption(), "Disegno _ 1");
+
+    s.fake.files.scelte = {s.percorso("nuovo.dis")};
+    comando = "SalvaConNome";
+    EXPECT_EQ(s.frame->gestionefile(*w, comando), EsitoFile::Riuscito);
+    EXPECT_EQ(s.ctx.registro.nomidisegni(1), s.percorso("nuovo.dis"));
 }
 
 TEST(Registro, ActivationMakesTheWindowCurrent)

@@ -1,6 +1,8 @@
 // Start-up: the settings file's path, the command line, the drawing it names.
 #include "sessione.h"
 
+#include "files/scrittura_dis.h"
+
 #include "shell/maschera.h"
 
 #include <QMdiArea>
@@ -86,14 +88,28 @@ TEST(Avvio, ADrawingThatCannotBeOpenedEndsTheProgramWithItsMessage)
     }
 }
 
-TEST(Avvio, AnOpenedCommandLineDrawingIsRegisteredUnderItsPath)
+TEST(Avvio, ACommandLineDrawingOpensUnderItsPath)
 {
-    // Before the reader fails, the window carries the path as caption and name.
     Sessione s;
-    const std::string percorso = s.file("pianta.dis");
-    s.avvia({percorso});
+    const std::string percorso = s.percorso("pianta dis.dis");
+    {
+        ValoriModulo modulo;
+        DrawingState d(modulo);
+        d.finlarg = 50, d.finalt = 20;
+        auto l = std::make_unique<Linea>();
+        l->Xf = 7;
+        d.dis.linee.Add(std::move(l));
+        ASSERT_TRUE(salvafile(d, percorso, 0));
+    }
+    EXPECT_EQ(s.avvia({"\"" + percorso + "\""}), 0);
+    EXPECT_TRUE(s.messaggi().empty());
     EXPECT_EQ(s.ctx.registro.nomidisegni(1), percorso);
     EXPECT_EQ(s.ctx.registro.disegnocorrente, 1);
+    DrawingWindow* w = s.ctx.registro.finestredisegno(1);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), percorso);
+    ASSERT_EQ(w->stato().dis.linee.Count(), 1);
+    EXPECT_EQ(w->stato().dis.linee.Item(1).Xf, 7);
 }
 
 } // namespace

@@ -1,0 +1,126 @@
+// The drawing window's File items for saving, the snap and grid toggles, and
+// a drawing file read into a window through the frame's "Apri".
+#include "sessione.h"
+
+#include "files/scrittura_dis.h"
+
+#include <QLabel>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace tramel::test {
+namespace {
+
+// A drawing file with one circle and the given snap and grid switches.
+std::string disegnoSalvato(Sessione& s, const std::string& nome, const std::string& snap, const std::string& griglia)
+{
+    ValoriModulo modulo;
+    DrawingState d(modulo);
+    d.finx = 10, d.finy = 5, d.finlarg = 40, d.finalt = 30;
+    d.snapattivo = snap;
+    d.grigliaattiva = griglia;
+    d.colsfondo = Variant(3.0);
+    auto c = std::make_unique<Cerchio>();
+    c->Xcentro = 20, c->Ycentro = 20, c->Xpunto = 23, c->YPunto = 24;
+    d.dis.cerchi.Add(std::move(c));
+    const std::string percorso = s.percorso(nome);
+    EXPECT_TRUE(salvafile(d, percorso, 0));
+    return percorso;
+}
+
+QByteArray recordIni(Sessione& s, int n)
+{
+    QFile f(QString::fromStdString(s.percorso("Tramel.ini")));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().mid((n - 1) * 128, 7);
+}
+
+} // namespace
+
+TEST(MenuFile, SavingIsOfferedOnlyForADrawingThatHoldsSomething)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    QMenu* file = w->menus().at(0);
+    const QList<QAction*> voci = file->actions();
+    ASSERT_EQ(voci.size(), 4);
+    EXPECT_EQ(voci[2]->text(), "Salva");
+    EXPECT_EQ(voci[3]->text(), "Salva con Nome");
+    w->file_Click();
+    EXPECT_FALSE(voci[2]->isEnabled());
+    EXPECT_FALSE(voci[3]->isEnabled());
+    w->stato().cisonotesti = 1;
+    w->file_Click();
+    EXPECT_TRUE(voci[2]->isEnabled());
+    EXPECT_TRUE(voci[3]->isEnabled());
+}
+
+TEST(MenuFile, AFileOpensWithItsViewColoursAndSwitches)
+{
+    Sessione s;
+    s.avvia();
+    const std::string percorso = disegnoSalvato(s, "cerchio.dis", "OFF", "ON");
+    s.fake.files.scelte = {percorso};
+    s.frame->apri();
+    DrawingWindow* w = s.frame->finestraAttiva();
+    ASSERT_NE(w, nullptr);
+    const DrawingState& st = w->stato();
+    EXPECT_EQ(w->caption(), percorso);
+    EXPECT_EQ(st.dis.cerchi.Count(), 1);
+    EXPECT_DOUBLE_EQ(st.dis.cerchi.Item(1).raggio, 5);
+    EXPECT_EQ(st.colsfondo.tag(), Variant::Double);
+    EXPECT_EQ(st.colevidenzia, 15.0);
+    EXPECT_NEAR(st.vista.origineX / st.vista.scala, 10, 1e-4); // the stored view's top-left corner
+    EXPECT_EQ(st.snapattivo, "OFF");
+    EXPECT_FALSE(w->aiutdis(4));
+    EXPECT_EQ(st.grigliaattiva, "ON");
+    EXPECT_TRUE(w->aiutdis(5));
+    EXPECT_EQ(s.frame->Label(8).toolTip(), "[ OFF ]");
+    // The switches went through their toggles, which rewrite the settings.
+    EXPECT_EQ(recordIni(s, 3), QByteArray("\x08\x00\x03\x00OFF", 7));
+    EXPECT_EQ(st.numcomando, 2);
+    EXPECT_EQ(s.ctx.riga.Label1, "Comando: ");
+}
+
+TEST(MenuFile, AFileThatIsNotADrawingLeavesNoWindow)
+{
+    Sessione s;
+    s.avvia();
+    const std::string rotto = s.file("rotto.dis", QByteArray(300, 'x'));
+    s.fake.files.scelte = {rotto};
+    s.frame->apri();
+    EXPECT_EQ(s.messaggi().back(), "Impossibile leggere il file: \"" + rotto + "\"");
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 0);
+    EXPECT_EQ(s.ctx.registro.contadisegni(), 0);
+}
+
+TEST(MenuFile, SnapMaySwitchDuringACommandTheGridMayNot)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    DrawingState& st = w->stato();
+    st.corrente().tipo = "Linea";
+    st.passosnap = 0;
+    w->impaiut(4);
+    EXPECT_EQ(st.snapattivo, "OFF");
+    w->impaiut(4);
+    EXPECT_EQ(st.snapattivo, "ON");
+    EXPECT_EQ(st.passosnap, 1.0f); // a step of 0 becomes 1 when the snap comes on
+    EXPECT_EQ(s.frame->Label(8).toolTip(), "[ON] : 1 ");
+
+    w->impaiut(5);
+    EXPECT_EQ(st.grigliaattiva, "ON");
+    EXPECT_TRUE(w->aiutdis(5));
+    EXPECT_EQ(s.messaggi().back(), "Completare il comando \"Linea\" prima di disattivare la griglia.");
+    EXPECT_EQ(s.fake.notifier.beeps, 1);
+
+    st.corrente().tipo = "";
+    w->impaiut(5);
+    EXPECT_EQ(st.grigliaattiva, "OFF");
+    EXPECT_EQ(recordIni(s, 4), QByteArray("\x08\x00\x03\x00OFF", 7));
+}
+
+} // namespace tramel::test

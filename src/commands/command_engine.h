@@ -33,6 +33,8 @@ public:
     void impost_rapscala(double x1, double y1, double x2, double y2);
     void memxin();
     void redraw();
+    // The window's background and grid, as every redraw ends.
+    void impostdistipo();
 
     // Completion and cancel of the current command: k is numcomando (the
     // dialogs cancel with -1, which stands for it).
@@ -40,6 +42,7 @@ public:
     void annullacomando(int k);
 
 private:
+    void disattivaText2();
     static bool zoomImmediato(const std::string& nome);
     void casella(int n, bool abilitata);
     void primoPrompt(const std::string& nome);

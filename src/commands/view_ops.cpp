@@ -1,6 +1,7 @@
 #include "command_engine.h"
 
 #include "platform/numbers.h"
+#include "view/impostdistipo.h"
 #include "view/redraw.h"
 
 #include <cmath>
@@ -68,7 +69,22 @@ void CommandEngine::memxin()
 
 void CommandEngine::redraw()
 {
+    Notifier::Occupato occupato(porte_.notifier);
     tramel::redraw(s_, superficie_);
+    disattivaText2();
+}
+
+void CommandEngine::impostdistipo()
+{
+    tramel::impostdistipo(s_, superficie_);
+    disattivaText2();
+}
+
+// Painting the window's background and grid leaves the second command box disabled.
+void CommandEngine::disattivaText2()
+{
+    riga_.Text[2].abilitata = false;
+    riga_.notifica();
 }
 
 } // namespace tramel

@@ -8,7 +8,6 @@
 #include "tavola.h"
 
 #include "platform/record_file.h"
-#include "view/impostdistipo.h"
 
 #include <QMdiArea>
 
@@ -45,7 +44,7 @@ DrawingWindow* Frame::nuovodisegno()
     finestraAttivata(finestra);
     finestra->setCaption("Disegno _ " + std::to_string(n));
     finestra->engine().memxin();
-    impostdistipo(finestra->stato(), finestra->tavola());
+    finestra->engine().impostdistipo();
     ctx_.registro.registra(n, finestra->caption());
     RigaComando& riga = ctx_.riga;
     riga.Text[1].abilitata = false;

@@ -123,3 +123,18 @@ TEST(Memxin, FarWindowSaturatesAtTheSingleRange)
 
 } // namespace
 } // namespace tramel
+
+namespace tramel {
+
+TEST(Ridisegno, BackgroundAndGridLeaveTheSecondBoxDisabled)
+{
+    FinestraProva f;
+    for (void (CommandEngine::*routine)() : {&CommandEngine::redraw, &CommandEngine::impostdistipo}) {
+        f.riga.Text[2].abilitata = true;
+        (f.motore.*routine)();
+        EXPECT_FALSE(f.riga.Text[2].abilitata);
+    }
+    EXPECT_EQ(f.porte.notifier.occupatoLivello, 0); // the busy pointer is given back
+}
+
+} // namespace tramel

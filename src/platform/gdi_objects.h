@@ -1,8 +1,8 @@
 #pragma once
 #include "dc.h"
 
-#include <map>
 #include <variant>
+#include <vector>
 
 namespace tramel {
 
@@ -24,7 +24,9 @@ using GdiObjectData = std::variant<PenObj, BrushObj, LogFont>;
 
 // The graphic objects of one device context and the three it has selected.
 // Created objects get fresh handles; the stock pen, brush and font that a new
-// device context holds are never deleted.
+// device context holds are never deleted. A drawing creates, selects and
+// deletes an object or two per entity, so the few live objects sit in a flat
+// list (by rising handle) and the selected ones are kept by value.
 class GdiObjects {
 public:
     GdiObjects();
@@ -35,9 +37,9 @@ public:
     // Deletes a created object; a stock or selected object, or an unknown handle, is refused.
     bool remove(GdiObject object);
 
-    const PenObj& pen() const { return std::get<PenObj>(objects_.at(pen_)); }
-    const BrushObj& brush() const { return std::get<BrushObj>(objects_.at(brush_)); }
-    const LogFont& font() const { return std::get<LogFont>(objects_.at(font_)); }
+    const PenObj& pen() const { return pen_; }
+    const BrushObj& brush() const { return brush_; }
+    const LogFont& font() const { return font_; }
     std::size_t liveCount() const { return objects_.size(); }
 
     static constexpr GdiObject stockPen = 1;
@@ -45,10 +47,20 @@ public:
     static constexpr GdiObject stockFont = 3;
 
 private:
-    std::map<GdiObject, GdiObjectData> objects_;
-    GdiObject pen_ = stockPen;
-    GdiObject brush_ = stockBrush;
-    GdiObject font_ = stockFont;
+    struct Entry {
+        GdiObject handle;
+        GdiObjectData data;
+    };
+
+    std::vector<Entry>::iterator find(GdiObject object);
+
+    std::vector<Entry> objects_;
+    GdiObject penHandle_ = stockPen;
+    GdiObject brushHandle_ = stockBrush;
+    GdiObject fontHandle_ = stockFont;
+    PenObj pen_;
+    BrushObj brush_;
+    LogFont font_;
     GdiObject next_ = 100;
 };
 

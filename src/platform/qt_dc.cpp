@@ -1,13 +1,13 @@
 #include "qt_dc.h"
 
 #include "cp1252.h"
-#include "qt_font.h"
+#include "qt_raster_cache.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tramel {
 
@@ -16,6 +16,12 @@ namespace {
 QColor qtColor(Rgb c)
 {
     return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+// The same colour as an opaque image pixel.
+QRgb qtRgb(Rgb c)
+{
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
 }
 
 Qt::PenStyle dashStyle(int style)
@@ -29,13 +35,20 @@ Qt::PenStyle dashStyle(int style)
     }
 }
 
-// Width 0 is Qt's cosmetic one-pixel pen. As on the classic device, a pen
-// wider than one pixel draws solid whatever its style, with round ends and joins.
+// As on the classic device, a pen wider than one pixel draws solid whatever its style.
+Qt::PenStyle qtPenStyle(const PenObj& pen)
+{
+    if (pen.style == PS_NULL)
+        return Qt::NoPen;
+    return pen.width > 1 ? Qt::SolidLine : dashStyle(pen.style);
+}
+
+// Width 0 is Qt's cosmetic one-pixel pen; ends and joins are round.
 QPen qtPen(const PenObj& pen)
 {
     if (pen.style == PS_NULL)
         return QPen(Qt::NoPen);
-    QPen q(qtColor(pen.color), std::max(0, pen.width), pen.width > 1 ? Qt::SolidLine : dashStyle(pen.style));
+    QPen q(qtColor(pen.color), std::max(0, pen.width), qtPenStyle(pen));
     q.setCapStyle(Qt::RoundCap);
     q.setJoinStyle(Qt::RoundJoin);
     return q;
@@ -56,6 +69,12 @@ Qt::BrushStyle hatchStyle(int hatch)
     }
 }
 
+// Whether the brush paints anything, as qtBrush makes it.
+bool paints(const BrushObj& brush)
+{
+    return brush.kind == BrushObj::Solid || (brush.kind == BrushObj::Hatch && hatchStyle(brush.hatch) != Qt::NoBrush);
+}
+
 QBrush qtBrush(const BrushObj& brush)
 {
     switch (brush.kind) {
@@ -64,14 +83,6 @@ QBrush qtBrush(const BrushObj& brush)
     case BrushObj::Hollow: break;
     }
     return QBrush(Qt::NoBrush);
-}
-
-QPolygon qtPolygon(const std::vector<DevPoint>& points)
-{
-    QPolygon polygon(static_cast<int>(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i)
-        polygon.setPoint(static_cast<int>(i), points[i].x, points[i].y);
-    return polygon;
 }
 
 // The angle of Qt's arc parameter, in 1/16 degree, at which the ellipse in the
@@ -85,31 +96,79 @@ int arcAngle16(const QRectF& box, int x, int y)
     return static_cast<int>(std::lround(std::atan2(up, right) * 180 / std::numbers::pi * 16));
 }
 
-} // namespace
+// A text whose mask would take more pixels than this is drawn through the painter.
+constexpr int maxMaskPixels = 512 * 512;
+// Shapes wider or higher than this, or drawn with a wider pen, are drawn
+// through the painter: the stamps pay where shapes are small and repeat.
+constexpr int maxStampExtent = 16;
+constexpr int maxStampPen = 4;
 
-QtDc::QtDc(QPainter& painter, bool printerHatches)
-    : painter_(painter), fontSpec_(objects_.font()), font_(qtFont(fontSpec_))
+// A side of a box, as a whole number of pixels when a stamp may draw it.
+std::optional<int> stampSide(double side)
 {
-    painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerHatches);
-    applyObjects();
-    applyBackground();
+    if (side > maxStampExtent)
+        return std::nullopt;
+    return static_cast<int>(side);
 }
 
-void QtDc::applyObjects()
+} // namespace
+
+QtDc::QtDc(QPainter& painter, bool printerHatches) : painter_(painter)
 {
-    painter_.setPen(qtPen(objects_.pen()));
-    painter_.setBrush(qtBrush(objects_.brush()));
-    if (objects_.font() != fontSpec_) {
-        fontSpec_ = objects_.font();
-        font_ = qtFont(fontSpec_);
+    painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerHatches);
+}
+
+void QtDc::usePen()
+{
+    if (painterPen_ != objects_.pen()) {
+        painter_.setPen(qtPen(objects_.pen()));
+        painterPen_ = objects_.pen();
+    }
+}
+
+void QtDc::useBrush()
+{
+    if (painterBrush_ != objects_.brush()) {
+        painter_.setBrush(qtBrush(objects_.brush()));
+        painterBrush_ = objects_.brush();
     }
 }
 
 // Opaque mode fills the gaps of dashed lines and hatches with the background colour.
-void QtDc::applyBackground()
+void QtDc::useBackground()
 {
-    painter_.setBackgroundMode(bkMode_ == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter_.setBackground(qtColor(bkColor_));
+    const std::pair background{bkMode_, bkColor_};
+    if (painterBackground_ != background) {
+        painter_.setBackgroundMode(bkMode_ == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter_.setBackground(qtColor(bkColor_));
+        painterBackground_ = background;
+    }
+}
+
+// The painter's image when its pixels land where the calls put them, with
+// nothing between: no transformation, clipping, opacity or other composition.
+QImage* QtDc::pixelTarget() const
+{
+    QPaintDevice* device = painter_.device();
+    if (!device || device->devType() != QInternal::Image || painter_.hasClipping() ||
+        painter_.deviceTransform().type() != QTransform::TxNone ||
+        painter_.compositionMode() != QPainter::CompositionMode_SourceOver || painter_.opacity() != 1.0)
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    switch (image->format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied: return image;
+    default: return nullptr;
+    }
+}
+
+const QPoint* QtDc::qtPoints(const std::vector<DevPoint>& points)
+{
+    points_.resize(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        points_[i] = QPoint(points[i].x, points[i].y);
+    return points_.data();
 }
 
 GdiObject QtDc::CreatePen(int style, int width, Rgb color)
@@ -139,10 +198,7 @@ GdiObject QtDc::CreateFontIndirect(const LogFont& font)
 
 GdiObject QtDc::SelectObject(GdiObject object)
 {
-    const GdiObject old = objects_.select(object);
-    if (old != 0)
-        applyObjects();
-    return old;
+    return objects_.select(object);
 }
 
 bool QtDc::DeleteObject(GdiObject object)
@@ -150,14 +206,107 @@ bool QtDc::DeleteObject(GdiObject object)
     return objects_.remove(object);
 }
 
+// Draws the shape that probe_ holds the kind and geometry of from its stamp,
+// with its reference point at `at`; false leaves it to the painter. The
+// stamp is made the first time, by draw(painter, reference point).
+bool QtDc::fromStamp(QPoint at, QSize extent, const std::function<void(QPainter&, QPoint)>& draw)
+{
+    QImage* image = pixelTarget();
+    const PenObj& pen = objects_.pen();
+    const BrushObj& brush = objects_.brush();
+    const bool filled = (probe_.kind == ShapeKey::Polygon || probe_.kind == ShapeKey::Ellipse) && paints(brush);
+    const bool hatched = filled && brush.kind == BrushObj::Hatch;
+    const int width = std::max(0, pen.width);
+    if (!image || width > maxStampPen || (hatched && painter_.brushOrigin() != QPoint()))
+        return false;
+    probe_.filled = filled;
+    probe_.opaque = bkMode_ == OPAQUE;
+    probe_.penStyle = static_cast<std::uint8_t>(qtPenStyle(pen));
+    probe_.penWidth = static_cast<std::uint8_t>(width);
+    probe_.format = static_cast<std::uint8_t>(image->format());
+    probe_.hints = static_cast<std::uint16_t>(painter_.renderHints());
+    ShapeStampCache& stamps = threadShapeStamps();
+    const std::optional<ShapeStamp>* stamp = stamps.find(probe_);
+    if (!stamp) {
+        std::optional<ShapeStamp> made = renderShapeStamp(qtPen(pen), filled, probe_.opaque, extent, image->format(),
+                                                          painter_.renderHints(), draw);
+        const std::size_t bytes = shapeStampBytes(made);
+        stamp = &stamps.add(probe_, std::move(made), bytes);
+    }
+    if (!*stamp || !fitsIn(*image, **stamp, at.x(), at.y()))
+        return false;
+    const StampColours colours{qtRgb(pen.color), qtRgb(bkColor_), qtRgb(brush.color),
+                               hatched ? &hatchPattern(hatchStyle(brush.hatch)) : nullptr, probe_.opaque};
+    paintShapeStamp(*image, **stamp, at.x(), at.y(), colours);
+    return true;
+}
+
+// A polygon or polyline from its stamp: the points from their top-left corner.
+bool QtDc::pointsFromStamp(ShapeKey::Kind kind, const std::vector<DevPoint>& points)
+{
+    if (points.empty())
+        return false;
+    const auto byX = [](DevPoint a, DevPoint b) { return a.x < b.x; };
+    const auto byY = [](DevPoint a, DevPoint b) { return a.y < b.y; };
+    const auto [xMin, xMax] = std::minmax_element(points.begin(), points.end(), byX);
+    const auto [yMin, yMax] = std::minmax_element(points.begin(), points.end(), byY);
+    const auto width = stampSide(static_cast<double>(xMax->x) - xMin->x);
+    const auto height = stampSide(static_cast<double>(yMax->y) - yMin->y);
+    if (!width || !height)
+        return false;
+    const QPoint at(xMin->x, yMin->y);
+    probe_.start(kind);
+    for (const DevPoint& p : points)
+        if (!probe_.add(p.x - at.x()) || !probe_.add(p.y - at.y()))
+            return false;
+    return fromStamp(at, QSize(*width, *height), [&](QPainter& painter, QPoint origin) {
+        points_.clear();
+        for (std::size_t i = 0; i + 1 < probe_.count; i += 2)
+            points_.emplace_back(origin.x() + probe_.geometry[i], origin.y() + probe_.geometry[i + 1]);
+        if (kind == ShapeKey::Polygon)
+            painter.drawPolygon(points_.data(), static_cast<int>(points_.size()), Qt::OddEvenFill);
+        else
+            painter.drawPolyline(points_.data(), static_cast<int>(points_.size()));
+    });
+}
+
+// An ellipse or arc from its stamp: the box from its top-left corner, then
+// what else shapes it.
+bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<int> more,
+                        const std::function<void(QPainter&, const QRectF&)>& draw)
+{
+    const auto width = stampSide(box.width());
+    const auto height = stampSide(box.height());
+    if (!width || !height)
+        return false;
+    probe_.start(kind);
+    probe_.add(*width);
+    probe_.add(*height);
+    for (const int v : more)
+        if (!probe_.add(v))
+            return false;
+    return fromStamp(box.topLeft().toPoint(), QSize(*width, *height), [&](QPainter& painter, QPoint origin) {
+        draw(painter, QRectF(origin, box.size()));
+    });
+}
+
 void QtDc::Polygon(const std::vector<DevPoint>& points)
 {
-    painter_.drawPolygon(qtPolygon(points), Qt::OddEvenFill);
+    if (pointsFromStamp(ShapeKey::Polygon, points))
+        return;
+    usePen();
+    useBrush();
+    useBackground();
+    painter_.drawPolygon(qtPoints(points), static_cast<int>(points.size()), Qt::OddEvenFill);
 }
 
 void QtDc::Polyline(const std::vector<DevPoint>& points)
 {
-    painter_.drawPolyline(qtPolygon(points));
+    if (pointsFromStamp(ShapeKey::Polyline, points))
+        return;
+    usePen();
+    useBackground();
+    painter_.drawPolyline(qtPoints(points), static_cast<int>(points.size()));
 }
 
 void QtDc::Arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye)
@@ -170,20 +319,37 @@ void QtDc::Arc(int left, int top, int right, int bottom, int xs, int ys, int xe,
     int span = (arcAngle16(box, xe, ye) - start) % fullTurn;
     if (span <= 0)
         span += fullTurn; // equal radials give the whole ellipse
-    painter_.drawArc(box, start, span);
+    const auto draw = [&](QPainter& painter, const QRectF& b) { painter.drawArc(b, start, span); };
+    if (boxFromStamp(ShapeKey::Arc, box, {start, span}, draw))
+        return;
+    usePen();
+    useBackground();
+    draw(painter_, box);
 }
 
 void QtDc::Ellipse(int left, int top, int right, int bottom)
 {
-    painter_.drawEllipse(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+    const QRectF box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    const auto draw = [](QPainter& painter, const QRectF& b) { painter.drawEllipse(b); };
+    if (boxFromStamp(ShapeKey::Ellipse, box, {}, draw))
+        return;
+    usePen();
+    useBrush();
+    useBackground();
+    draw(painter_, box);
 }
 
 void QtDc::SetPixel(int x, int y, Rgb color)
 {
-    painter_.save();
+    if (QImage* image = pixelTarget()) {
+        if (image->rect().contains(x, y))
+            imageRow(*image, y)[x] = qtRgb(color);
+        return;
+    }
+    // A cosmetic pen: one device pixel whatever the painter's transformation.
     painter_.setPen(QPen(qtColor(color), 0));
     painter_.drawPoint(x, y);
-    painter_.restore();
+    painterPen_.reset();
 }
 
 void QtDc::FillRect(int left, int top, int right, int bottom, Rgb color)
@@ -195,12 +361,15 @@ void QtDc::FillRect(int left, int top, int right, int bottom, Rgb color)
 // corner by the font's escapement, counter-clockwise on the device.
 void QtDc::TextOut(int x, int y, std::string_view ansiText)
 {
+    if (QImage* image = pixelTarget(); image && bkMode_ != OPAQUE && textFromMask(*image, x, y, ansiText))
+        return;
+    const QFont& font = fonts_.get(objects_.font()).font;
     const QString text = QString::fromStdString(cp1252::decode(ansiText));
     painter_.save();
-    painter_.setFont(font_);
+    painter_.setFont(font);
     const QFontMetrics metrics = painter_.fontMetrics();
     painter_.translate(x, y);
-    painter_.rotate(-fontSpec_.escapement / 10.0);
+    painter_.rotate(-objects_.font().escapement / 10.0);
     if (bkMode_ == OPAQUE)
         painter_.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.height()), qtColor(bkColor_));
     painter_.setBackgroundMode(Qt::TransparentMode);
@@ -209,27 +378,39 @@ void QtDc::TextOut(int x, int y, std::string_view ansiText)
     painter_.restore();
 }
 
+// Draws a transparent text from its mask, rendered the first time the text
+// is drawn in this font on such an image; false when it has no mask.
+bool QtDc::textFromMask(QImage& image, int x, int y, std::string_view ansiText)
+{
+    TextMaskCache& masks = threadTextMasks();
+    TextMaskKey key{objects_.font(), std::string(ansiText), image.format(), static_cast<int>(painter_.renderHints())};
+    const std::optional<TextMask>* mask = masks.find(key);
+    if (!mask) {
+        const QString text = QString::fromStdString(cp1252::decode(ansiText));
+        std::optional<TextMask> made = renderTextMask(fonts_.get(key.font).font, key.font.escapement, text,
+                                                      image.format(), painter_.renderHints(), maxMaskPixels);
+        const std::size_t bytes = textMaskBytes(key, made);
+        mask = &masks.add(std::move(key), std::move(made), bytes);
+    }
+    if (!*mask || !fitsIn(image, **mask, x, y))
+        return false;
+    blendTextMask(image, **mask, x, y, qtRgb(textColor_));
+    return true;
+}
+
 int QtDc::SetBkMode(int mode)
 {
-    const int old = bkMode_;
-    bkMode_ = mode;
-    applyBackground();
-    return old;
+    return std::exchange(bkMode_, mode);
 }
 
 Rgb QtDc::SetBkColor(Rgb color)
 {
-    const Rgb old = bkColor_;
-    bkColor_ = color;
-    applyBackground();
-    return old;
+    return std::exchange(bkColor_, color);
 }
 
 Rgb QtDc::SetTextColor(Rgb color)
 {
-    const Rgb old = textColor_;
-    textColor_ = color;
-    return old;
+    return std::exchange(textColor_, color);
 }
 
 } // namespace tramel

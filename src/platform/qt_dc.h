@@ -1,18 +1,35 @@
 #pragma once
 #include "dc.h"
 #include "gdi_objects.h"
+#include "qt_font.h"
+#include "qt_raster_cache.h"
 
-#include <QFont>
+#include <QPoint>
 
-class QPainter;
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <vector>
 
 namespace tramel {
 
 // A device context that draws through a QPainter, on whatever device the
 // painter has begun: the window's image, a BMP image, a printer or a preview.
-// The painter stays the caller's; QtDc keeps its pen, brush, font and
-// background in step with the objects selected here. No antialiasing is
-// switched on, so lines and fills land on whole pixels as on the screen.
+// The painter stays the caller's; QtDc keeps its pen, brush and background in
+// step with the objects selected here, setting them on the painter when a
+// drawing call needs them and they differ from what QtDc last set (a drawing
+// selects and restores objects for every entity), so the caller leaves them
+// alone while QtDc draws. No antialiasing is switched on, so lines and fills
+// land on whole pixels as on the screen.
+//
+// On an image with no transformation, clipping or special composition, QtDc
+// writes pixels into the image itself where the painter would give the same
+// pixels at a much higher cost: SetPixel (a drawing plots one per entity);
+// texts, each rendered once by the painter into a coverage mask and blended
+// in its colour (through the painter a text costs tens of microseconds, as
+// every angle is a new glyph set for the font engine); and small shapes, each
+// rendered once by the painter into a stamp. The masks and stamps
+// (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:
     // printerHatches: hatch patterns follow the painter's transformation, so
@@ -38,16 +55,29 @@ public:
     Rgb SetTextColor(Rgb color) override;
 
 private:
-    void applyObjects();
-    void applyBackground();
+    void usePen();
+    void useBrush();
+    void useBackground();
+    QImage* pixelTarget() const;
+    const QPoint* qtPoints(const std::vector<DevPoint>& points);
+    bool textFromMask(QImage& image, int x, int y, std::string_view ansiText);
+    bool fromStamp(QPoint at, QSize extent, const std::function<void(QPainter&, QPoint)>& draw);
+    bool pointsFromStamp(ShapeKey::Kind kind, const std::vector<DevPoint>& points);
+    bool boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<int> more,
+                      const std::function<void(QPainter&, const QRectF&)>& draw);
 
     QPainter& painter_;
     GdiObjects objects_;
-    LogFont fontSpec_;
-    QFont font_;
+    QtFontCache fonts_;
     int bkMode_ = TRANSPARENT;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;
+    // What the painter holds, as last set here; empty when not known.
+    std::optional<PenObj> painterPen_;
+    std::optional<BrushObj> painterBrush_;
+    std::optional<std::pair<int, Rgb>> painterBackground_;
+    std::vector<QPoint> points_; // reused for every polygon and polyline
+    ShapeKey probe_;             // reused to look stamps up
 };
 
 } // namespace tramel

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tramel {
 
@@ -44,6 +45,24 @@ QFont qtFont(const LogFont& font)
     else
         q.setPixelSize(defaultPixelSize);
     return q;
+}
+
+const QtFontCache::Entry& QtFontCache::get(const LogFont& font)
+{
+    LogFont key = font;
+    key.escapement = 0;
+    key.orientation = 0;
+    const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == key; });
+    if (it != entries_.end()) {
+        std::rotate(entries_.begin(), it, it + 1);
+        return entries_.front();
+    }
+    if (entries_.size() == capacity)
+        entries_.pop_back();
+    QFont q = qtFont(key);
+    const QFontMetrics metrics(q);
+    entries_.insert(entries_.begin(), Entry{std::move(key), std::move(q), metrics});
+    return entries_.front();
 }
 
 } // namespace tramel

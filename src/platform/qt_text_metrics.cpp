@@ -1,15 +1,12 @@
 #include "qt_text_metrics.h"
 
 #include "cp1252.h"
-#include "qt_font.h"
-
-#include <QFontMetrics>
 
 namespace tramel {
 
 TextExtent QtTextMetrics::extent(const LogFont& font, std::string_view ansiText) const
 {
-    const QFontMetrics metrics(qtFont(font));
+    const QFontMetrics& metrics = fonts_.get(font).metrics;
     const QString text = QString::fromStdString(cp1252::decode(ansiText));
     return {metrics.horizontalAdvance(text), metrics.height()};
 }

@@ -51,15 +51,31 @@ void lineaFinestra(const ContestoDisegno& c, PuntoD aMm, PuntoD bMm, int larghez
     if (!ritagliaSegmento(a, b))
         return;
     OggettoSelezionato penna(c.dc, c.dc.CreatePen(stile, larghezza, colore));
-    c.dc.Polyline({intero(a), intero(b)});
+    thread_local std::vector<DevPoint> segmento(2); // reused: a redraw draws many thousands
+    segmento[0] = intero(a);
+    segmento[1] = intero(b);
+    c.dc.Polyline(segmento);
 }
 
-// The vertices 1 to vertic of an entity in device units.
-template <class T, class Leggi>
-std::vector<PuntoD> verticiDispositivo(const ContestoDisegno& c, const T& e, Leggi leggi)
+// A device copy of an entity, in a copy kept for each kind and thread: a
+// redraw copies many thousands of entities, and assigning over the last copy
+// reuses the storage of its vertex list and strings.
+template <class T>
+T& copiaDispositivo(const ContestoDisegno& c, const T& e)
 {
-    std::vector<PuntoD> punti;
-    punti.reserve(static_cast<std::size_t>(std::max<int>(e.vertic(), 0)));
+    thread_local T copia;
+    copia = e;
+    copia.DC = &c.dc;
+    return copia;
+}
+
+// The vertices 1 to vertic of an entity in device units, in a list kept for
+// each thread and reused.
+template <class T, class Leggi>
+std::vector<PuntoD>& verticiDispositivo(const ContestoDisegno& c, const T& e, Leggi leggi)
+{
+    thread_local std::vector<PuntoD> punti;
+    punti.clear();
     for (int i = 1; i <= e.vertic(); ++i) {
         double x = 0, y = 0;
         (e.*leggi)(x, y, i);
@@ -81,10 +97,9 @@ void assegnaVertici(T& copia, const std::vector<PuntoD>& punti, Scrivi scrivi)
 // The device copy of a filled entity: its pen at least one pixel wide and, when
 // highlighted, outline and fill in the highlight colour.
 template <class T>
-T copiaRiempita(const ContestoDisegno& c, const T& e, bool normale)
+T& copiaRiempita(const ContestoDisegno& c, const T& e, bool normale)
 {
-    T copia = e;
-    copia.DC = &c.dc;
+    T& copia = copiaDispositivo(c, e);
     copia.spescont = larghezzaMinima1(e.spescont, c.vista.scala);
     if (!normale) {
         copia.colcont = c.evidenzia;
@@ -98,10 +113,10 @@ void disegnaPoligono(const ContestoDisegno& c, const T& e, bool normale, Leggi l
                      void (T::*disegna)())
 {
     puntoOrigine(c);
-    std::vector<PuntoD> punti = verticiDispositivo(c, e, leggi);
+    std::vector<PuntoD>& punti = verticiDispositivo(c, e, leggi);
     if (!dentroBanda(punti))
         punti = ritagliaPoligono(punti);
-    T copia = copiaRiempita(c, e, normale);
+    T& copia = copiaRiempita(c, e, normale);
     assegnaVertici(copia, punti, scrivi);
     (copia.*disegna)();
 }
@@ -143,9 +158,8 @@ void disegnalinea(const ContestoDisegno& c, const Linea& linea, bool normale)
 void disegnaPolilinea(const ContestoDisegno& c, const polilinea& pol, bool normale)
 {
     puntoOrigine(c);
-    const std::vector<PuntoD> punti = verticiDispositivo(c, pol, &polilinea::prel_vert_pol);
-    polilinea copia = pol;
-    copia.DC = &c.dc;
+    const std::vector<PuntoD>& punti = verticiDispositivo(c, pol, &polilinea::prel_vert_pol);
+    polilinea& copia = copiaDispositivo(c, pol);
     copia.spescont = larghezzaMinima1(pol.spescont, c.vista.scala);
     if (!normale)
         copia.colcont = c.evidenzia;
@@ -185,7 +199,7 @@ void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool norma
         return;
     if (raggio != raggioVero)
         punto = {centro.x + raggio, centro.y};
-    Cerchio copia = copiaRiempita(c, cerchio, normale);
+    Cerchio& copia = copiaRiempita(c, cerchio, normale);
     copia.Xcentro = centro.x;
     copia.Ycentro = centro.y;
     copia.Xpunto = punto.x;
@@ -210,8 +224,7 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
         return;
     }
     puntoOrigine(c);
-    Arco copia = arco;
-    copia.DC = &c.dc;
+    Arco& copia = copiaDispositivo(c, arco);
     copia.spescont = larghezzaPenna(arco.spescont, c.vista.scala);
     if (!normale)
         copia.colcont = c.evidenzia;
@@ -241,8 +254,7 @@ void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const 
         return;
     }
     puntoOrigine(c);
-    testo copia = t;
-    copia.DC = &c.dc;
+    testo& copia = copiaDispositivo(c, t);
     if (!normale)
         copia.colore_testo = c.evidenzia;
     copia.dimens_testo = singolo(h);

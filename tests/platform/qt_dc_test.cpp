@@ -366,6 +366,30 @@ TEST(QtDc, OpaqueTextPaintsItsBoxInTheBackgroundColour)
     }
 }
 
+TEST(QtDc, ThePainterFollowsTheSelectionAroundAPixelAndABackgroundChange)
+{
+    Canvas c(200, 100);
+    c.painter.setClipRect(c.image.rect()); // every call through the painter
+    c.select(c.dc.CreatePen(PS_SOLID, 3, RGB(255, 0, 0)), c.dc.CreateHatchBrush(HS_HORIZONTAL, 0));
+    c.dc.Polyline({{10, 20}, {190, 20}});
+    c.dc.SetPixel(5, 5, RGB(0, 255, 0));
+    c.dc.Polyline({{10, 30}, {190, 30}}); // the same pen, not the pixel's
+    c.dc.SetBkColor(RGB(0, 0, 255));
+    c.dc.Polygon({{20, 40}, {80, 40}, {80, 90}, {20, 90}});
+    c.dc.SetBkMode(OPAQUE);
+    c.dc.Polygon({{120, 40}, {180, 40}, {180, 90}, {120, 90}});
+    const QImage& image = c.done();
+    EXPECT_EQ(image.pixel(5, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(100, 31), qRgb(255, 0, 0)); // three pixels wide
+    int transparentGaps = 0, blueGaps = 0;
+    for (int y = 50; y < 80; ++y) {
+        transparentGaps += image.pixel(50, y) == qRgb(255, 255, 255);
+        blueGaps += image.pixel(150, y) == qRgb(0, 0, 255);
+    }
+    EXPECT_GT(transparentGaps, 10);
+    EXPECT_EQ(blueGaps, transparentGaps);
+}
+
 TEST(QtDc, SelectGivesBackThePreviousObject)
 {
     Canvas c;

@@ -55,6 +55,22 @@ TEST(QtFont, HugeHeightsAreCapped)
     EXPECT_EQ(qtFont(arial(std::numeric_limits<std::int32_t>::min())).pixelSize(), 32767);
 }
 
+TEST(QtFontCache, GivesTheFontOfEachLogicalFontWhateverItsAngle)
+{
+    QtFontCache cache;
+    // More fonts than the cache keeps, each asked for twice, at two angles.
+    for (int round = 0; round < 2; ++round)
+        for (int h = 1; h <= 100; ++h) {
+            LogFont f = arial(h % 2 ? -h : h);
+            f.italic = h % 3 == 0;
+            f.escapement = 450 * round + h;
+            const QtFontCache::Entry& e = cache.get(f);
+            EXPECT_EQ(e.font, qtFont(f)) << h;
+            EXPECT_EQ(e.metrics.height(), QFontMetrics(qtFont(f)).height()) << h;
+            EXPECT_EQ(e.key.escapement, 0);
+        }
+}
+
 class QtTextMetricsCell : public testing::TestWithParam<int> {};
 
 TEST_P(QtTextMetricsCell, PositiveHeightIsTheCellHeight)

@@ -31,6 +31,16 @@ void Arco::Calcola_Xc_Yc_Raggio_arco(double& xc, double& yc, double& r) const
     r = std::sqrt(std::max(0.0, (C / A) * (C / A) / 4 + (B / A) * (B / A) / 4 - D / A));
 }
 
+std::optional<Arco::Circonferenza> Arco::cerchio() const
+{
+    // A radius is never negative: one left at -1 means there was no circle.
+    Circonferenza c{0, 0, -1};
+    Calcola_Xc_Yc_Raggio_arco(c.xc, c.yc, c.r);
+    if (c.r < 0)
+        return std::nullopt;
+    return c;
+}
+
 void Arco::Disarco()
 {
     if (!DC)

@@ -1,6 +1,8 @@
 #pragma once
 #include "entita.h"
 
+#include <optional>
+
 namespace tramel {
 
 // An arc through three points: from p1 to p2, passing through p3.
@@ -20,6 +22,11 @@ struct Arco : EntitaDisegnabile {
     // Centre and radius of the circle through the three points. Collinear
     // points have no circle: the caller's variables are left as they were.
     void Calcola_Xc_Yc_Raggio_arco(double& xc, double& yc, double& r) const;
+    struct Circonferenza {
+        double xc, yc, r;
+    };
+    // The same circle, or nothing when the three points lie on one line.
+    std::optional<Circonferenza> cerchio() const;
     // Draws counter-clockwise on the device from the radial through p1 to the radial through p2.
     void Disarco();
 };

@@ -114,14 +114,12 @@ bool selezinters_arcointersfin(const Arco& arco, double x1, double y1, double x2
     const Finestra f{x1, y1, x2, y2};
     if (dentro(f, arco.p1x, arco.p1y) || dentro(f, arco.p2x, arco.p2y) || dentro(f, arco.p3x, arco.p3y))
         return true;
-    // A radius is never negative: one left at -1 means collinear points, an
-    // arc with no circle, which is drawn as the segment p1-p2.
-    double xc = 0, yc = 0, r = -1;
-    arco.Calcola_Xc_Yc_Raggio_arco(xc, yc, r);
-    if (r == -1)
+    // Collinear points have no circle: the arc is drawn, and crosses, as the segment p1-p2.
+    const auto c = arco.cerchio();
+    if (!c)
         return segmentoTagliaBordi({arco.p1x, arco.p1y, arco.p2x, arco.p2y}, f);
-    return cerchioTagliaBordi(xc, yc, r, f, [&](double X, double Y) {
-        return detPinArco(X, Y, xc, yc, arco.p1x, arco.p1y, arco.p2x, arco.p2y);
+    return cerchioTagliaBordi(c->xc, c->yc, c->r, f, [&](double X, double Y) {
+        return detPinArco(X, Y, c->xc, c->yc, arco.p1x, arco.p1y, arco.p2x, arco.p2y);
     });
 }
 

@@ -209,9 +209,7 @@ void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool norma
 
 void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
 {
-    double xc = 0, yc = 0, r = -1; // a radius left at -1: the points lie on one line
-    arco.Calcola_Xc_Yc_Raggio_arco(xc, yc, r);
-    if (r == -1 || detPinsegmento(arco.p3x, arco.p3y, arco.p1x, arco.p1y, arco.p2x, arco.p2y)) {
+    if (!arco.cerchio() || detPinsegmento(arco.p3x, arco.p3y, arco.p1x, arco.p1y, arco.p2x, arco.p2y)) {
         Linea segmento;
         segmento.colorelinea = arco.colcont;
         segmento.speslinea = arco.spescont;

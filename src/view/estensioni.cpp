@@ -60,10 +60,8 @@ void determxymin_xymax(DrawingState& s, const MisuraTesto& misura)
     });
     perOgniVivo(d.cerchi, [&](const Cerchio& c) { e.quadrato(c.Xcentro, c.Ycentro, c.raggio); });
     perOgniVivo(d.archi, [&](const Arco& a) {
-        double xc = 0, yc = 0, r = -1;
-        a.Calcola_Xc_Yc_Raggio_arco(xc, yc, r);
-        if (r >= 0) {
-            e.quadrato(xc, yc, r);
+        if (const auto c = a.cerchio()) {
+            e.quadrato(c->xc, c->yc, c->r);
             return;
         }
         // Three points on one line have no circle: the arc counts with its points.

@@ -99,10 +99,8 @@ Finestra ingombro(const Cerchio& c)
 // The whole circle of the arc, or its three points when they lie on one line.
 Finestra ingombro(const Arco& a)
 {
-    double xc = 0, yc = 0, r = -1;
-    a.Calcola_Xc_Yc_Raggio_arco(xc, yc, r);
-    if (r != -1)
-        return ingombroCerchio(xc, yc, r);
+    if (const auto c = a.cerchio())
+        return ingombroCerchio(c->xc, c->yc, c->r);
     Ingombro b;
     b.aggiungi(a.p1x, a.p1y);
     b.aggiungi(a.p2x, a.p2y);

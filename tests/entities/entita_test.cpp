@@ -341,3 +341,14 @@ TEST(TestoStile, EachFlagReadsBackWhatItsWriteStored)
     EXPECT_FALSE(f.strikeOut);
     EXPECT_EQ(f.weight, FW_BOLD);
 }
+
+TEST(ArcoCerchio, CircleIsNothingForCollinearPoints)
+{
+    Arco a;
+    a.p1x = 1, a.p1y = 0, a.p2x = -1, a.p2y = 0, a.p3x = 0, a.p3y = 1;
+    const auto c = a.cerchio();
+    ASSERT_TRUE(c.has_value());
+    EXPECT_NEAR(c->r, 1, 1e-12);
+    a.p3y = 0;
+    EXPECT_FALSE(a.cerchio().has_value());
+}

@@ -36,6 +36,29 @@ DisegnoLetto letto(const std::vector<Rec>& record, const Intestazione& h = {})
     return std::get_if<DisegnoLetto>(&esito) ? std::move(std::get<DisegnoLetto>(esito)) : DisegnoLetto{};
 }
 
+// The attributes a polygon record carries, as the test wrote them.
+struct AttributiPoligono {
+    Rgb colcont, colocampitura;
+    std::int32_t trattcont, campitura;
+    float spescont;
+};
+
+// The 4 x 3 quadrilateral (0,0) (4,0) (4,3) (0,3) read from its records: its
+// fourth vertex (x4, y4), its measures and its attributes.
+void attesoQuadrilatero(const Poligono& p, double x4, double y4, const AttributiPoligono& a)
+{
+    EXPECT_EQ(p.vertic(), 4);
+    EXPECT_EQ(x4, 0);
+    EXPECT_EQ(y4, 3);
+    EXPECT_DOUBLE_EQ(p.perimet, 14);
+    EXPECT_DOUBLE_EQ(p.supf, 12);
+    EXPECT_EQ(p.colcont, a.colcont);
+    EXPECT_EQ(p.colocampitura, a.colocampitura);
+    EXPECT_EQ(p.trattcont, a.trattcont);
+    EXPECT_EQ(p.campitura, a.campitura);
+    EXPECT_EQ(p.spescont, a.spescont);
+}
+
 TEST(Lettura, HeaderOnlyGivesAnEmptyDrawingWithTheStoredSettings)
 {
     Intestazione h;
@@ -171,18 +194,9 @@ TEST(Lettura, RectangleTakesItsFourthCornerFromTheNextRecordWhateverItsTag)
     EXPECT_EQ(d.dis.linee.Count(), 0);
     ASSERT_EQ(d.dis.rettangoli.Count(), 1);
     const Rettangolo& r = d.dis.rettangoli.Item(1);
-    EXPECT_EQ(r.vertic(), 4);
     double x = 0, y = 0;
     r.prel_vert_ret(x, y, 4);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 3);
-    EXPECT_DOUBLE_EQ(r.perimet, 14);
-    EXPECT_DOUBLE_EQ(r.supf, 12);
-    EXPECT_EQ(r.colcont, 1);
-    EXPECT_EQ(r.colocampitura, 2);
-    EXPECT_EQ(r.trattcont, 4);
-    EXPECT_EQ(r.campitura, 5);
-    EXPECT_EQ(r.spescont, 3);
+    attesoQuadrilatero(r, x, y, {1, 2, 4, 5, 3});
 }
 
 TEST(Lettura, SurfaceCountConsumesTheNextRecordsWhateverTheirTags)
@@ -197,18 +211,9 @@ TEST(Lettura, SurfaceCountConsumesTheNextRecordsWhateverTheirTags)
     ASSERT_EQ(d.dis.linee.Count(), 1);
     ASSERT_EQ(d.dis.superfici.Count(), 1);
     const superficie& s = d.dis.superfici.Item(1);
-    ASSERT_EQ(s.vertic(), 4);
     double x = 0, y = 0;
     s.prel_vert_sup(x, y, 4);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 3);
-    EXPECT_DOUBLE_EQ(s.perimet, 14);
-    EXPECT_DOUBLE_EQ(s.supf, 12);
-    EXPECT_EQ(s.colcont, 11);
-    EXPECT_EQ(s.colocampitura, 12);
-    EXPECT_EQ(s.trattcont, 2);
-    EXPECT_EQ(s.campitura, 3);
-    EXPECT_EQ(s.spescont, 1);
+    attesoQuadrilatero(s, x, y, {11, 12, 2, 3, 1});
 }
 
 TEST(Lettura, StrayContinuationAndBlankRecordsAreSkipped)

@@ -43,11 +43,11 @@ int indice(const std::string& testo)
     return cint(valNumero(testo));
 }
 
-// A whole number from 0 to 15.
+// A number from 0 to 15, whole or not: it rounds to a palette index.
 bool indiceValido(const std::string& testo)
 {
     const double v = valNumero(testo);
-    return v == std::floor(v) && Palette::valid(static_cast<int>(v));
+    return v >= 0 && v <= Palette::count - 1;
 }
 
 // A step the window can keep as a Single.

@@ -2,11 +2,23 @@
 
 #include "frame.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tramel {
 
 namespace {
 
 constexpr int FILE_NON_APERTO = 1;
+
+// The name made absolute against the current folder, the one the user started
+// from: the frame's load changes to the program's folder before it opens the file.
+std::string assoluto(const std::string& nome)
+{
+    std::error_code errore;
+    const std::filesystem::path percorso = std::filesystem::absolute(nome, errore);
+    return nome.empty() || errore ? nome : percorso.lexically_normal().string();
+}
 
 } // namespace
 
@@ -31,7 +43,7 @@ std::string nomeDaRigaComando(const std::vector<std::string>& argomenti)
 int startup(Frame& frame, const std::string& cartellaProgramma, const std::vector<std::string>& argomenti)
 {
     frame.contesto().modulo.nomefileini = percorsoIni(cartellaProgramma);
-    return frame.MDIForm_Load(cartellaProgramma, nomeDaRigaComando(argomenti)) ? 0 : FILE_NON_APERTO;
+    return frame.MDIForm_Load(cartellaProgramma, assoluto(nomeDaRigaComando(argomenti))) ? 0 : FILE_NON_APERTO;
 }
 
 } // namespace tramel

@@ -5,7 +5,9 @@
 
 #include "shell/maschera.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -130,6 +132,15 @@ TEST(Avvio, ARelativeNameOpensFromTheFolderItWasGivenIn)
     QDir::setCurrent(prima);
     ASSERT_EQ(esito, 0);
     EXPECT_EQ(s.ctx.registro.nomidisegni(1), utente.filePath("pianta.dis").toStdString());
+}
+
+TEST(Avvio, QtsOwnButtonsSpeakItalian)
+{
+    Sessione s;
+    s.avvia();
+    const QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Cancel)->text().toStdString(), "Annulla");
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Yes)->text().toStdString(), "&Sì");
 }
 
 } // namespace

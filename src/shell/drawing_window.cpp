@@ -61,6 +61,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     : ctx_(contesto), frame_(frame), stato_(contesto.modulo)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(frame.windowIcon());
     auto* contenuto = new QWidget;
     auto* griglia = new QGridLayout(contenuto);
     griglia->setContentsMargins(0, 0, 0, 0);

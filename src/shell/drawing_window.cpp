@@ -14,6 +14,7 @@
 #include "platform/palette.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
 #include <QScrollBar>
@@ -60,6 +61,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     : ctx_(contesto), frame_(frame), stato_(contesto.modulo)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(frame.windowIcon());
     auto* contenuto = new QWidget;
     auto* griglia = new QGridLayout(contenuto);
     griglia->setContentsMargins(0, 0, 0, 0);
@@ -384,6 +386,11 @@ bool DrawingWindow::leggifile()
 void DrawingWindow::applica(DisegnoLetto& d)
 {
     DrawingState& s = stato_;
+    // The stored state comes first, so that the stored view is fitted to the
+    // client area the window has in it. Taking that size is no change to the drawing.
+    const int dasalvare = s.dasalvare;
+    mostraStato(d.statoFinestra);
+    s.dasalvare = dasalvare;
     // A stored view of no size keeps the view of a new window.
     if (d.vistaValida) {
         s.finx = d.finx;
@@ -392,10 +399,6 @@ void DrawingWindow::applica(DisegnoLetto& d)
         s.finalt = d.finalt;
         engine_->selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
     }
-    if (d.statoFinestra == 1)
-        showMinimized();
-    else if (d.statoFinestra == 2)
-        showMaximized();
     s.colsfondo = d.colsfondo;
     s.colevidenzia = colevidenziaPer(s.colsfondo);
     s.colanteprima = d.colanteprima;
@@ -413,6 +416,18 @@ void DrawingWindow::applica(DisegnoLetto& d)
     s.numcomando += 1;
     engine_->reiniz(s.numcomando);
     engine_->scrivilabel1();
+}
+
+void DrawingWindow::mostraStato(int statoFinestra)
+{
+    if (statoFinestra == 1)
+        showMinimized();
+    else if (statoFinestra == 2)
+        showMaximized();
+    else
+        showNormal();
+    // The picture takes its new size now rather than on the next pass of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 bool DrawingWindow::leggitxt()

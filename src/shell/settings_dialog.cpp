@@ -62,11 +62,6 @@ std::string testoNumero(float v)
     return Variant(v).toText();
 }
 
-std::string aiuto(bool attivo)
-{
-    return attivo ? "ON" : "OFF";
-}
-
 } // namespace
 
 Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
@@ -75,10 +70,10 @@ Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
     Label2 = strNumero(s.vista.scala);
     Text1 = s.colanteprima.toText();
     Text2 = s.colsfondo.toText();
-    Option1 = s.grigliaattiva == "ON";
+    Option1 = s.grigliaattiva == AIUTO_ON;
     griglia = aiuto(Option1);
     Text3 = testoNumero(s.passogriglia);
-    Option3 = s.snapattivo == "ON";
+    Option3 = s.snapattivo == AIUTO_ON;
     Text4 = testoNumero(s.passosnap);
     carattere = {s.font.nome, s.font.dimensione, s.font.grassetto, s.font.corsivo,
                  s.font.barrato, s.font.sottolineato, s.forecolor};
@@ -93,14 +88,14 @@ void Impost::ridisegna() const
 void Impost::Option1_Click()
 {
     Option1 = true;
-    griglia = "ON";
+    griglia = AIUTO_ON;
     ridisegna();
 }
 
 void Impost::Option2_Click()
 {
     Option1 = false;
-    griglia = "OFF";
+    griglia = AIUTO_OFF;
     ridisegna();
 }
 
@@ -192,7 +187,7 @@ std::vector<Impost::Punto> Impost::puntigriglia(double larghezza, double altezza
 {
     // A step of 0 or below, or one too large to be a number, shows no dots.
     const double passo = valNumero(Text3);
-    if (valNumero(Label2) == 0 || griglia != "ON" || !std::isfinite(passo) || larghezza / passo > 200)
+    if (valNumero(Label2) == 0 || griglia != AIUTO_ON || !std::isfinite(passo) || larghezza / passo > 200)
         return {};
     const auto g = grigliaPunti(0, 0, larghezza, altezza, passo);
     if (!g)

@@ -5,6 +5,7 @@
 
 #include "platform/numbers.h"
 #include "platform/palette.h"
+#include "platform/qt_dc.h"
 #include "platform/rounding.h"
 #include "view/impostdistipo.h"
 
@@ -264,14 +265,14 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), qtColore(m_.coloreSfondo()));
+        p.fillRect(rect(), qtColor(m_.coloreSfondo()));
         p.setFont(qtFontDi(m_.carattere));
-        p.setPen(qtColore(m_.carattere.colore));
+        p.setPen(qtColor(m_.carattere.colore));
         const QString testo = QString::fromUtf8(Impost::testoAnteprima.data(), Impost::testoAnteprima.size());
         const QFontMetrics fm(p.font());
         p.drawText(QPointF((width() - fm.horizontalAdvance(testo)) / 2.0, (height() - fm.height()) / 2.0 + fm.ascent()),
                    testo);
-        p.setPen(qtColore(m_.colorePuntatore()));
+        p.setPen(qtColor(m_.colorePuntatore()));
         for (const auto& punto : m_.puntigriglia(width() / mmX(), height() / mmY()))
             p.drawPoint(QPointF(punto.x * mmX(), punto.y * mmY()));
         p.drawLine(QPointF(m_.Line1x * mmX(), 0), QPointF(m_.Line1x * mmX(), height()));
@@ -305,7 +306,7 @@ void coloraCasella(QLineEdit* casella, Rgb colore)
 {
     QPalette pal = casella->palette();
     const bool scuro = redOf(colore) + greenOf(colore) + blueOf(colore) < 384;
-    pal.setColor(QPalette::Base, qtColore(colore));
+    pal.setColor(QPalette::Base, qtColor(colore));
     pal.setColor(QPalette::Text, scuro ? Qt::white : Qt::black);
     casella->setPalette(pal);
 }
@@ -466,7 +467,7 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     auto* colore = new QComboBox(&dialogo);
     for (int i = 0; i < Palette::count; ++i) {
         QPixmap campione(16, 16);
-        campione.fill(qtColore(Palette::color(i)));
+        campione.fill(qtColor(Palette::color(i)));
         colore->addItem(QIcon(campione), qs(Palette::name(i)), Palette::color(i));
     }
     // A colour outside the palette is kept as it is unless another is chosen.

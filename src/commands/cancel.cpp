@@ -57,16 +57,17 @@ void CommandEngine::annullacomando(int k)
         k = s_.numcomando;
     const auto indice = static_cast<std::size_t>(k);
     const std::string nome = s_.coma.at(indice).nome();
+    const Comando c = comando(nome);
     // A cancel that is part of a suspension keeps the selection for the resume.
     const bool sospeso = !s_.comasospeso.nome().empty();
     if (!sospeso) {
         s_.numselez = 0;
         s_.passocomando = 0;
         // Only the stretch marks vertices, so only its cancel clears them.
-        if (deselezionaTutto(nome == "Stira"))
+        if (deselezionaTutto(c == Comando::Stira))
             redraw();
         // A cancelled print-window selection is not repeated by the right click.
-        if (nome != "Selstamp")
+        if (c != Comando::Selstamp)
             s_.comandoattivo = nome;
     }
     recordcoma& r = s_.coma.at(indice);

@@ -2,10 +2,12 @@
 #include "riga_comando.h"
 
 #include "platform/ui_ports.h"
+#include "view/comando.h"
 #include "view/drawing_state.h"
 #include "view/superficie.h"
 
 #include <string>
+#include <string_view>
 
 namespace tramel {
 
@@ -42,11 +44,12 @@ public:
     void annullacomando(int k);
 
 private:
+    // The row of the command the current record names.
+    const DatiComando& comandoCorrente() const;
     void disattivaText2();
-    static bool zoomImmediato(const std::string& nome);
     void casella(int n, bool abilitata);
-    void primoPrompt(const std::string& nome);
-    void promptSelezione(const std::string& nome);
+    void primoPrompt(const DatiComando& c);
+    void promptSelezione(std::string_view nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
 

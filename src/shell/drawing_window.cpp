@@ -50,7 +50,7 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
 // The status label of a drawing aid: black with its step while on, grey while off.
 void etichettaAiuto(Frame& frame, int n, const std::string& stato, const std::string& suggerimentoOn)
 {
-    const bool on = stato == "ON";
+    const bool on = stato == AIUTO_ON;
     frame.coloreEtichetta(n, on ? NERO : GRIGIO);
     frame.suggerimentoEtichetta(n, on ? suggerimentoOn : "[ OFF ]");
 }
@@ -141,8 +141,8 @@ void DrawingWindow::Form_Load()
     // A settings file that cannot be written leaves the defaults in force.
     leggifileini_dis(stato_);
     // The toggles decide by their check marks: start them in step with the settings.
-    aiutdis(4, stato_.snapattivo == "ON");
-    aiutdis(5, stato_.grigliaattiva == "ON");
+    aiutdis(4, stato_.snapattivo == AIUTO_ON);
+    aiutdis(5, stato_.grigliaattiva == AIUTO_ON);
     barre();
     impscroll();
     DrawingState& s = stato_;
@@ -346,12 +346,12 @@ void DrawingWindow::commutaAiuto(int k)
     const bool attiva = !aiutdis(k);
     aiutdis(k, attiva);
     if (k == 4) {
-        s.snapattivo = attiva ? "ON" : "OFF";
+        s.snapattivo = aiuto(attiva);
         if (attiva && s.passosnap == 0)
             s.passosnap = 1.0f;
         etichettaAiuto(frame_, 8, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
     } else {
-        s.grigliaattiva = attiva ? "ON" : "OFF";
+        s.grigliaattiva = aiuto(attiva);
         etichettaAiuto(frame_, 9, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
         engine_->redraw();
     }
@@ -405,9 +405,9 @@ void DrawingWindow::applica(DisegnoLetto& d)
     s.passosnap = d.passosnap;
     s.passogriglia = d.passogriglia;
     // Each switch is set through its toggle, so that the menu and the frame's labels follow.
-    aiutdis(4, d.snapattivo != "ON");
+    aiutdis(4, d.snapattivo != AIUTO_ON);
     impaiut(4);
-    aiutdis(5, d.grigliaattiva != "ON");
+    aiutdis(5, d.grigliaattiva != AIUTO_ON);
     impaiut(5);
     s.cisonooggetti = d.cisonooggetti ? 1 : 0;
     s.cisonotesti = 0;

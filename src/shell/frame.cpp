@@ -1,11 +1,11 @@
 #include "frame.h"
 
-#include "colour_picker.h"
 #include "drawing_window.h"
 #include "maschera.h"
 #include "programma.h"
 
 #include "platform/palette.h"
+#include "platform/qt_dc.h"
 #include "platform/record_file.h"
 
 #include <QCloseEvent>
@@ -28,7 +28,7 @@ namespace {
 
 QColor colorePalette(int indice)
 {
-    return qtColore(Palette::color(indice));
+    return qtColor(Palette::color(indice));
 }
 
 // The toolbars: band caption, key, and the buttons' texts ("" a separator).

@@ -95,7 +95,7 @@ struct Interruttore {
     void leggi(Record& r) const
     {
         const auto x = r.getVariant();
-        if (x && x->tag() == Variant::Text && (*x == "ON" || *x == "OFF"))
+        if (x && x->tag() == Variant::Text && (*x == AIUTO_ON || *x == AIUTO_OFF))
             v = x->toText();
     }
 };
@@ -194,8 +194,8 @@ void valoriiniziali(DrawingState& s)
 {
     s.passogriglia = 1.0f;
     s.passosnap = 1.0f;
-    s.snapattivo = "ON";
-    s.grigliaattiva = "ON";
+    s.snapattivo = AIUTO_ON;
+    s.grigliaattiva = AIUTO_ON;
     s.colsfondo = Variant(std::int16_t{15});
     s.colanteprima = Variant(std::int16_t{5});
     s.colevidenzia = Variant(std::int16_t{3});
@@ -204,7 +204,7 @@ void valoriiniziali(DrawingState& s)
     inizializ_varTesto(s);
     s.vedibarra1 = s.vedibarra3 = s.vedibarra4 = s.vedibarra6 = s.vedibarra7 = 1;
     s.filtrosnap = 0;
-    s.ortoattivo = "OFF";
+    s.ortoattivo = AIUTO_OFF;
     s.modulo.spesslinstampa.fill(0.0f);
 }
 

@@ -54,7 +54,7 @@ void disegnaGriglia(const DrawingState& s, Dc& dc)
 void impostdistipo(DrawingState& s, SuperficieDisegno& sup)
 {
     impostaSfondo(s, sup, Palette::color(s.colsfondo.toInt16()));
-    if (s.grigliaattiva == "ON")
+    if (s.grigliaattiva == AIUTO_ON)
         disegnaGriglia(s, sup.dc());
     Overlay& o = s.overlay;
     o.Line3.visibile = false;

@@ -43,6 +43,13 @@ public:
     void eseguicomando(int& k);
     void annullacomando(int k);
 
+    // Input: a left click in window units, a point typed on the command line
+    // in drawing units, the right click, and the keys Enter (13) and Esc (27).
+    void clicksin(float& x, float& y);
+    void puntoDigitato(double X, double Y);
+    void clickdes(float x, float y);
+    void gestastiera(int key);
+
 private:
     // The row of the command the current record names.
     const DatiComando& comandoCorrente() const;

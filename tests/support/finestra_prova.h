@@ -70,6 +70,15 @@ struct FinestraProva {
     void key(Tasto t) { motore.gestastiera(static_cast<int>(t)); }
     void rightClick() { motore.clickdes(0, 0); }
 
+    // A line drawn as a user draws it.
+    void linea(double x1, double y1, double x2, double y2)
+    {
+        start("Linea");
+        click(x1, y1);
+        click(x2, y2);
+        key(Tasto::Esc);
+    }
+
     const RigaComando::Casella& box(int n) const { return riga.Text[n]; }
     int beeps() const { return porte.notifier.beeps; }
     std::vector<std::string> messaggi() const

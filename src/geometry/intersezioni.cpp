@@ -148,19 +148,14 @@ bool detPinsegmento(double px, double py, double xa, double ya, double xb, doubl
 
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye)
 {
-    double as = detAngolo(xc, yc, xs, ys);
-    const double ae = detAngolo(xc, yc, xe, ye);
-    const double ap = detAngolo(xc, yc, px, py);
-    if (ys == ye && xs > xe) {
-        if (as == 0) {
-            as = 2 * pigreco;
-            return ae <= ap && ap <= as;
-        }
-        return ap >= ae || ap <= as;
-    }
-    if (ys >= ye)
-        return ap >= ae || ap <= as; // the range wraps through angle 0
-    return ae <= ap && ap <= as;
+    // How far each angle lies from the start, going round through falling angles.
+    const double as = detAngolo(xc, yc, xs, ys);
+    const auto daInizio = [as](double a) { return a <= as ? as - a : as - a + 2 * pigreco; };
+    const double ampiezza = daInizio(detAngolo(xc, yc, xe, ye));
+    // Ends on one radius: the device draws the whole circle.
+    if (ampiezza == 0)
+        return true;
+    return daInizio(detAngolo(xc, yc, px, py)) <= ampiezza;
 }
 
 bool detPinRettangolo(double px, double py, double& xa, double& ya, double& xb, double& yb)

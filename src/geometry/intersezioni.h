@@ -35,7 +35,8 @@ void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, d
 bool detPinsegmento(double px, double py, double xa, double ya, double xb, double yb);
 
 // Point of the circle about C on the arc from S to E, which runs from S
-// through decreasing angles to E; inclusive at both ends.
+// through decreasing angles to E; inclusive at both ends. Ends on one radius
+// give the whole circle, as the device draws it.
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye);
 
 // Point in the rectangle with corners A and B, border included. The corners

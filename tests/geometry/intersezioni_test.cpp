@@ -225,6 +225,37 @@ TEST(DetPinArco, EachBranchAndTheWrapThroughZero)
     }
 }
 
+struct CasoArcoAngoli {
+    double inizio, fine, punto; // degrees, on a circle of radius 3 about (2, -1)
+    bool atteso;
+};
+
+// Arcs in every quadrant, across angle 0 and nearly whole, each with a point
+// inside, outside and at both ends.
+TEST(DetPinArco, ArcsInEveryQuadrantAndAcrossZero)
+{
+    const std::vector<CasoArcoAngoli> casi = {
+        {80, 10, 45, true},    {80, 10, 5, false},    {80, 10, 85, false},   {80, 10, 80, true},
+        {80, 10, 10, true},    {170, 100, 135, true}, {170, 100, 95, false}, {170, 100, 260, false},
+        {260, 190, 225, true}, {260, 190, 185, false}, {260, 190, 45, false}, {350, 280, 315, true},
+        {350, 280, 355, false}, {350, 280, 135, false}, {350, 280, 280, true}, {30, 330, 0, true},
+        {30, 330, 345, true},  {30, 330, 15, true},   {30, 330, 180, false}, {30, 330, 330, true},
+        {10, 20, 15, false},   {10, 20, 0, true},     {10, 20, 180, true},   {127, 53, 90, true},
+        {127, 53, 270, false}, {0, 180, 270, true},   {0, 180, 90, false},   {90, 90, 270, true},
+    };
+    const auto punto = [](double gradi) {
+        const double a = gradi * PI / 180;
+        return std::pair{2 + 3 * std::cos(a), -1 + 3 * std::sin(a)};
+    };
+    for (const CasoArcoAngoli& k : casi) {
+        SCOPED_TRACE(testing::Message() << k.inizio << " -> " << k.fine << ", point at " << k.punto);
+        const auto [xs, ys] = punto(k.inizio);
+        const auto [xe, ye] = punto(k.fine);
+        const auto [px, py] = punto(k.punto);
+        EXPECT_EQ(detPinArco(px, py, 2, -1, xs, ys, xe, ye), k.atteso);
+    }
+}
+
 struct CasoCerchioSegmento {
     const char* nome;
     double xc, yc, r, xa, ya, xb, yb;

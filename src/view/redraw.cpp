@@ -2,6 +2,7 @@
 
 #include "disegna_entita.h"
 #include "impostdistipo.h"
+#include "ingombro.h"
 
 #include "platform/palette.h"
 #include "platform/rounding.h"
@@ -16,22 +17,6 @@ namespace {
 // Pixels added round every box, for the rounding of small texts and of the
 // device points.
 constexpr double MARGINE_PIXEL = 2;
-
-// The smallest rectangle that holds a set of points.
-class Ingombro {
-public:
-    void aggiungi(double x, double y)
-    {
-        f_.x1 = std::min(f_.x1, x);
-        f_.y1 = std::min(f_.y1, y);
-        f_.x2 = std::max(f_.x2, x);
-        f_.y2 = std::max(f_.y2, y);
-    }
-    const Finestra& finestra() const { return f_; }
-
-private:
-    Finestra f_{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL}; // empty: meets nothing
-};
 
 // Which entities a redraw draws: those whose box, widened by half their pen
 // and a small margin, meets the visible window. A filled shape that encloses
@@ -59,60 +44,6 @@ private:
     Finestra finestra_;
     double pixelX_, pixelY_, scala_;
 };
-
-template <class T, class Leggi>
-Finestra ingombroVertici(const T& e, Leggi leggi)
-{
-    Ingombro b;
-    for (int i = 1; i <= e.vertic(); ++i) {
-        double x = 0, y = 0;
-        (e.*leggi)(x, y, i);
-        b.aggiungi(x, y);
-    }
-    return b.finestra();
-}
-
-Finestra ingombro(const Linea& l)
-{
-    Ingombro b;
-    b.aggiungi(l.Xi, l.Yi);
-    b.aggiungi(l.Xf, l.Yf);
-    return b.finestra();
-}
-
-Finestra ingombro(const polilinea& p) { return ingombroVertici(p, &polilinea::prel_vert_pol); }
-Finestra ingombro(const Rettangolo& r) { return ingombroVertici(r, &Rettangolo::prel_vert_ret); }
-Finestra ingombro(const superficie& s) { return ingombroVertici(s, &superficie::prel_vert_sup); }
-
-Finestra ingombroCerchio(double xc, double yc, double r)
-{
-    return {xc - r, yc - r, xc + r, yc + r};
-}
-
-Finestra ingombro(const Cerchio& c)
-{
-    const double dx = c.Xpunto - c.Xcentro;
-    const double dy = c.YPunto - c.Ycentro;
-    return ingombroCerchio(c.Xcentro, c.Ycentro, std::sqrt(dx * dx + dy * dy));
-}
-
-// The whole circle of the arc, or its three points when they lie on one line.
-Finestra ingombro(const Arco& a)
-{
-    if (const auto c = a.cerchio())
-        return ingombroCerchio(c->xc, c->yc, c->r);
-    Ingombro b;
-    b.aggiungi(a.p1x, a.p1y);
-    b.aggiungi(a.p2x, a.p2y);
-    b.aggiungi(a.p3x, a.p3y);
-    return b.finestra();
-}
-
-Finestra ingombro(const testo& t, const ScatolaTesto& s)
-{
-    return {t.pos_testox + s.ingombro.x1, t.pos_testoy + s.ingombro.y1, t.pos_testox + s.ingombro.x2,
-            t.pos_testoy + s.ingombro.y2};
-}
 
 bool daDisegnare(const Entita& e)
 {

@@ -1,11 +1,13 @@
 #pragma once
 #include "riga_comando.h"
+#include "selezione.h"
 
 #include "platform/ui_ports.h"
 #include "view/drawing_state.h"
 #include "view/superficie.h"
 
 #include <string>
+#include <vector>
 
 namespace tramel {
 
@@ -41,6 +43,18 @@ public:
     void eseguicomando(int& k);
     void annullacomando(int k);
 
+    // Selection and object snap, in drawing units. The selections select what
+    // they find (stato -1), count the newly selected in numselez and draw them
+    // highlighted; the window routines first order the caller's corners.
+    // Object snap sets trovatosnap, and snapx, snapy when a point is found.
+    void selezionaoggetti(double X, double Y);
+    void selezfin(double& x1, double& y1, double& x2, double& y2);
+    // Under the record name "Selstamp" it only marks what it finds for printing.
+    void selezinters(double& x1, double& y1, double& x2, double& y2);
+    // Marks the vertices in the window as well, for the stretch.
+    void selezintersStira(double& x1, double& y1, double& x2, double& y2);
+    void selezoggettifiltri(double X, double Y);
+
 private:
     void disattivaText2();
     static bool zoomImmediato(const std::string& nome);
@@ -49,6 +63,9 @@ private:
     void promptSelezione(const std::string& nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
+    const CacheTesti& testiMisurati();
+    Finestra ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
+    void evidenzia(const std::vector<Preso>& presi);
 
     DrawingState& s_;
     RigaComando& riga_;

@@ -146,16 +146,18 @@ bool detPinsegmento(double px, double py, double xa, double ya, double xb, doubl
     return tra(px, xa, xb) && tra(py, ya, yb);
 }
 
+double ampiezzaArco(double xc, double yc, double xs, double ys, double xe, double ye)
+{
+    const double as = detAngolo(xc, yc, xs, ys);
+    const double ae = detAngolo(xc, yc, xe, ye);
+    return ae <= as ? as - ae : as - ae + 2 * pigreco;
+}
+
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye)
 {
-    // How far each angle lies from the start, going round through falling angles.
-    const double as = detAngolo(xc, yc, xs, ys);
-    const auto daInizio = [as](double a) { return a <= as ? as - a : as - a + 2 * pigreco; };
-    const double ampiezza = daInizio(detAngolo(xc, yc, xe, ye));
+    const double ampiezza = ampiezzaArco(xc, yc, xs, ys, xe, ye);
     // Ends on one radius: the device draws the whole circle.
-    if (ampiezza == 0)
-        return true;
-    return daInizio(detAngolo(xc, yc, px, py)) <= ampiezza;
+    return ampiezza == 0 || ampiezzaArco(xc, yc, xs, ys, px, py) <= ampiezza;
 }
 
 bool detPinRettangolo(double px, double py, double& xa, double& ya, double& xb, double& yb)

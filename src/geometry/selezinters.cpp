@@ -156,6 +156,15 @@ void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, d
     y4 = y1 + h * std::cos(a);
 }
 
+bool selezinters_scatolaintersfin(const std::array<double, 8>& angoli, double x1, double y1, double x2, double y2)
+{
+    const auto leggi = [&](int i, double& x, double& y) {
+        x = angoli[2 * (i - 1)];
+        y = angoli[2 * (i - 1) + 1];
+    };
+    return verticiIntersFin(4, true, leggi, {x1, y1, x2, y2});
+}
+
 bool selezinters_testointersfin(const testo& t, const MisuraTesto& misura, double scala, double x1, double y1,
                                 double x2, double y2)
 {
@@ -164,11 +173,7 @@ bool selezinters_testointersfin(const testo& t, const MisuraTesto& misura, doubl
     determvert_testo(t, misura, scala, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
     for (double& v : c)
         v /= scala;
-    const auto leggi = [&](int i, double& x, double& y) {
-        x = c[2 * (i - 1)];
-        y = c[2 * (i - 1) + 1];
-    };
-    return verticiIntersFin(4, true, leggi, {x1, y1, x2, y2});
+    return selezinters_scatolaintersfin(c, x1, y1, x2, y2);
 }
 
 } // namespace tramel

@@ -216,7 +216,10 @@ void detinters_cerchio_cerchio(double x1, double y1, double r1, double x2, doubl
     double delta = 0;
     double t1 = 0;
     double t2 = 0;
-    if (B != 0) {
+    // Solved along the axis the radical line is less steep against: with
+    // centres nearly level (or nearly one above the other) the other slope
+    // would be huge and the points lost to rounding.
+    if (std::abs(B) >= std::abs(A)) {
         // y = q + m*x; the roots are the x of the points.
         const double q = -C / B;
         const double m = -A / B;
@@ -229,14 +232,15 @@ void detinters_cerchio_cerchio(double x1, double y1, double r1, double x2, doubl
             Y2 = q + m * t2;
         }
     } else {
-        // x = q; the roots are the y of the points.
+        // x = q + m*y; the roots are the y of the points.
         const double q = -C / A;
-        radiciSuRetta(q, -B / A, y1, x1, r1, delta, t1, t2);
+        const double m = -B / A;
+        radiciSuRetta(q, m, y1, x1, r1, delta, t1, t2);
         if (delta >= 0) {
             flag = 1;
-            X1 = q;
+            X1 = q + m * t1;
             Y1 = t1;
-            X2 = q;
+            X2 = q + m * t2;
             Y2 = t2;
         }
     }

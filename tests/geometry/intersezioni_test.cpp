@@ -338,5 +338,25 @@ TEST(DetintersCerchioCerchio, LargerFirstCircleStillGivesItsMeetingPoints)
     EXPECT_GT(std::hypot(X1 - X2, Y1 - Y2), 0.1);
 }
 
+// Centres level but for rounding, and one nearly above the other: the
+// meeting points lie on both circles.
+TEST(DetintersCerchioCerchio, NearlyLevelCentresKeepTheirPoints)
+{
+    struct Caso {
+        double x1, y1, x2, y2;
+    };
+    for (const Caso& c : {Caso{1105, 1e-13, 1100, 0}, Caso{1105, 0, 1100, 3e-12}, Caso{1e-13, 1105, 0, 1100}}) {
+        SCOPED_TRACE(testing::Message() << c.x1 << ", " << c.y1 << " against " << c.x2 << ", " << c.y2);
+        int flag = -1;
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        detinters_cerchio_cerchio(c.x1, c.y1, 5, c.x2, c.y2, 1, flag, X1, Y1, X2, Y2);
+        ASSERT_EQ(flag, 1);
+        for (const auto& [x, y] : {std::pair{X1, Y1}, std::pair{X2, Y2}}) {
+            EXPECT_NEAR(std::hypot(x - c.x1, y - c.y1), 5, 1e-6);
+            EXPECT_NEAR(std::hypot(x - c.x2, y - c.y2), 1, 1e-6);
+        }
+    }
+}
+
 } // namespace
 } // namespace tramel

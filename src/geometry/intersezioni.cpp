@@ -46,6 +46,17 @@ void radiciSuRetta(double q, double m, double ct, double cu, double r, double& d
                   t1, t2);
 }
 
+// The coordinate t where the circle of radius r meets the line
+// u = ua + m*(t - ta); tc and uc are the centre's coordinates along t and u.
+void radiciSuSegmento(double ta, double ua, double m, double tc, double uc, double r, double& delta, double& t1,
+                      double& t2)
+{
+    risolvi2grado(1 + m * m, -2 * tc + 2 * m * ua - 2 * m * m * ta - 2 * m * uc,
+                  tc * tc + uc * uc + ua * ua + m * m * ta * ta - 2 * m * ta * ua - 2 * ua * uc + 2 * m * ta * uc -
+                      r * r,
+                  delta, t1, t2);
+}
+
 } // namespace
 
 void risolvi2grado(double a, double b, double c, double& delta, double& r1, double& r2)
@@ -183,14 +194,18 @@ void detinters_cerchio_segmento(double xc, double yc, double r, double xa, doubl
         risolvi2grado(1, -2 * xc, xc * xc + (ya - yc) * (ya - yc) - r * r, delta, X1, X2);
         Y1 = ya;
         Y2 = ya;
-    } else {
+    } else if (std::abs(yb - ya) <= std::abs(xb - xa)) {
         const double m = (yb - ya) / (xb - xa);
-        risolvi2grado(1 + m * m, -2 * xc + 2 * m * ya - 2 * m * m * xa - 2 * m * yc,
-                      xc * xc + yc * yc + ya * ya + m * m * xa * xa - 2 * m * xa * ya - 2 * ya * yc + 2 * m * xa * yc -
-                          r * r,
-                      delta, X1, X2);
+        radiciSuSegmento(xa, ya, m, xc, yc, r, delta, X1, X2);
         Y1 = ya + m * (X1 - xa);
         Y2 = ya + m * (X2 - xa);
+    } else {
+        // A steep segment is solved along y: its slope against x would be
+        // huge and the points lost to rounding.
+        const double m = (xb - xa) / (yb - ya);
+        radiciSuSegmento(ya, xa, m, yc, xc, r, delta, Y1, Y2);
+        X1 = xa + m * (Y1 - ya);
+        X2 = xa + m * (Y2 - ya);
     }
     if (delta >= 0) {
         flag1 = detPinsegmento(X1, Y1, xa, ya, xb, yb) ? 1 : 0;

@@ -273,6 +273,7 @@ TEST(DetintersCerchioSegmento, PointsAndWhichOfThemLieOnTheSegment)
         {"oblique, through the centre", 1, 2, R2, -1, 0, 3, 4, 1, 1, 2, 3, 0, 1},
         {"tangent: one point, flagged twice", 0, 0, 1, -2, 1, 2, 1, 1, 1, 0, 1, 0, 1},
         {"missing: the roots stay", 0, 0, 1, -2, 5, 2, 5, 0, 0, N, 5, N, 5},
+        {"nearly vertical, solved along y", 0.5, 5, 1, 0.5, 0, 0.5 + 1e-12, 10, 1, 1, 0.5, 6, 0.5, 4},
     };
     for (const CasoCerchioSegmento& c : casi) {
         SCOPED_TRACE(c.nome);

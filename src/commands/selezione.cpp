@@ -201,10 +201,7 @@ Finestra finestraOrdinata(double x1, double y1, double x2, double y2)
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-Finestra Mirino::ingombro() const
-{
-    return allarga({x - r, y - r, x + r, y + r});
-}
+Mirino::Mirino(double x, double y, double r) : x(x), y(y), r(r), ingombro_(allarga({x - r, y - r, x + r, y + r})) {}
 
 bool taglia(const Mirino& m, const Lato& l)
 {

@@ -77,9 +77,13 @@ std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& tes
 
 // The pick circle about the cursor.
 struct Mirino {
+    Mirino(double x, double y, double r);
     double x, y, r;
     // Its bounding square, a hair wider so that rounding never rejects a hit.
-    Finestra ingombro() const;
+    const Finestra& ingombro() const { return ingombro_; }
+
+private:
+    Finestra ingombro_;
 };
 
 // A segment from a to b.

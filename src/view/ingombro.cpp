@@ -1,33 +1,19 @@
 #include "ingombro.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tramel {
 
 namespace {
 
-template <class T, class Leggi>
-Finestra ingombroVertici(const T& e, Leggi leggi)
+Finestra ingombroVertici(const ListaVertici& e)
 {
     Ingombro b;
-    for (int i = 1; i <= e.vertic(); ++i) {
-        double x = 0, y = 0;
-        (e.*leggi)(x, y, i);
-        b.aggiungi(x, y);
-    }
+    e.perOgniVertice([&](double x, double y) { b.aggiungi(x, y); });
     return b.finestra();
 }
 
 } // namespace
-
-void Ingombro::aggiungi(double x, double y)
-{
-    f_.x1 = std::min(f_.x1, x);
-    f_.y1 = std::min(f_.y1, y);
-    f_.x2 = std::max(f_.x2, x);
-    f_.y2 = std::max(f_.y2, y);
-}
 
 Finestra ingombro(const Linea& l)
 {
@@ -37,9 +23,9 @@ Finestra ingombro(const Linea& l)
     return b.finestra();
 }
 
-Finestra ingombro(const polilinea& p) { return ingombroVertici(p, &polilinea::prel_vert_pol); }
-Finestra ingombro(const Rettangolo& r) { return ingombroVertici(r, &Rettangolo::prel_vert_ret); }
-Finestra ingombro(const superficie& s) { return ingombroVertici(s, &superficie::prel_vert_sup); }
+Finestra ingombro(const polilinea& p) { return ingombroVertici(p); }
+Finestra ingombro(const Rettangolo& r) { return ingombroVertici(r); }
+Finestra ingombro(const superficie& s) { return ingombroVertici(s); }
 
 Finestra ingombroCerchio(double xc, double yc, double r)
 {
@@ -68,11 +54,6 @@ Finestra ingombro(const testo& t, const ScatolaTesto& s)
 {
     return {t.pos_testox + s.ingombro.x1, t.pos_testoy + s.ingombro.y1, t.pos_testox + s.ingombro.x2,
             t.pos_testoy + s.ingombro.y2};
-}
-
-bool siToccano(const Finestra& a, const Finestra& b)
-{
-    return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
 }
 
 } // namespace tramel

@@ -4,6 +4,7 @@
 
 #include "entities/disegno.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tramel {
@@ -11,7 +12,13 @@ namespace tramel {
 // The smallest rectangle that holds a set of points; empty, it meets nothing.
 class Ingombro {
 public:
-    void aggiungi(double x, double y);
+    void aggiungi(double x, double y)
+    {
+        f_.x1 = std::min(f_.x1, x);
+        f_.y1 = std::min(f_.y1, y);
+        f_.x2 = std::max(f_.x2, x);
+        f_.y2 = std::max(f_.y2, y);
+    }
     const Finestra& finestra() const { return f_; }
 
 private:
@@ -33,6 +40,9 @@ Finestra ingombro(const Arco& a);
 Finestra ingombro(const testo& t, const ScatolaTesto& s);
 
 // Whether two boxes share a point, borders included.
-bool siToccano(const Finestra& a, const Finestra& b);
+inline bool siToccano(const Finestra& a, const Finestra& b)
+{
+    return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
+}
 
 } // namespace tramel

@@ -54,7 +54,7 @@ template <class T>
 std::optional<Lato> latoCatena(const Mirino& m, const T& e, bool chiuso)
 {
     const int n = e.vertic();
-    if (n < 1 || !siToccano(ingombro(e), m.ingombro()))
+    if (n < 2 || !siToccano(ingombro(e), m.ingombro()))
         return std::nullopt;
     for (int i = 1; i < n; ++i) {
         const Lato l{vertice(e, i), vertice(e, i + 1)};

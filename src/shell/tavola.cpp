@@ -108,7 +108,7 @@ void Tavola::resizeEvent(QResizeEvent* evento)
 
 QPointF Tavola::pixel(double x, double y) const
 {
-    const PuntoD p = dispositivoDaFinestra(stato_.vista, x, y);
+    const Punto p = dispositivoDaFinestra(stato_.vista, x, y);
     return {p.x, p.y};
 }
 

@@ -39,6 +39,14 @@ void ListaVertici::punto(int i, Punto p)
     }
 }
 
+void ListaVertici::vertici(const std::vector<Punto>& punti)
+{
+    const auto n = static_cast<std::int16_t>(std::min<std::size_t>(punti.size(), INT16_MAX));
+    vertic(n);
+    for (int i = 1; i <= n; ++i)
+        punto(i, punti[static_cast<std::size_t>(i - 1)]);
+}
+
 void ListaVertici::inser_vert(double x, double y, double index)
 {
     punto(clng(index), {x, y});

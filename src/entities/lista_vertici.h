@@ -23,6 +23,9 @@ public:
     // Vertex i, read and written by value; one loop serves every kind.
     Punto punto(int i) const;
     void punto(int i, Punto p);
+    // The points become vertices 1 to n, n their count; a list holds at most
+    // 32767 vertices, so points beyond those are left out.
+    void vertici(const std::vector<Punto>& punti);
 
     void ins_vertselez(double mark, double index);
     void prel_vertselez(std::int16_t& mark, double index) const;

@@ -82,15 +82,6 @@ std::vector<Punto>& verticiDispositivo(const ContestoDisegno& c, const ListaVert
     return punti;
 }
 
-void assegnaVertici(ListaVertici& copia, const std::vector<Punto>& punti)
-{
-    // A vertex list holds at most 32767 vertices.
-    const auto n = static_cast<std::int16_t>(std::min<std::size_t>(punti.size(), INT16_MAX));
-    copia.vertic(n);
-    for (int i = 1; i <= n; ++i)
-        copia.punto(i, punti[static_cast<std::size_t>(i - 1)]);
-}
-
 // The device copy of a filled entity: its pen at least one pixel wide and, when
 // highlighted, outline and fill in the highlight colour.
 template <class T>
@@ -114,7 +105,7 @@ T& poligonoDispositivo(const ContestoDisegno& c, const T& e, bool normale)
     if (!dentroBanda(punti))
         punti = ritagliaPoligono(punti);
     T& copia = copiaRiempita(c, e, normale);
-    assegnaVertici(copia, punti);
+    copia.vertici(punti);
     return copia;
 }
 
@@ -161,12 +152,12 @@ void disegnaPolilinea(const ContestoDisegno& c, const polilinea& pol, bool norma
     if (!normale)
         copia.colcont = c.evidenzia;
     if (dentroBanda(punti)) {
-        assegnaVertici(copia, punti);
+        copia.vertici(punti);
         copia.disPolyline();
         return;
     }
     for (const std::vector<Punto>& pezzo : ritagliaSpezzata(punti)) {
-        assegnaVertici(copia, pezzo);
+        copia.vertici(pezzo);
         copia.disPolyline();
     }
 }

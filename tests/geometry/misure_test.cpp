@@ -12,7 +12,7 @@
 namespace tramel {
 namespace {
 
-using Vertici = std::vector<std::pair<double, double>>;
+using Vertici = std::vector<Punto>;
 
 struct CasoPoligono {
     const char* nome;
@@ -24,9 +24,7 @@ template <class T>
 T conVertici(const Vertici& v)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        e.punto(static_cast<int>(i + 1), {v[i].first, v[i].second});
+    e.vertici(v);
     return e;
 }
 

@@ -136,15 +136,13 @@ TEST(SelezintersArco, CollinearArcIsTestedAsTheSegmentFromStartToEnd)
     EXPECT_FALSE(selezinters_arcointersfin(arcoDa({-5, 1}, {-1, 1}, {-20, 1}), W1, W1, W2, W2));
 }
 
-using Vertici = std::vector<std::pair<double, double>>;
+using Vertici = std::vector<Punto>;
 
 template <class T>
 T conVertici(const Vertici& v)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        e.punto(static_cast<int>(i + 1), {v[i].first, v[i].second});
+    e.vertici(v);
     return e;
 }
 

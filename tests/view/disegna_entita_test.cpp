@@ -44,17 +44,10 @@ Linea linea(double xi, double yi, double xf, double yf, float spessore = 0)
     return l;
 }
 
-void vertici(ListaVertici& e, std::vector<Punto> p)
-{
-    e.vertic(static_cast<std::int16_t>(p.size()));
-    for (std::size_t i = 0; i < p.size(); ++i)
-        e.punto(static_cast<int>(i + 1), p[i]);
-}
-
 superficie quadrato(int campitura = CAMPITURA_PIENA)
 {
     superficie q;
-    vertici(q, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
+    q.vertici({{1, 1}, {3, 1}, {3, 3}, {1, 3}});
     q.colcont = RGB(0, 0, 200);
     q.colocampitura = RGB(0, 200, 0);
     q.campitura = campitura;
@@ -126,7 +119,7 @@ TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
 {
     Disegno d(3);
     polilinea p;
-    vertici(p, {{0, 0}, {1, 1}});
+    p.vertici({{0, 0}, {1, 1}});
     disegnaPolilinea(d.contesto(), p, true);
     Arco a = arco({0, 0}, {2, 0}, {1, -1});
     disegnaarco(d.contesto(), a, true);
@@ -184,10 +177,10 @@ TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
     Disegno d(3);
     d.s.mostrabordotesto = 1;
     Rettangolo r;
-    vertici(r, {{1, 1}, {4, 1}, {4, 2}, {1, 2}});
+    r.vertici({{1, 1}, {4, 1}, {4, 2}, {1, 2}});
     r.spescont = 0.25f;
     polilinea p;
-    vertici(p, {{0, 0}, {1e9, 2}});
+    p.vertici({{0, 0}, {1e9, 2}});
     Cerchio c;
     c.Xcentro = 5;
     c.Xpunto = 7;
@@ -307,7 +300,7 @@ TEST(DisegnaEntita, HighZoomKeepsCoordinatesInRangeAndEdgesInPlace)
     // origin at slope 1/2 far beyond any integer range.
     Disegno d(1e5);
     superficie t;
-    vertici(t, {{0, 0}, {2e6, 1e6}, {0, 1e6}});
+    t.vertici({{0, 0}, {2e6, 1e6}, {0, 1e6}});
     disegnasuperficie(d.contesto(), t, true);
     const auto poligoni = d.sup.solo({"Polygon"});
     ASSERT_EQ(poligoni.size(), 1u);
@@ -331,11 +324,11 @@ TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
     for (double v : {1e300, -1e300, std::nan("")}) {
         Disegno d(1e5);
         polilinea p;
-        vertici(p, {{0, 0}, {v, 1}, {2, v}});
+        p.vertici({{0, 0}, {v, 1}, {2, v}});
         p.spescont = static_cast<float>(1e30);
         disegnaPolilinea(d.contesto(), p, true);
         superficie q;
-        vertici(q, {{v, 0}, {1, v}, {0, 1}});
+        q.vertici({{v, 0}, {1, v}, {0, 1}});
         disegnasuperficie(d.contesto(), q, true);
         Cerchio c;
         c.Xcentro = 0.001;

@@ -40,9 +40,7 @@ template <class T>
 T catena(std::vector<Punto> p)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(p.size()));
-    for (std::size_t i = 0; i < p.size(); ++i)
-        e.punto(static_cast<int>(i + 1), p[i]);
+    e.vertici(p);
     return e;
 }
 
@@ -136,7 +134,8 @@ TEST(Redraw, OutsideNotDrawnCrossingDrawnWholeErasedNever)
 TEST(Redraw, AViewWhollyInsideAFilledShapeStillShowsIt)
 {
     Ridisegno r;
-    aggiungi(r.dis().rettangoli, poligono<Rettangolo>({{-100, -100}, {100, -100}, {100, 100}, {-100, 100}}, CAMPITURA_PIENA));
+    aggiungi(r.dis().rettangoli,
+             poligono<Rettangolo>({{-100, -100}, {100, -100}, {100, 100}, {-100, 100}}, CAMPITURA_PIENA));
     Cerchio& c = aggiungi(r.dis().cerchi);
     c.Xcentro = 25;
     c.Ycentro = 18;
@@ -230,9 +229,8 @@ TEST(Redraw, AFilledRectangleLandsOnItsPixels)
     s.vista.origineX = 2; // x from 1
     s.vista.origineY = 4; // y from 2
     s.grigliaattiva = "OFF";
-    Rettangolo& ret = aggiungi(s.dis.rettangoli,
-                               poligono<Rettangolo>({{3, 4}, {6, 4}, {6, 6}, {3, 6}},
-                                                    CAMPITURA_PIENA));
+    Rettangolo& ret =
+        aggiungi(s.dis.rettangoli, poligono<Rettangolo>({{3, 4}, {6, 4}, {6, 6}, {3, 6}}, CAMPITURA_PIENA));
     ret.colocampitura = RGB(255, 0, 0);
     ret.colcont = RGB(0, 0, 255);
     ImmagineFinestra finestra(200, 150);

@@ -3,11 +3,13 @@
 #include "selezione.h"
 
 #include "platform/ui_ports.h"
+#include "view/comando.h"
 #include "view/drawing_state.h"
 #include "view/superficie.h"
 
 #include <string>
 #include <vector>
+#include <string_view>
 
 namespace tramel {
 
@@ -54,17 +56,24 @@ public:
     // Marks the vertices in the window as well, for the stretch.
     void selezintersStira(double& x1, double& y1, double& x2, double& y2);
     void selezoggettifiltri(double X, double Y);
+    // Input: a left click in window units, a point typed on the command line
+    // in drawing units, the right click, and the keys Enter (13) and Esc (27).
+    void clicksin(float& x, float& y);
+    void puntoDigitato(double X, double Y);
+    void clickdes(float x, float y);
+    void gestastiera(int key);
 
 private:
+    // The row of the command the current record names.
+    const DatiComando& comandoCorrente() const;
     void disattivaText2();
-    static bool zoomImmediato(const std::string& nome);
     void casella(int n, bool abilitata);
-    void primoPrompt(const std::string& nome);
-    void promptSelezione(const std::string& nome);
+    void primoPrompt(const DatiComando& c);
+    void promptSelezione(std::string_view nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
     const CacheTesti& testiMisurati();
-    Finestra ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
+    Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
     void evidenzia(const std::vector<Preso>& presi);
 
     DrawingState& s_;

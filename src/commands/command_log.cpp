@@ -7,6 +7,11 @@ CommandEngine::CommandEngine(DrawingState& stato, RigaComando& riga, SuperficieD
 {
 }
 
+const DatiComando& CommandEngine::comandoCorrente() const
+{
+    return dati(comando(s_.corrente().nome()));
+}
+
 void CommandEngine::reiniz(int k)
 {
     // The log only grows: earlier records stay readable for "Zoom Prec.".

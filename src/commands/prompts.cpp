@@ -3,10 +3,6 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 
-#include <algorithm>
-#include <array>
-#include <map>
-
 namespace tramel {
 
 namespace {
@@ -14,40 +10,10 @@ namespace {
 constexpr int BIANCO = 15;
 constexpr int GRIGIO = 7;
 
-// The edit commands that start with a selection in the user's mode.
-bool comandoSelezione(const std::string& nome)
-{
-    static const std::array<std::string, 6> nomi = {"Cancella", "Sposta", "Copia",
-                                                    "Ruota", "Proprietà Oggetto", "Specchio"};
-    return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
-}
-
 // The prompt of the next vertex of a polyline or a surface.
 std::string prossimoVertice(std::int16_t vertici)
 {
     return " " + strNumero(static_cast<double>(vertici) + 1) + "° Vertice";
-}
-
-// The question that confirms a selection; nothing for "Stira", which keeps its prompt.
-const std::string* conferma(const std::string& nome)
-{
-    struct Regola {
-        std::string nome;
-        bool prefisso; // the name only has to start with it
-        std::string testo;
-    };
-    static const std::array<Regola, 6> regole = {{
-        {"Cancella", true, "Conferma Cancella"},
-        {"Spost", true, "Conferma Oggetti da Spostare"},
-        {"Copia", true, "Conferma Oggetti da Copiare"},
-        {"Proprietà Oggetto", true, "Conferma Selezione"},
-        {"Specchio", false, "Conferma Specchio"},
-        {"Ruota", false, "Conferma Oggetti da Ruotare"},
-    }};
-    for (const Regola& r : regole)
-        if (r.prefisso ? nome.starts_with(r.nome) : nome == r.nome)
-            return &r.testo;
-    return nullptr;
 }
 
 } // namespace
@@ -61,11 +27,11 @@ void CommandEngine::casella(int n, bool abilitata)
 void CommandEngine::scrivilabel1()
 {
     casella(1, true);
-    const std::string nome = s_.corrente().nome();
-    if (zoomImmediato(nome)) {
+    const DatiComando& c = comandoCorrente();
+    if (c.immediato) {
         eseguicomando(s_.numcomando);
     } else {
-        primoPrompt(nome);
+        primoPrompt(c);
         s_.passocomando = 0;
     }
     for (int n : {5, 6, 7})
@@ -75,60 +41,61 @@ void CommandEngine::scrivilabel1()
     riga_.notifica();
 }
 
-void CommandEngine::primoPrompt(const std::string& nome)
+void CommandEngine::primoPrompt(const DatiComando& c)
 {
-    static const std::map<std::string, std::string> semplici = {
-        {"Linea", " Linea_Dal Punto: "},
-        {"Distanza-Angolo", " Distanza-Angolo_Dal Punto: "},
-        {"Cerchio", " Cerchio_Centro: "},
-        {"Arco", " Arco_Primo Punto(P.Iniziale): "},
-        {"Superficie", " Superficie: 1° Vertice  "},
-        {"Polilinea", " Polilinea: 1° Vertice  "},
-        {"Rettangolo", " Rettangolo: Primo Punto: "},
-        {"Testo", "Testo _ Punto Iniziale:"},
-        {"Selstamp", " Selez.Finestra - Primo Punto:"},
-    };
-    if (nome.empty()) {
-        riga_.Label1 = "Comando: ";
-        riga_.Label2.clear();
-        for (int n : {1, 2}) {
-            riga_.Text[n].testo.clear();
-            casella(n, false);
+    switch (c.famiglia) {
+    case Famiglia::Nessuna:
+        // A name that is no command leaves the prompt as it is.
+        if (c.comando == Comando::Nessuno) {
+            riga_.Label1 = c.primoPrompt;
+            riga_.Label2.clear();
+            for (int n : {1, 2}) {
+                riga_.Text[n].testo.clear();
+                casella(n, false);
+            }
         }
-    } else if (const auto it = semplici.find(nome); it != semplici.end()) {
-        riga_.Label1 = it->second;
+        break;
+    case Famiglia::Disegno:
+    case Famiglia::Misura:
+        riga_.Label1 = c.primoPrompt;
         // A new entity of these kinds starts without vertices.
-        if (nome == "Superficie")
+        if (c.comando == Comando::Superficie)
             s_.ogg.oggsuperficie->vertic(0);
-        else if (nome == "Polilinea")
+        else if (c.comando == Comando::Polilinea)
             s_.ogg.oggpolilinea->vertic(0);
-        else if (nome == "Rettangolo")
+        else if (c.comando == Comando::Rettangolo)
             s_.ogg.oggrettangolo->vertic(0);
-        else if (nome == "Selstamp")
-            s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
-    } else if (nome == "Zoom Area") {
+        break;
+    case Famiglia::Zoom:
         // The apostrophe marks a zoom inside another command.
-        riga_.Label1 = s_.comasospeso.nome().empty() ? " Zoom_Primo punto: " : "' Zoom_Primo punto: ";
-    } else if (nome == "Stira") {
-        // The stretch always selects by crossing window.
+        if (c.comando == Comando::ZoomArea)
+            riga_.Label1 = (s_.comasospeso.nome().empty() ? "" : "'") + std::string(c.primoPrompt);
+        break;
+    case Famiglia::Modifica:
         s_.numselez = 0;
-        s_.modoselez = "Inters";
-        riga_.Label1 = " Stira _ Primo Punto:";
+        if (c.comando == Comando::Stira) {
+            s_.modoselez = "Inters";
+            riga_.Label1 = c.primoPrompt;
+            s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
+        } else {
+            promptSelezione(c.nome);
+        }
+        break;
+    case Famiglia::Stampa:
+        riga_.Label1 = c.primoPrompt;
         s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
-    } else if (comandoSelezione(nome)) {
-        promptSelezione(nome);
+        break;
     }
 }
 
-void CommandEngine::promptSelezione(const std::string& nome)
+void CommandEngine::promptSelezione(std::string_view nome)
 {
-    s_.numselez = 0;
     if (s_.modoselez == "Ogget") {
-        riga_.Label1 = nome + " _ Selez. Oggetto: ";
+        riga_.Label1 = std::string(nome) + " _ Selez. Oggetto: ";
         s_.overlay.Shape2.visibile = true;
         s_.overlay.Shape2.colore = Palette::color(s_.colanteprima.toInt16());
     } else {
-        riga_.Label1 = nome + " (" + s_.modoselez.substr(0, 1) + ") _ Primo Punto:";
+        riga_.Label1 = std::string(nome) + " (" + s_.modoselez.substr(0, 1) + ") _ Primo Punto:";
         s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
     }
 }
@@ -137,19 +104,15 @@ void CommandEngine::scrivilabel2()
 {
     casella(1, false);
     casella(2, true);
-    const std::string nome = s_.corrente().nome();
-    if (nome == "Linea" || nome == "Distanza-Angolo")
-        riga_.Label2 = "Al Punto: ";
-    else if (nome == "Cerchio")
-        riga_.Label2 = "Raggio: ";
-    else if (nome == "Zoom Area" || nome == "Cancella" || nome == "Rettangolo")
-        riga_.Label2 = "Secondo Punto: ";
-    else if (nome == "Superficie")
+    const DatiComando& c = comandoCorrente();
+    if (c.comando == Comando::Superficie)
         riga_.Label2 = prossimoVertice(s_.ogg.oggsuperficie->vertic());
-    else if (nome == "Polilinea")
+    else if (c.comando == Comando::Polilinea)
         riga_.Label2 = prossimoVertice(s_.ogg.oggpolilinea->vertic());
-    else if (nome == "Arco")
+    else if (c.comando == Comando::Arco)
         riga_.Label2 = s_.passocomando == 1 ? " Arco_Secondo Punto(P.Finale): " : " Arco_Terzo Punto: ";
+    else if (!c.secondoPrompt.empty())
+        riga_.Label2 = c.secondoPrompt;
     riga_.notifica();
 }
 
@@ -166,8 +129,9 @@ void CommandEngine::scrivitrov()
     }
     riga_.Text[1].testo = "<" + std::to_string(s_.numselez) +
                           (s_.numselez == 1 ? "> Oggetto Selezionato" : "> Oggetti Selezionati");
-    if (const std::string* domanda = conferma(s_.corrente().nome()))
-        riga_.Label2 = *domanda;
+    // "Stira" has no question: its prompt stays.
+    if (const DatiComando& c = comandoCorrente(); !c.conferma.empty())
+        riga_.Label2 = c.conferma;
     casella(2, true);
     riga_.Text[2].testo = "<Invio> oppure <Clic Pulsante destro>    - <Esc> Annulla";
     riga_.notifica();

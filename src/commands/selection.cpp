@@ -69,9 +69,9 @@ const CacheTesti& CommandEngine::testiMisurati()
     return s_.cachetesti;
 }
 
-Finestra CommandEngine::ordinaAngoli(double& x1, double& y1, double& x2, double& y2)
+Riquadro CommandEngine::ordinaAngoli(double& x1, double& y1, double& x2, double& y2)
 {
-    const Finestra f = finestraOrdinata(x1, y1, x2, y2);
+    const Riquadro f = finestraOrdinata(x1, y1, x2, y2);
     x1 = f.x1;
     y1 = f.y1;
     x2 = f.x2;
@@ -105,14 +105,14 @@ void CommandEngine::selezionaoggetti(double X, double Y)
 
 void CommandEngine::selezfin(double& x1, double& y1, double& x2, double& y2)
 {
-    const Finestra f = ordinaAngoli(x1, y1, x2, y2);
+    const Riquadro f = ordinaAngoli(x1, y1, x2, y2);
     const Notifier::Occupato attesa(porte_.notifier);
     evidenzia(tramel::selezfin(s_.dis, testiMisurati(), f));
 }
 
 void CommandEngine::selezinters(double& x1, double& y1, double& x2, double& y2)
 {
-    const Finestra f = ordinaAngoli(x1, y1, x2, y2);
+    const Riquadro f = ordinaAngoli(x1, y1, x2, y2);
     const Notifier::Occupato attesa(porte_.notifier);
     const auto presi = tramel::selezinters(s_.dis, testiMisurati(), f, comandoZoom(s_.comandoattivo));
     if (s_.corrente().nome() != "Selstamp") {
@@ -126,7 +126,7 @@ void CommandEngine::selezinters(double& x1, double& y1, double& x2, double& y2)
 
 void CommandEngine::selezintersStira(double& x1, double& y1, double& x2, double& y2)
 {
-    const Finestra f = ordinaAngoli(x1, y1, x2, y2);
+    const Riquadro f = ordinaAngoli(x1, y1, x2, y2);
     const Notifier::Occupato attesa(porte_.notifier);
     const ContestoDisegno c(s_, superficie_);
     for (const PresoStira& p : tramel::selezintersStira(s_.dis, testiMisurati(), f)) {

@@ -13,64 +13,40 @@ namespace {
 
 // The box widened by a hair, so that the quick rejection before an exact
 // test never drops what the exact test, with its rounding, would catch.
-Finestra allarga(const Finestra& f)
+Riquadro allarga(const Riquadro& f)
 {
     const double m = 1e-9 * (1 + std::max({std::abs(f.x1), std::abs(f.y1), std::abs(f.x2), std::abs(f.y2)}));
     return {f.x1 - m, f.y1 - m, f.x2 + m, f.y2 + m};
 }
 
-bool dentro(const Finestra& f, double x, double y)
-{
-    return f.x1 <= x && x <= f.x2 && f.y1 <= y && y <= f.y2;
-}
-
 // A box that holds at least one point and lies wholly in the window.
-bool contiene(const Finestra& f, const Finestra& box)
+bool contiene(const Riquadro& f, const Riquadro& box)
 {
     return box.x1 <= box.x2 && box.y1 <= box.y2 && f.x1 <= box.x1 && box.x2 <= f.x2 && f.y1 <= box.y1 &&
            box.y2 <= f.y2;
 }
 
-PuntoD vertice(const polilinea& e, int i)
-{
-    PuntoD p;
-    e.prel_vert_pol(p.x, p.y, i);
-    return p;
-}
-PuntoD vertice(const superficie& e, int i)
-{
-    PuntoD p;
-    e.prel_vert_sup(p.x, p.y, i);
-    return p;
-}
-PuntoD vertice(const Rettangolo& e, int i)
-{
-    PuntoD p;
-    e.prel_vert_ret(p.x, p.y, i);
-    return p;
-}
-
 template <class T>
-std::optional<Lato> latoCatena(const Mirino& m, const T& e, bool chiuso)
+std::optional<Segmento> latoCatena(const Mirino& m, const T& e, bool chiuso)
 {
     const int n = e.vertic();
     if (n < 2 || !siToccano(ingombro(e), m.ingombro()))
         return std::nullopt;
     for (int i = 1; i < n; ++i) {
-        const Lato l{vertice(e, i), vertice(e, i + 1)};
+        const Segmento l{e.punto(i), e.punto(i + 1)};
         if (taglia(m, l))
             return l;
     }
-    const Lato chiusura{vertice(e, 1), vertice(e, n)};
+    const Segmento chiusura{e.punto(1), e.punto(n)};
     if (chiuso && taglia(m, chiusura))
         return chiusura;
     return std::nullopt;
 }
 
-Lato segmento(const Linea& l) { return {{l.Xi, l.Yi}, {l.Xf, l.Yf}}; }
-Lato corda(const Arco& a) { return {{a.p1x, a.p1y}, {a.p2x, a.p2y}}; }
+Segmento segmento(const Linea& l) { return {{l.Xi, l.Yi}, {l.Xf, l.Yf}}; }
+Segmento corda(const Arco& a) { return {{a.p1x, a.p1y}, {a.p2x, a.p2y}}; }
 
-PuntoD medio(const PuntoD& a, const PuntoD& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
+Punto medio(const Punto& a, const Punto& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
 bool tagliaTesto(const Mirino& m, const testo& t, const ScatolaTesto& s)
 {
@@ -86,7 +62,7 @@ bool prendeArco(const Mirino& m, const Arco& a)
     const auto c = a.cerchio();
     if (!c) // drawn as the segment p1-p2, and picked so
         return taglia(m, corda(a));
-    if (!siToccano(ingombroCerchio(c->xc, c->yc, c->r), m.ingombro()))
+    if (!siToccano(quadrato(c->xc, c->yc, c->r), m.ingombro()))
         return false;
     const Incontro k = incontro(m, c->xc, c->yc, c->r);
     return k.flag == 2 || incontraArco(k, a, *c);
@@ -116,42 +92,34 @@ void tutti(const Collezione<T>& c, TipoEntita tipo, Prendi prendi, std::vector<P
     }
 }
 
-Finestra puntiArco(const Arco& a)
+Riquadro puntiArco(const Arco& a)
 {
-    Ingombro b;
-    b.aggiungi(a.p1x, a.p1y);
-    b.aggiungi(a.p2x, a.p2y);
-    b.aggiungi(a.p3x, a.p3y);
-    return b.finestra();
+    return unione(riquadro({a.p1x, a.p1y}, {a.p2x, a.p2y}), Punto{a.p3x, a.p3y});
 }
 
-Finestra quadratoCerchio(const Cerchio& c)
+Riquadro quadratoCerchio(const Cerchio& c)
 {
-    Ingombro b;
-    b.aggiungi(c.Xcentro - c.raggio, c.Ycentro - c.raggio);
-    b.aggiungi(c.Xcentro + c.raggio, c.Ycentro + c.raggio);
-    return b.finestra();
+    return quadrato(c.Xcentro, c.Ycentro, std::abs(c.raggio));
 }
 
 // The crossing tests of texts and circles, after a quick look at their boxes.
-bool incrociaTesto(const testo& t, const ScatolaTesto& s, const Finestra& f)
+bool incrociaTesto(const testo& t, const ScatolaTesto& s, const Riquadro& f)
 {
     if (!siToccano(ingombro(t, s), allarga(f)))
         return false;
     const auto a = angoliTesto(t, s);
-    return selezinters_scatolaintersfin({a[0].x, a[0].y, a[1].x, a[1].y, a[2].x, a[2].y, a[3].x, a[3].y}, f.x1,
-                                        f.y1, f.x2, f.y2);
+    return selezinters_scatolaintersfin(a, f.x1, f.y1, f.x2, f.y2);
 }
 
-bool incrociaCerchio(const Cerchio& c, const Finestra& f)
+bool incrociaCerchio(const Cerchio& c, const Riquadro& f)
 {
-    return siToccano(ingombroCerchio(c.Xcentro, c.Ycentro, std::abs(c.raggio)), allarga(f)) &&
+    return siToccano(quadrato(c.Xcentro, c.Ycentro, std::abs(c.raggio)), allarga(f)) &&
            selezinters_cerchiointersfin(c, f.x1, f.y1, f.x2, f.y2);
 }
 
 // The stretch of a vertex kind: its vertices in the window.
 template <class T>
-void stiraVertici(const Collezione<T>& c, TipoEntita tipo, const Finestra& f, std::vector<PresoStira>& presi)
+void stiraVertici(const Collezione<T>& c, TipoEntita tipo, const Riquadro& f, std::vector<PresoStira>& presi)
 {
     for (int i = 1; i <= c.Count(); ++i) {
         const T& e = c.Item(i);
@@ -159,8 +127,8 @@ void stiraVertici(const Collezione<T>& c, TipoEntita tipo, const Finestra& f, st
             continue;
         PresoStira p{{tipo, i}, {}};
         for (int v = 1; v <= e.vertic(); ++v) {
-            const PuntoD q = vertice(e, v);
-            if (dentro(f, q.x, q.y))
+            const Punto q = e.punto(v);
+            if (contiene(f, q))
                 p.vertici.push_back(v);
         }
         if (!p.vertici.empty())
@@ -171,18 +139,18 @@ void stiraVertici(const Collezione<T>& c, TipoEntita tipo, const Finestra& f, st
 // The stretch of lines and arcs: their ends in the window; an end marked
 // before keeps the entity in the stretch.
 template <class T, class Estremi>
-void stiraEstremi(const Collezione<T>& c, TipoEntita tipo, const Finestra& f, Estremi estremi,
+void stiraEstremi(const Collezione<T>& c, TipoEntita tipo, const Riquadro& f, Estremi estremi,
                   std::vector<PresoStira>& presi)
 {
     for (int i = 1; i <= c.Count(); ++i) {
         const T& e = c.Item(i);
         if (e.stato == STATO_CANCELLATO)
             continue;
-        const Lato l = estremi(e);
+        const Segmento l = estremi(e);
         PresoStira p{{tipo, i}, {}};
-        if (dentro(f, l.a.x, l.a.y))
+        if (contiene(f, l.a))
             p.vertici.push_back(1);
-        if (dentro(f, l.b.x, l.b.y))
+        if (contiene(f, l.b))
             p.vertici.push_back(2);
         if (!p.vertici.empty() || e.vert1_selez == 1 || e.vert2_selez == 1)
             presi.push_back(std::move(p));
@@ -196,14 +164,14 @@ double raggioMirino(double scala)
     return LATO_MIRINO_MM / 2 / scala;
 }
 
-Finestra finestraOrdinata(double x1, double y1, double x2, double y2)
+Riquadro finestraOrdinata(double x1, double y1, double x2, double y2)
 {
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
 Mirino::Mirino(double x, double y, double r) : x(x), y(y), r(r), ingombro_(allarga({x - r, y - r, x + r, y + r})) {}
 
-bool taglia(const Mirino& m, const Lato& l)
+bool taglia(const Mirino& m, const Segmento& l)
 {
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     int flag1 = 0, flag2 = 0;
@@ -211,30 +179,30 @@ bool taglia(const Mirino& m, const Lato& l)
     return flag1 == 1 || flag2 == 1;
 }
 
-std::optional<Lato> latoColpito(const Mirino& m, const polilinea& p) { return latoCatena(m, p, false); }
-std::optional<Lato> latoColpito(const Mirino& m, const superficie& s) { return latoCatena(m, s, true); }
-std::optional<Lato> latoColpito(const Mirino& m, const Rettangolo& r) { return latoCatena(m, r, true); }
+std::optional<Segmento> latoColpito(const Mirino& m, const polilinea& p) { return latoCatena(m, p, false); }
+std::optional<Segmento> latoColpito(const Mirino& m, const superficie& s) { return latoCatena(m, s, true); }
+std::optional<Segmento> latoColpito(const Mirino& m, const Rettangolo& r) { return latoCatena(m, r, true); }
 
-std::array<PuntoD, 4> angoliTesto(const testo& t, const ScatolaTesto& s)
+std::array<Punto, 4> angoliTesto(const testo& t, const ScatolaTesto& s)
 {
-    const auto da = [&](const PuntoD& o) { return PuntoD{t.pos_testox + o.x, t.pos_testoy + o.y}; };
-    return {PuntoD{t.pos_testox, t.pos_testoy}, da(s.angolo2), da(s.angolo3), da(s.angolo4)};
+    const auto da = [&](const Punto& o) { return Punto{t.pos_testox + o.x, t.pos_testoy + o.y}; };
+    return {Punto{t.pos_testox, t.pos_testoy}, da(s.angolo2), da(s.angolo3), da(s.angolo4)};
 }
 
-std::optional<Lato> latoColpito(const Mirino& m, const Linea& l)
+std::optional<Segmento> latoColpito(const Mirino& m, const Linea& l)
 {
     if (!siToccano(ingombro(l), m.ingombro()) || !taglia(m, segmento(l)))
         return std::nullopt;
     return segmento(l);
 }
 
-std::optional<Lato> latoColpito(const Mirino& m, const testo& t, const ScatolaTesto& s)
+std::optional<Segmento> latoColpito(const Mirino& m, const testo& t, const ScatolaTesto& s)
 {
     if (!siToccano(ingombro(t, s), m.ingombro()))
         return std::nullopt;
     const auto a = angoliTesto(t, s);
     for (std::size_t i = 0; i < 4; ++i) {
-        const Lato l{a[i], a[(i + 1) % 4]};
+        const Segmento l{a[i], a[(i + 1) % 4]};
         if (taglia(m, l))
             return l;
     }
@@ -243,7 +211,7 @@ std::optional<Lato> latoColpito(const Mirino& m, const testo& t, const ScatolaTe
 
 bool prendeCerchio(const Mirino& m, const Cerchio& c)
 {
-    if (!siToccano(ingombroCerchio(c.Xcentro, c.Ycentro, std::abs(c.raggio)), m.ingombro()))
+    if (!siToccano(quadrato(c.Xcentro, c.Ycentro, std::abs(c.raggio)), m.ingombro()))
         return false;
     return incontro(m, c.Xcentro, c.Ycentro, c.raggio).flag != 0;
 }
@@ -257,7 +225,7 @@ Incontro incontro(const Mirino& m, double xc, double yc, double r)
 
 bool incontraArco(const Incontro& k, const Arco& a, const Arco::Circonferenza& c)
 {
-    const auto sullArco = [&](const PuntoD& p) {
+    const auto sullArco = [&](const Punto& p) {
         return detPinArco(p.x, p.y, c.xc, c.yc, a.p1x, a.p1y, a.p2x, a.p2y);
     };
     return k.flag == 1 && (sullArco(k.p1) || sullArco(k.p2));
@@ -279,7 +247,7 @@ std::vector<Preso> selezionaoggetti(const disegno& d, const CacheTesti& testi, d
     return presi;
 }
 
-std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Finestra& f)
+std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Riquadro& f)
 {
     std::vector<Preso> presi;
     const auto vivo = [](const Entita& e) { return e.stato != STATO_CANCELLATO; };
@@ -297,9 +265,9 @@ std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Fin
     return presi;
 }
 
-std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const Finestra& f, bool ancheSelezionati)
+std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const Riquadro& f, bool ancheSelezionati)
 {
-    const Finestra largo = allarga(f);
+    const Riquadro largo = allarga(f);
     const auto daProvare = [&](const Entita& e) {
         return e.stato == STATO_NORMALE || (ancheSelezionati && e.stato == STATO_SELEZIONATO);
     };
@@ -322,7 +290,7 @@ std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const 
     return presi;
 }
 
-std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& testi, const Finestra& f)
+std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& testi, const Riquadro& f)
 {
     std::vector<PresoStira> presi;
     const auto incrocio = [&](TipoEntita tipo, const auto& c, auto test) {

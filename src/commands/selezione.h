@@ -1,5 +1,6 @@
 #pragma once
 #include "entities/disegno.h"
+#include "geometry/forme.h"
 #include "view/cache_testi.h"
 #include "view/vista.h"
 
@@ -32,7 +33,7 @@ struct Preso {
 };
 
 // The window (x1, y1)-(x2, y2) with its corners ordered: x1 <= x2, y1 <= y2.
-Finestra finestraOrdinata(double x1, double y1, double x2, double y2);
+Riquadro finestraOrdinata(double x1, double y1, double x2, double y2);
 
 // Picking at (X, Y) with a pick circle of radius r: per kind, in the order
 // surfaces, lines, rectangles, texts, circles, arcs, polylines, the first
@@ -49,13 +50,13 @@ std::vector<Preso> selezionaoggetti(const disegno& d, const CacheTesti& testi, d
 // one) all lie in the ordered window f, border included: vertices, line ends,
 // the text box's corners, the corners of a circle's bounding square, an
 // arc's three points.
-std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Finestra& f);
+std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Riquadro& f);
 
 // Crossing selection: in the order surfaces, rectangles, lines, circles, arcs,
 // polylines, texts, every entity with a point in the ordered window f or an
 // outline crossing its border. Only normal entities are tested, and selected
 // ones too when ancheSelezionati.
-std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const Finestra& f,
+std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const Riquadro& f,
                                bool ancheSelezionati);
 
 // What the stretch window caught of one entity: the vertices in the window
@@ -71,7 +72,7 @@ struct PresoStira {
 // included: a vertex kind with a vertex in the ordered window f; a line or an
 // arc with an end in it, or with an end marked before (an arc's third point
 // does not count); a text or circle that the crossing test catches.
-std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& testi, const Finestra& f);
+std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& testi, const Riquadro& f);
 
 // What picking and the object snap share.
 
@@ -80,32 +81,27 @@ struct Mirino {
     Mirino(double x, double y, double r);
     double x, y, r;
     // Its bounding square, a hair wider so that rounding never rejects a hit.
-    const Finestra& ingombro() const { return ingombro_; }
+    const Riquadro& ingombro() const { return ingombro_; }
 
 private:
-    Finestra ingombro_;
-};
-
-// A segment from a to b.
-struct Lato {
-    PuntoD a, b;
+    Riquadro ingombro_;
 };
 
 // Whether the pick circle meets the segment (tangency included).
-bool taglia(const Mirino& m, const Lato& l);
+bool taglia(const Mirino& m, const Segmento& l);
 
 // The segments of an entity under the pick circle: the first that it meets,
 // after a look at the entity's box. The edges of a chain of vertices run in
 // order, a closed shape's last one from vertex 1 to the last vertex; a
 // text's box gives its sides 1-2, 2-3, 3-4 and 4-1.
-std::optional<Lato> latoColpito(const Mirino& m, const Linea& l);
-std::optional<Lato> latoColpito(const Mirino& m, const polilinea& p);
-std::optional<Lato> latoColpito(const Mirino& m, const superficie& s);
-std::optional<Lato> latoColpito(const Mirino& m, const Rettangolo& r);
-std::optional<Lato> latoColpito(const Mirino& m, const testo& t, const ScatolaTesto& s);
+std::optional<Segmento> latoColpito(const Mirino& m, const Linea& l);
+std::optional<Segmento> latoColpito(const Mirino& m, const polilinea& p);
+std::optional<Segmento> latoColpito(const Mirino& m, const superficie& s);
+std::optional<Segmento> latoColpito(const Mirino& m, const Rettangolo& r);
+std::optional<Segmento> latoColpito(const Mirino& m, const testo& t, const ScatolaTesto& s);
 
 // The four corners of a text's box in drawing units, corner 1 at its reference point.
-std::array<PuntoD, 4> angoliTesto(const testo& t, const ScatolaTesto& s);
+std::array<Punto, 4> angoliTesto(const testo& t, const ScatolaTesto& s);
 
 // Whether the pick circle meets the circle or holds it (a smaller circle with its centre inside).
 bool prendeCerchio(const Mirino& m, const Cerchio& c);
@@ -115,7 +111,7 @@ bool prendeCerchio(const Mirino& m, const Cerchio& c);
 // pick circle and its centre lies in it; flag 0 otherwise.
 struct Incontro {
     int flag = 0;
-    PuntoD p1, p2;
+    Punto p1, p2;
 };
 Incontro incontro(const Mirino& m, double xc, double yc, double r);
 

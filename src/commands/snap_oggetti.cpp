@@ -9,19 +9,19 @@ namespace tramel {
 
 namespace {
 
-std::optional<PuntoD> puntoDelLato(const Lato& l, int filtro)
+std::optional<Punto> puntoDelLato(const Segmento& l, int filtro)
 {
     if (filtro == FILTRO_INIZIO)
         return l.a;
     if (filtro == FILTRO_FINE)
         return l.b;
-    return PuntoD{(l.a.x + l.b.x) / 2, (l.a.y + l.b.y) / 2};
+    return Punto{(l.a.x + l.b.x) / 2, (l.a.y + l.b.y) / 2};
 }
 
 // The first segment of the collection's live entities that latoDi(entity,
 // position) finds under the pick circle.
 template <class T, class LatoDi>
-std::optional<Lato> primoLato(const Collezione<T>& c, LatoDi latoDi)
+std::optional<Segmento> primoLato(const Collezione<T>& c, LatoDi latoDi)
 {
     for (int i = 1; i <= c.Count(); ++i) {
         const T& e = c.Item(i);
@@ -33,7 +33,7 @@ std::optional<Lato> primoLato(const Collezione<T>& c, LatoDi latoDi)
     return std::nullopt;
 }
 
-std::optional<Lato> faseSegmenti(const disegno& d, const CacheTesti& testi, const Mirino& m)
+std::optional<Segmento> faseSegmenti(const disegno& d, const CacheTesti& testi, const Mirino& m)
 {
     const auto catena = [&](const auto& e, int) { return latoColpito(m, e); };
     auto l = primoLato(d.superfici, catena);
@@ -49,29 +49,29 @@ std::optional<Lato> faseSegmenti(const disegno& d, const CacheTesti& testi, cons
 }
 
 // The point of the arc halfway round from its start to its end.
-PuntoD medioArco(const Arco& a, const Arco::Circonferenza& c)
+Punto medioArco(const Arco& a, const Arco::Circonferenza& c)
 {
     const double ang = detAngolo(c.xc, c.yc, a.p1x, a.p1y) - ampiezzaArco(c.xc, c.yc, a.p1x, a.p1y, a.p2x, a.p2y) / 2;
     return {c.xc + c.r * std::cos(ang), c.yc + c.r * std::sin(ang)};
 }
 
-std::optional<PuntoD> puntoDellArco(const Arco& a, const Mirino& m, int filtro)
+std::optional<Punto> puntoDellArco(const Arco& a, const Mirino& m, int filtro)
 {
-    const Lato corda{{a.p1x, a.p1y}, {a.p2x, a.p2y}};
+    const Segmento corda{{a.p1x, a.p1y}, {a.p2x, a.p2y}};
     const auto c = a.cerchio();
     if (!c) // drawn as the segment p1-p2: snapped as that segment, with no centre
         return filtro != FILTRO_CENTRO && taglia(m, corda) ? puntoDelLato(corda, filtro) : std::nullopt;
-    if (!siToccano(ingombroCerchio(c->xc, c->yc, c->r), m.ingombro()) ||
+    if (!siToccano(quadrato(c->xc, c->yc, c->r), m.ingombro()) ||
         !incontraArco(incontro(m, c->xc, c->yc, c->r), a, *c))
         return std::nullopt;
     if (filtro == FILTRO_CENTRO)
-        return PuntoD{c->xc, c->yc};
+        return Punto{c->xc, c->yc};
     if (filtro == FILTRO_MEDIO)
         return medioArco(a, *c);
     return puntoDelLato(corda, filtro);
 }
 
-std::optional<PuntoD> faseArchi(const disegno& d, const Mirino& m, int filtro)
+std::optional<Punto> faseArchi(const disegno& d, const Mirino& m, int filtro)
 {
     for (int i = 1; i <= d.archi.Count(); ++i) {
         const Arco& a = d.archi.Item(i);
@@ -83,19 +83,19 @@ std::optional<PuntoD> faseArchi(const disegno& d, const Mirino& m, int filtro)
     return std::nullopt;
 }
 
-std::optional<PuntoD> faseCerchi(const disegno& d, const Mirino& m)
+std::optional<Punto> faseCerchi(const disegno& d, const Mirino& m)
 {
     for (int i = 1; i <= d.cerchi.Count(); ++i) {
         const Cerchio& c = d.cerchi.Item(i);
         if (c.stato != STATO_CANCELLATO && prendeCerchio(m, c))
-            return PuntoD{c.Xcentro, c.Ycentro};
+            return Punto{c.Xcentro, c.Ycentro};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<PuntoD> selezoggettifiltri(const disegno& d, const CacheTesti& testi, int filtro, double X, double Y,
+std::optional<Punto> selezoggettifiltri(const disegno& d, const CacheTesti& testi, int filtro, double X, double Y,
                                          double r)
 {
     const Mirino m{X, Y, r};

@@ -22,7 +22,7 @@ constexpr std::int16_t FILTRO_CENTRO = 6;
 // - start, end, middle or centre: arcs met on the arc (an arc on one line is
 //   its segment p1-p2 and has no centre); the middle is at the arc's middle angle;
 // - centre: circles met or held.
-std::optional<PuntoD> selezoggettifiltri(const disegno& d, const CacheTesti& testi, int filtro, double X, double Y,
+std::optional<Punto> selezoggettifiltri(const disegno& d, const CacheTesti& testi, int filtro, double X, double Y,
                                          double r);
 
 } // namespace tramel

@@ -119,18 +119,25 @@ void detintersrette(double x1, double y1, double x2, double y2, double x3, doubl
         flag = 0;
 }
 
+std::optional<Punto> intersezione(const Segmento& s, const Segmento& t)
+{
+    Punto p;
+    int trovato = 0;
+    detintersrette(s.a.x, s.a.y, s.b.x, s.b.y, t.a.x, t.a.y, t.b.x, t.b.y, p.x, p.y, trovato);
+    if (trovato == 1 && detPinsegmento(p.x, p.y, s.a.x, s.a.y, s.b.x, s.b.y) &&
+        detPinsegmento(p.x, p.y, t.a.x, t.a.y, t.b.x, t.b.y))
+        return p;
+    return std::nullopt;
+}
+
 void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
                         double& X, double& Y, int& flag)
 {
-    flag = 0;
-    double xi = 0;
-    double yi = 0;
-    int trovato = 0;
-    detintersrette(x1, y1, x2, y2, x3, y3, x4, y4, xi, yi, trovato);
-    if (trovato == 1 && detPinsegmento(xi, yi, x1, y1, x2, y2) && detPinsegmento(xi, yi, x3, y3, x4, y4)) {
-        flag = 1;
-        X = xi;
-        Y = yi;
+    const auto p = intersezione({{x1, y1}, {x2, y2}}, {{x3, y3}, {x4, y4}});
+    flag = p ? 1 : 0;
+    if (p) {
+        X = p->x;
+        Y = p->y;
     }
 }
 

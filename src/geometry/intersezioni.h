@@ -1,5 +1,8 @@
 #pragma once
+#include "forme.h"
+
 #include <cmath>
+#include <optional>
 
 namespace tramel {
 
@@ -26,7 +29,10 @@ double detAngolo(double x1, double y1, double x2, double y2);
 void detintersrette(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
                     double& X, double& Y, int& flag);
 
-// Intersection of the segments P1P2 and P3P4; X and Y written only when flag is 1.
+// The point where the segments s and t meet, when they meet in one point.
+std::optional<Punto> intersezione(const Segmento& s, const Segmento& t);
+
+// The same for the segments P1P2 and P3P4; X and Y written only when flag is 1.
 void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
                         double& X, double& Y, int& flag);
 

@@ -41,7 +41,7 @@ void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, d
 
 // The window test of a text's box from its four corners in drawing units,
 // (x, y) of corners 1 to 4 in turn.
-bool selezinters_scatolaintersfin(const std::array<double, 8>& angoli, double x1, double y1, double x2, double y2);
+bool selezinters_scatolaintersfin(const std::array<Punto, 4>& angoli, double x1, double y1, double x2, double y2);
 
 // The window test of a text: its box, computed in window units at the view
 // scale scala, against the window in drawing units.

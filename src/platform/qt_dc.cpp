@@ -11,12 +11,12 @@
 
 namespace tramel {
 
-namespace {
-
 QColor qtColor(Rgb c)
 {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
+
+namespace {
 
 // The same colour as an opaque image pixel.
 QRgb qtRgb(Rgb c)

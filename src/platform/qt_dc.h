@@ -4,6 +4,7 @@
 #include "qt_font.h"
 #include "qt_raster_cache.h"
 
+#include <QColor>
 #include <QPoint>
 
 #include <functional>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace tramel {
+
+// The Qt colour of an RGB long: the one conversion of the program's colours for Qt.
+QColor qtColor(Rgb c);
 
 // A device context that draws through a QPainter, on whatever device the
 // painter has begun: the window's image, a BMP image, a printer or a preview.

@@ -40,10 +40,11 @@ std::optional<Record> RecordFile::read(std::uint64_t n)
     return Record::fromBytes(std::move(bytes));
 }
 
-RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
+RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength, Mode mode)
     : file_(std::make_unique<QSaveFile>(QFile::decodeName(QByteArray::fromStdString(path.native())))),
       length_(recordLength)
 {
+    file_->setDirectWriteFallback(mode == Mode::InPlaceWhenNeeded);
     failed_ = !file_->open(QIODevice::WriteOnly);
 }
 

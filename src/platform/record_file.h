@@ -41,7 +41,12 @@ private:
 // commit() succeeds. Until then, and after any failure, the old file is untouched.
 class RecordFileWriter {
 public:
-    RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength);
+    // How the new content reaches the file. InPlaceWhenNeeded writes the file
+    // itself where its folder cannot take the temporary file: the write then
+    // still succeeds, but a failure midway leaves the file cut short.
+    enum class Mode { SafeReplace, InPlaceWhenNeeded };
+
+    RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength, Mode mode = Mode::SafeReplace);
     ~RecordFileWriter(); // an uncommitted write is discarded
 
     RecordFileWriter(const RecordFileWriter&) = delete;

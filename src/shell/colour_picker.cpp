@@ -3,6 +3,7 @@
 #include "settings_dialog.h"
 
 #include "platform/palette.h"
+#include "platform/qt_dc.h"
 #include "platform/rounding.h"
 
 #include <QButtonGroup>
@@ -14,11 +15,6 @@
 #include <cmath>
 
 namespace tramel {
-
-QColor qtColore(Rgb colore)
-{
-    return QColor(redOf(colore), greenOf(colore), blueOf(colore));
-}
 
 Selcol::Selcol(Impost& impost, std::string scopo, double corrente) : Label1(std::move(scopo)), impost_(impost)
 {
@@ -57,7 +53,7 @@ SelcolDialog::SelcolDialog(Selcol& modello, QWidget* parent) : QDialog(parent)
         campione->setFixedSize(24, 16);
         campione->setAutoFillBackground(true);
         QPalette pal = campione->palette();
-        pal.setColor(QPalette::Window, qtColore(Palette::color(i)));
+        pal.setColor(QPalette::Window, qtColor(Palette::color(i)));
         campione->setPalette(pal);
         campione->setFrameShape(QFrame::Box);
         const int riga = 1 + i % 8;

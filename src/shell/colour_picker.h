@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/colors.h"
 
-#include <QColor>
 #include <QDialog>
 
 #include <optional>
@@ -11,9 +10,6 @@
 namespace tramel {
 
 class Impost;
-
-// The Qt colour of an RGB long.
-QColor qtColore(Rgb colore);
 
 // Model of the colour picker `Selcol`: one of the 16 palette colours for one
 // of the two colour boxes of the general settings dialog, named by Label1.

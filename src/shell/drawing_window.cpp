@@ -14,6 +14,7 @@
 #include "platform/palette.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
 #include <QScrollBar>
@@ -49,7 +50,7 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
 // The status label of a drawing aid: black with its step while on, grey while off.
 void etichettaAiuto(Frame& frame, int n, const std::string& stato, const std::string& suggerimentoOn)
 {
-    const bool on = stato == "ON";
+    const bool on = stato == AIUTO_ON;
     frame.coloreEtichetta(n, on ? NERO : GRIGIO);
     frame.suggerimentoEtichetta(n, on ? suggerimentoOn : "[ OFF ]");
 }
@@ -60,6 +61,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     : ctx_(contesto), frame_(frame), stato_(contesto.modulo)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(frame.windowIcon());
     auto* contenuto = new QWidget;
     auto* griglia = new QGridLayout(contenuto);
     griglia->setContentsMargins(0, 0, 0, 0);
@@ -139,8 +141,8 @@ void DrawingWindow::Form_Load()
     // A settings file that cannot be written leaves the defaults in force.
     leggifileini_dis(stato_);
     // The toggles decide by their check marks: start them in step with the settings.
-    aiutdis(4, stato_.snapattivo == "ON");
-    aiutdis(5, stato_.grigliaattiva == "ON");
+    aiutdis(4, stato_.snapattivo == AIUTO_ON);
+    aiutdis(5, stato_.grigliaattiva == AIUTO_ON);
     barre();
     impscroll();
     DrawingState& s = stato_;
@@ -344,12 +346,12 @@ void DrawingWindow::commutaAiuto(int k)
     const bool attiva = !aiutdis(k);
     aiutdis(k, attiva);
     if (k == 4) {
-        s.snapattivo = attiva ? "ON" : "OFF";
+        s.snapattivo = aiuto(attiva);
         if (attiva && s.passosnap == 0)
             s.passosnap = 1.0f;
         etichettaAiuto(frame_, 8, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
     } else {
-        s.grigliaattiva = attiva ? "ON" : "OFF";
+        s.grigliaattiva = aiuto(attiva);
         etichettaAiuto(frame_, 9, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
         engine_->redraw();
     }
@@ -384,6 +386,11 @@ bool DrawingWindow::leggifile()
 void DrawingWindow::applica(DisegnoLetto& d)
 {
     DrawingState& s = stato_;
+    // The stored state comes first, so that the stored view is fitted to the
+    // client area the window has in it. Taking that size is no change to the drawing.
+    const int dasalvare = s.dasalvare;
+    mostraStato(d.statoFinestra);
+    s.dasalvare = dasalvare;
     // A stored view of no size keeps the view of a new window.
     if (d.vistaValida) {
         s.finx = d.finx;
@@ -392,19 +399,15 @@ void DrawingWindow::applica(DisegnoLetto& d)
         s.finalt = d.finalt;
         engine_->selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
     }
-    if (d.statoFinestra == 1)
-        showMinimized();
-    else if (d.statoFinestra == 2)
-        showMaximized();
     s.colsfondo = d.colsfondo;
     s.colevidenzia = colevidenziaPer(s.colsfondo);
     s.colanteprima = d.colanteprima;
     s.passosnap = d.passosnap;
     s.passogriglia = d.passogriglia;
     // Each switch is set through its toggle, so that the menu and the frame's labels follow.
-    aiutdis(4, d.snapattivo != "ON");
+    aiutdis(4, d.snapattivo != AIUTO_ON);
     impaiut(4);
-    aiutdis(5, d.grigliaattiva != "ON");
+    aiutdis(5, d.grigliaattiva != AIUTO_ON);
     impaiut(5);
     s.cisonooggetti = d.cisonooggetti ? 1 : 0;
     s.cisonotesti = 0;
@@ -413,6 +416,18 @@ void DrawingWindow::applica(DisegnoLetto& d)
     s.numcomando += 1;
     engine_->reiniz(s.numcomando);
     engine_->scrivilabel1();
+}
+
+void DrawingWindow::mostraStato(int statoFinestra)
+{
+    if (statoFinestra == 1)
+        showMinimized();
+    else if (statoFinestra == 2)
+        showMaximized();
+    else
+        showNormal();
+    // The picture takes its new size now rather than on the next pass of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 bool DrawingWindow::leggitxt()

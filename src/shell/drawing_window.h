@@ -83,6 +83,8 @@ private:
     void commutaAiuto(int k);
     // Puts a drawing read from its file into this window.
     void applica(DisegnoLetto& letto);
+    // WindowState: 0 normal, 1 minimised, 2 maximised.
+    void mostraStato(int statoFinestra);
     void barre();
     void Form_Unload();
 

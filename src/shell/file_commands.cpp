@@ -9,7 +9,9 @@
 
 #include "platform/record_file.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
+#include <QStyle>
 
 namespace tramel {
 
@@ -35,7 +37,12 @@ DrawingWindow* Frame::nuovodisegno()
     auto* finestra = new DrawingWindow(ctx_, *this);
     const int n = ctx_.registro.aggiungi(finestra);
     area_->addSubWindow(finestra);
-    finestra->resize(area_->viewport()->size() * 2 / 3);
+    // The bars just shown give the drawing area its size first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int passo = finestra->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, finestra);
+    const QRect posto = posizioneNuova(area_->viewport()->size(), ultimaPosizione_, passo);
+    finestra->setGeometry(posto);
+    ultimaPosizione_ = posto.topLeft();
     finestra->show();
     finestra->Form_Load();
     // The first sizing of a shown window follows its load.

@@ -1,11 +1,11 @@
 #include "frame.h"
 
-#include "colour_picker.h"
 #include "drawing_window.h"
 #include "maschera.h"
 #include "programma.h"
 
 #include "platform/palette.h"
+#include "platform/qt_dc.h"
 #include "platform/record_file.h"
 
 #include <QCloseEvent>
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,7 +28,7 @@ namespace {
 
 QColor colorePalette(int indice)
 {
-    return qtColore(Palette::color(indice));
+    return qtColor(Palette::color(indice));
 }
 
 // The toolbars: band caption, key, and the buttons' texts ("" a separator).
@@ -62,7 +63,31 @@ void colora(QWidget& w, QPalette::ColorRole ruolo, const QColor& colore)
     w.setPalette(p);
 }
 
+// The program's icon: a sheet of drafting paper with a circle and a line across it.
+QIcon iconaProgramma()
+{
+    QPixmap foglio(64, 64);
+    foglio.fill(Qt::transparent);
+    QPainter p(&foglio);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 60, 110), 3));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(8, 4, 48, 56));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 90, 200), 3));
+    p.drawEllipse(QPointF(30, 34), 14, 14);
+    p.setPen(QPen(QColor(200, 30, 30), 3));
+    p.drawLine(QPointF(14, 54), QPointF(50, 12));
+    return QIcon(foglio);
+}
+
 } // namespace
+
+QRect posizioneNuova(const QSize& area, const std::optional<QPoint>& ultima, int passo)
+{
+    const QRect posto(ultima ? *ultima + QPoint(passo, passo) : QPoint(0, 0), area * 2 / 3);
+    return QRect({0, 0}, area).contains(posto) ? posto : QRect({0, 0}, posto.size());
+}
 
 bool nomeTxt(const std::string& nome)
 {
@@ -94,6 +119,7 @@ void selezionatesto(QLineEdit& casella)
 
 Frame::Frame(AppContext& contesto) : ctx_(contesto)
 {
+    setWindowIcon(iconaProgramma());
     area_ = new QMdiArea(this);
     maschera_ = new Maschera(ctx_.porte, area_->viewport());
     costruisciBarre();

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -39,6 +40,11 @@ bool nomeTxt(const std::string& nome);
 // running width starts again from its own width.
 std::array<bool, 4> righeBande(const std::array<int, 4>& larghezze, const std::array<bool, 4>& visibili,
                                int larghezzaSchermo);
+
+// Where a new drawing window goes in a drawing area of that size: two thirds
+// of the area, one step down and to the right of the last new window, or at
+// the top-left corner when it would not lie wholly inside the area there.
+QRect posizioneNuova(const QSize& area, const std::optional<QPoint>& ultima, int passo);
 
 // Gives the box the focus and selects its whole text.
 void selezionatesto(QLineEdit& casella);
@@ -131,6 +137,7 @@ private:
     std::array<QLabel*, 12> Label_{};   // Label1 to Label11
     std::array<QLineEdit*, 8> Text_{};  // Text1 to Text7
     QPointer<DrawingWindow> attiva_;
+    std::optional<QPoint> ultimaPosizione_; // of the last new drawing window
 };
 
 } // namespace tramel

@@ -5,6 +5,7 @@
 
 #include "platform/numbers.h"
 #include "platform/palette.h"
+#include "platform/qt_dc.h"
 #include "platform/rounding.h"
 #include "view/impostdistipo.h"
 
@@ -43,11 +44,11 @@ int indice(const std::string& testo)
     return cint(valNumero(testo));
 }
 
-// A whole number from 0 to 15.
+// A number from 0 to 15, whole or not: it rounds to a palette index.
 bool indiceValido(const std::string& testo)
 {
     const double v = valNumero(testo);
-    return v == std::floor(v) && Palette::valid(static_cast<int>(v));
+    return v >= 0 && v <= Palette::count - 1;
 }
 
 // A step the window can keep as a Single.
@@ -62,11 +63,6 @@ std::string testoNumero(float v)
     return Variant(v).toText();
 }
 
-std::string aiuto(bool attivo)
-{
-    return attivo ? "ON" : "OFF";
-}
-
 } // namespace
 
 Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
@@ -75,10 +71,10 @@ Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
     Label2 = strNumero(s.vista.scala);
     Text1 = s.colanteprima.toText();
     Text2 = s.colsfondo.toText();
-    Option1 = s.grigliaattiva == "ON";
+    Option1 = s.grigliaattiva == AIUTO_ON;
     griglia = aiuto(Option1);
     Text3 = testoNumero(s.passogriglia);
-    Option3 = s.snapattivo == "ON";
+    Option3 = s.snapattivo == AIUTO_ON;
     Text4 = testoNumero(s.passosnap);
     carattere = {s.font.nome, s.font.dimensione, s.font.grassetto, s.font.corsivo,
                  s.font.barrato, s.font.sottolineato, s.forecolor};
@@ -93,14 +89,14 @@ void Impost::ridisegna() const
 void Impost::Option1_Click()
 {
     Option1 = true;
-    griglia = "ON";
+    griglia = AIUTO_ON;
     ridisegna();
 }
 
 void Impost::Option2_Click()
 {
     Option1 = false;
-    griglia = "OFF";
+    griglia = AIUTO_OFF;
     ridisegna();
 }
 
@@ -188,11 +184,11 @@ Rgb Impost::coloreSfondo() const
     return Palette::color(indice(Text2));
 }
 
-std::vector<Impost::Punto> Impost::puntigriglia(double larghezza, double altezza) const
+std::vector<Punto> Impost::puntigriglia(double larghezza, double altezza) const
 {
     // A step of 0 or below, or one too large to be a number, shows no dots.
     const double passo = valNumero(Text3);
-    if (valNumero(Label2) == 0 || griglia != "ON" || !std::isfinite(passo) || larghezza / passo > 200)
+    if (valNumero(Label2) == 0 || griglia != AIUTO_ON || !std::isfinite(passo) || larghezza / passo > 200)
         return {};
     const auto g = grigliaPunti(0, 0, larghezza, altezza, passo);
     if (!g)
@@ -269,14 +265,14 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), qtColore(m_.coloreSfondo()));
+        p.fillRect(rect(), qtColor(m_.coloreSfondo()));
         p.setFont(qtFontDi(m_.carattere));
-        p.setPen(qtColore(m_.carattere.colore));
+        p.setPen(qtColor(m_.carattere.colore));
         const QString testo = QString::fromUtf8(Impost::testoAnteprima.data(), Impost::testoAnteprima.size());
         const QFontMetrics fm(p.font());
         p.drawText(QPointF((width() - fm.horizontalAdvance(testo)) / 2.0, (height() - fm.height()) / 2.0 + fm.ascent()),
                    testo);
-        p.setPen(qtColore(m_.colorePuntatore()));
+        p.setPen(qtColor(m_.colorePuntatore()));
         for (const auto& punto : m_.puntigriglia(width() / mmX(), height() / mmY()))
             p.drawPoint(QPointF(punto.x * mmX(), punto.y * mmY()));
         p.drawLine(QPointF(m_.Line1x * mmX(), 0), QPointF(m_.Line1x * mmX(), height()));
@@ -310,7 +306,7 @@ void coloraCasella(QLineEdit* casella, Rgb colore)
 {
     QPalette pal = casella->palette();
     const bool scuro = redOf(colore) + greenOf(colore) + blueOf(colore) < 384;
-    pal.setColor(QPalette::Base, qtColore(colore));
+    pal.setColor(QPalette::Base, qtColor(colore));
     pal.setColor(QPalette::Text, scuro ? Qt::white : Qt::black);
     casella->setPalette(pal);
 }
@@ -471,7 +467,7 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     auto* colore = new QComboBox(&dialogo);
     for (int i = 0; i < Palette::count; ++i) {
         QPixmap campione(16, 16);
-        campione.fill(qtColore(Palette::color(i)));
+        campione.fill(qtColor(Palette::color(i)));
         colore->addItem(QIcon(campione), qs(Palette::name(i)), Palette::color(i));
     }
     // A colour outside the palette is kept as it is unless another is chosen.

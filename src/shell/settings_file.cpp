@@ -95,16 +95,17 @@ struct Interruttore {
     void leggi(Record& r) const
     {
         const auto x = r.getVariant();
-        if (x && x->tag() == Variant::Text && (*x == "ON" || *x == "OFF"))
+        if (x && x->tag() == Variant::Text && (*x == AIUTO_ON || *x == AIUTO_OFF))
             v = x->toText();
     }
 };
 template <class T>
 Interruttore(T&) -> Interruttore<T>;
 
-// A palette index, kept with the tag it was stored with. An index outside the
-// palette is refused; for the highlight colour the default then follows the
-// background already read.
+// A palette index, stored with any numeric or Boolean tag and kept as a 16-bit
+// integer, so that the drawing header, which takes numbers only, can carry it.
+// An index outside the palette is refused; for the highlight colour the
+// default then follows the background already read.
 template <class T>
 struct IndiceColore {
     T& v;
@@ -114,7 +115,7 @@ struct IndiceColore {
     {
         const auto x = r.getVariant();
         if (x && numerico(*x) && Palette::valid(x->toInt16()))
-            v = *x;
+            v = Variant(x->toInt16());
         else if (sfondo)
             v = colevidenziaPer(*sfondo);
     }
@@ -193,8 +194,8 @@ void valoriiniziali(DrawingState& s)
 {
     s.passogriglia = 1.0f;
     s.passosnap = 1.0f;
-    s.snapattivo = "ON";
-    s.grigliaattiva = "ON";
+    s.snapattivo = AIUTO_ON;
+    s.grigliaattiva = AIUTO_ON;
     s.colsfondo = Variant(std::int16_t{15});
     s.colanteprima = Variant(std::int16_t{5});
     s.colevidenzia = Variant(std::int16_t{3});
@@ -203,7 +204,7 @@ void valoriiniziali(DrawingState& s)
     inizializ_varTesto(s);
     s.vedibarra1 = s.vedibarra3 = s.vedibarra4 = s.vedibarra6 = s.vedibarra7 = 1;
     s.filtrosnap = 0;
-    s.ortoattivo = "OFF";
+    s.ortoattivo = AIUTO_OFF;
     s.modulo.spesslinstampa.fill(0.0f);
 }
 
@@ -241,7 +242,9 @@ void inizializ_varTesto(DrawingState& s)
 
 Variant colevidenziaPer(const Variant& colsfondo)
 {
-    const std::int16_t indice = colsfondo == 3.0 ? 15 : 3;
+    // The test is on the index the background is painted with, so that a
+    // value such as 2.9 gets white selections as well.
+    const std::int16_t indice = numerico(colsfondo) && colsfondo.toInt16() == 3 ? 15 : 3;
     return Variant(indice);
 }
 
@@ -269,7 +272,8 @@ bool inizializini(DrawingState& s)
 
 bool salvafileini_dis(const DrawingState& s)
 {
-    RecordFileWriter file(s.modulo.nomefileini, fileini::lunghezzaRecord);
+    // The file may be writable in a folder that is not: it is then written in place.
+    RecordFileWriter file(s.modulo.nomefileini, fileini::lunghezzaRecord, RecordFileWriter::Mode::InPlaceWhenNeeded);
     bool ok = true;
     perOgniRecord(s, [&](auto campo) {
         Record record(fileini::lunghezzaRecord);

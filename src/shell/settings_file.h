@@ -21,8 +21,9 @@ void inizializ_varSup(ValoriModulo& m);
 // The window's defaults for new texts and the text frame switch.
 void inizializ_varTesto(DrawingState& s);
 
-// Palette index of selected entities for a background index: white (15) on
-// "Verde Acqua" (3) whatever numeric tag it holds, else 3; a 16-bit integer.
+// Palette index of selected entities for a background: white (15) on
+// "Verde Acqua", a value of any numeric tag that rounds to index 3, else 3;
+// a 16-bit integer.
 Variant colevidenziaPer(const Variant& colsfondo);
 
 // Reads the settings file into the window and the module. A missing file is
@@ -37,8 +38,9 @@ bool leggifileini_dis(DrawingState& s);
 bool inizializini(DrawingState& s);
 
 // Writes the whole settings file from the window's and the module's values.
-// The old file is replaced only by a complete new one; false when the write
-// failed, and nothing else changes.
+// The old file is replaced only by a complete new one, except where the file
+// is writable in a folder that is not: there it is written in place. False
+// when the write failed, and nothing else changes.
 bool salvafileini_dis(const DrawingState& s);
 
 } // namespace tramel

@@ -14,10 +14,12 @@ std::string percorsoIni(const std::string& cartellaProgramma);
 // blanks, then one leading and one trailing double quote taken off.
 std::string nomeDaRigaComando(const std::vector<std::string>& argomenti);
 
-// Starts the program: the settings file's path, then the frame's load with
-// the drawing named on the command line. Gives 0 when the program goes on
-// with the frame shown, or the exit code it must end with because the named
-// drawing could not be opened (the user has been told, no window is left).
+// Starts the program: Qt's Italian translation for its own dialogs, the
+// settings file's path, then the frame's load with the drawing named on the
+// command line (a relative name is taken from the current folder, the one
+// the user started from). Gives 0 when the program goes on with the frame
+// shown, or the exit code it must end with because the named drawing could
+// not be opened (the user has been told, no window is left).
 int startup(Frame& frame, const std::string& cartellaProgramma, const std::vector<std::string>& argomenti);
 
 } // namespace tramel

@@ -41,8 +41,6 @@ protected:
 private:
     void chiudiPittore();
     void misuraVista();
-    void disegnaOverlay(QPainter& p) const;
-    QPointF pixel(double x, double y) const;
 
     DrawingState& stato_;
     QImage immagine_;

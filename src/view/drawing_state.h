@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tramel {
@@ -60,6 +61,14 @@ struct Overlay {
     FormaOverlay Shape3; // object-snap marker
 };
 
+// The words of a drawing aid's switch, as the settings and drawing files keep them.
+inline constexpr std::string_view AIUTO_ON = "ON";
+inline constexpr std::string_view AIUTO_OFF = "OFF";
+inline std::string aiuto(bool attivo)
+{
+    return std::string(attivo ? AIUTO_ON : AIUTO_OFF);
+}
+
 // The drawing window's own font (set by the general settings dialog).
 struct FontFinestra {
     std::string nome = "Arial";
@@ -97,11 +106,11 @@ struct DrawingState {
     int cisonotesti = 0;
 
     // Drawing aids.
-    std::string grigliaattiva = "ON";
+    std::string grigliaattiva{AIUTO_ON};
     float passogriglia = 1.0f;
-    std::string snapattivo = "ON";
+    std::string snapattivo{AIUTO_ON};
     float passosnap = 1.0f;
-    std::string ortoattivo = "OFF";
+    std::string ortoattivo{AIUTO_OFF};
     std::int16_t filtrosnap = 0;
     std::int16_t mostrabordotesto = 0;
 

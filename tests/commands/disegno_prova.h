@@ -11,12 +11,12 @@
 namespace tramel {
 
 template <class T, class Scrivi>
-T& vertici(Collezione<T>& c, std::initializer_list<PuntoD> punti, Scrivi scrivi)
+T& vertici(Collezione<T>& c, std::initializer_list<Punto> punti, Scrivi scrivi)
 {
     auto e = std::make_unique<T>();
     e->vertic(static_cast<std::int16_t>(punti.size()));
     int i = 1;
-    for (const PuntoD& p : punti)
+    for (const Punto& p : punti)
         ((*e).*scrivi)(p.x, p.y, i++);
     c.Add(std::move(e));
     return c.Item(c.Count());

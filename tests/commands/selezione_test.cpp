@@ -61,7 +61,7 @@ TEST(Selezione, PickTakesTheFirstHitOfEachKind)
 
 struct CasoFinestra {
     const char* nome;
-    Finestra f;
+    Riquadro f;
     Presi attesi;
 };
 
@@ -135,7 +135,7 @@ TEST(Selezione, CrossingWalksTheKindsInItsOwnOrder)
 
 struct CasoStira {
     const char* nome;
-    Finestra f;
+    Riquadro f;
     std::vector<PresoStira> attesi;
 };
 

@@ -2,6 +2,7 @@
 // a drawing file read into a window through the frame's "Apri".
 #include "sessione.h"
 
+#include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 
 #include <QLabel>
@@ -13,7 +14,8 @@ namespace tramel::test {
 namespace {
 
 // A drawing file with one circle and the given snap and grid switches.
-std::string disegnoSalvato(Sessione& s, const std::string& nome, const std::string& snap, const std::string& griglia)
+std::string disegnoSalvato(Sessione& s, const std::string& nome, const std::string& snap, const std::string& griglia,
+                           std::int16_t statoFinestra = 0)
 {
     ValoriModulo modulo;
     DrawingState d(modulo);
@@ -25,7 +27,7 @@ std::string disegnoSalvato(Sessione& s, const std::string& nome, const std::stri
     c->Xcentro = 20, c->Ycentro = 20, c->Xpunto = 23, c->YPunto = 24;
     d.dis.cerchi.Add(std::move(c));
     const std::string percorso = s.percorso(nome);
-    EXPECT_TRUE(salvafile(d, percorso, 0));
+    EXPECT_TRUE(salvafile(d, percorso, statoFinestra));
     return percorso;
 }
 
@@ -82,6 +84,36 @@ TEST(MenuFile, AFileOpensWithItsViewColoursAndSwitches)
     EXPECT_EQ(recordIni(s, 3), QByteArray("\x08\x00\x03\x00OFF", 7));
     EXPECT_EQ(st.numcomando, 2);
     EXPECT_EQ(s.ctx.riga.Label1, "Comando: ");
+}
+
+// Opened, saved and closed three times: maximised, the stored view fitted to
+// the maximised window, no question on closing, and the view kept from the second save on.
+TEST(MenuFile, AMaximisedDrawingReopensAsItWasSaved)
+{
+    Sessione s;
+    s.avvia();
+    QCoreApplication::processEvents(); // the frame takes its maximised size
+    const std::string percorso = disegnoSalvato(s, "grande.dis", "OFF", "OFF", 2);
+    std::vector<float> larghezze;
+    for (int ciclo = 0; ciclo < 3; ++ciclo) {
+        s.fake.files.scelte = {percorso};
+        s.frame->gestfile_Click(2);
+        QCoreApplication::processEvents();
+        DrawingWindow* w = s.frame->finestraAttiva();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isMaximized());
+        const Vista& v = w->stato().vista;
+        if (ciclo == 0) {
+            EXPECT_DOUBLE_EQ(v.scala, std::min(v.larghezzaMm / 40, v.altezzaMm / 30));
+        }
+        EXPECT_EQ(w->stato().dasalvare, 0);
+        w->opfile_Click(3);
+        w->close();
+        QCoreApplication::processEvents();
+        larghezze.push_back(std::get<DisegnoLetto>(leggifile(percorso)).finlarg);
+    }
+    EXPECT_TRUE(s.messaggi().empty());
+    EXPECT_EQ(larghezze[1], larghezze[2]);
 }
 
 TEST(MenuFile, AFileThatIsNotADrawingLeavesNoWindow)

@@ -51,6 +51,28 @@ TEST(Registro, FirstWindowIsNumberOneAndHidesTheStartScreen)
     EXPECT_EQ(w->stato().dasalvare, 0);
 }
 
+// Ten new windows, each cascaded from the one before, all wholly inside the
+// drawing area and of a good part of its size, with the program's icon.
+TEST(Registro, NewWindowsOpenCascadedInsideTheDrawingArea)
+{
+    Sessione s;
+    s.avvia();
+    QCoreApplication::processEvents(); // the frame takes its maximised size
+    std::vector<DrawingWindow*> finestre;
+    for (int i = 0; i < 10; ++i)
+        finestre.push_back(s.nuova());
+    const QRect area = s.frame->area().viewport()->rect();
+    for (DrawingWindow* w : finestre) {
+        EXPECT_TRUE(area.contains(w->geometry())) << w->caption();
+        EXPECT_GE(w->width() * 2, area.width()) << w->caption();
+    }
+    const QPoint passo = finestre[1]->pos() - finestre[0]->pos();
+    EXPECT_GT(passo.x(), 0);
+    EXPECT_GT(passo.y(), 0);
+    EXPECT_FALSE(s.frame->windowIcon().isNull());
+    EXPECT_EQ(finestre[9]->windowIcon().cacheKey(), s.frame->windowIcon().cacheKey());
+}
+
 TEST(Registro, NumbersGoOnAcrossClosesAndTheLastCloseBringsBackTheStartScreen)
 {
     Sessione s;

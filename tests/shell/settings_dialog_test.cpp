@@ -98,7 +98,8 @@ TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
         {false, "0", true, "1e999", "5", "15", Impost::msgPasso, Impost::Casella::Text4},
         {true, "1", true, "1", "17", "15", Impost::msgColore, Impost::Casella::Text1},
         {true, "1", true, "1", "-1", "15", Impost::msgColore, Impost::Casella::Text1},
-        {true, "1", true, "1", "2.5", "15", Impost::msgColore, Impost::Casella::Text1},
+        {true, "1", true, "1", "15.5", "15", Impost::msgColore, Impost::Casella::Text1},
+        {true, "1", true, "1", "5", "-0.4", Impost::msgColore, Impost::Casella::Text2},
         {true, "1", true, "1", "5", "16", Impost::msgColore, Impost::Casella::Text2},
     };
     for (const auto& c : casi) {
@@ -182,6 +183,17 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
     e.Text2 = "15";
     ASSERT_TRUE(e.Command1_Click());
     EXPECT_EQ(s.colevidenzia, Variant(std::int16_t{3}));
+}
+
+TEST_F(SettingsDialog, IndexesBetweenWholeNumbersAreTakenAndRoundedHalfToEven)
+{
+    Impost d = dialogo();
+    d.Text1 = "2.5";
+    d.Text2 = "2.9";
+    ASSERT_TRUE(d.Command1_Click());
+    EXPECT_EQ(s.colanteprima, Variant(2.5));
+    EXPECT_EQ(s.overlay.Line1.colore, Palette::color(2));
+    EXPECT_EQ(s.colevidenzia, Variant(std::int16_t{15}));
 }
 
 TEST_F(SettingsDialog, FontChosenBecomesTheWindowsFontAndForeground)
@@ -272,8 +284,8 @@ TEST_F(SettingsDialog, PreviewGridDotsNeverLoopOnBadSteps)
     Impost d = dialogo();
     d.Text3_Change("4");
     const auto punti = d.puntigriglia(10, 5);
-    EXPECT_EQ(punti.front(), (Impost::Punto{0, 0}));
-    EXPECT_EQ(punti.back(), (Impost::Punto{8, 4}));
+    EXPECT_EQ(punti.front(), (Punto{0, 0}));
+    EXPECT_EQ(punti.back(), (Punto{8, 4}));
 }
 
 TEST_F(SettingsDialog, PreviewCrossHairSnapsAsTheWindowDoes)

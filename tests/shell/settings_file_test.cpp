@@ -1,5 +1,7 @@
 #include "shell/settings_file.h"
 
+#include "files/lettura_dis.h"
+#include "files/scrittura_dis.h"
 #include "platform/palette.h"
 #include "platform/record.h"
 
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace tramel {
 namespace {
@@ -83,8 +86,8 @@ void valoriDiProva(DrawingState& s)
     s.passosnap = 0.25f;
     s.snapattivo = "OFF";
     s.grigliaattiva = "OFF";
-    s.colsfondo = Variant(3.0);
-    s.colanteprima = Variant(std::int32_t{12});
+    s.colsfondo = Variant(std::int16_t{3});
+    s.colanteprima = Variant(std::int16_t{12});
     s.colevidenzia = Variant(std::int16_t{15});
     m.gen_colorelinea = RGB(1, 2, 3);
     m.gen_TipoLinea = 3;
@@ -209,7 +212,7 @@ TEST_F(SettingsFile, EachValueIsWrittenInItsOwnRecord)
     const auto lungo = [&](std::int32_t v) { return codifica([&](Record& r) { r.putLong(v); }); };
     const std::string attesi[] = {
         singola(2.5f), singola(0.25f), variante(Variant(std::string("OFF"))), variante(Variant(std::string("OFF"))),
-        variante(Variant(3.0)), variante(Variant(std::int32_t{12})), variante(Variant(std::int16_t{15})),
+        variante(Variant(std::int16_t{3})), variante(Variant(std::int16_t{12})), variante(Variant(std::int16_t{15})),
         lungo(RGB(1, 2, 3)), lungo(3), lungo(25), lungo(4), lungo(RGB(4, 5, 6)), lungo(RGB(7, 8, 9)), lungo(13),
         lungo(2), variante(Variant(std::int16_t{0})), variante(Variant(std::int16_t{2})),
         variante(Variant(std::int16_t{3})), variante(Variant(std::int16_t{4})), variante(Variant(std::int16_t{5})),
@@ -235,7 +238,7 @@ TEST_F(SettingsFile, ReaderAcceptsEveryNumericTagInEveryNumericVariantRecord)
             Finestra b(percorso());
             leggifileini_dis(b.s);
             const bool colore = record <= 7;
-            const std::string atteso = colore ? tagged(v) : std::to_string(v.toInt16());
+            const std::string atteso = colore ? tagged(Variant(v.toInt16())) : std::to_string(v.toInt16());
             EXPECT_EQ(valori(b.s)[record - 1], atteso) << "record " << record << " tag " << v.tag();
         }
     }
@@ -326,7 +329,7 @@ TEST_F(SettingsFile, HighlightFollowsABackgroundOfThreeWhenItsRecordIsDamaged)
     EXPECT_EQ(b.s.colevidenzia, Variant(std::int16_t{15}));
 }
 
-TEST_F(SettingsFile, HighlightIsWhiteExactlyOnABackgroundOfThree)
+TEST_F(SettingsFile, HighlightIsWhiteOnABackgroundPaintedInColourThree)
 {
     const struct {
         Variant sfondo;
@@ -334,7 +337,7 @@ TEST_F(SettingsFile, HighlightIsWhiteExactlyOnABackgroundOfThree)
     } casi[] = {
         {Variant(std::int16_t{3}), 15}, {Variant(std::int32_t{3}), 15}, {Variant(3.0f), 15}, {Variant(3.0), 15},
         {Variant(std::int16_t{2}), 3},  {Variant(3.5), 3},             {Variant(std::int16_t{15}), 3},
-        {Variant(std::string("3")), 3},
+        {Variant(std::string("3")), 3}, {Variant(2.5), 3},             {Variant(2.9), 15},
     };
     for (const auto& c : casi) {
         const Variant v = colevidenziaPer(c.sfondo);
@@ -363,6 +366,38 @@ TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole)
     f.modulo.nomefileini = percorso("manca") + "/Tramel.ini";
     EXPECT_FALSE(salvafileini_dis(f.s));
     EXPECT_EQ(leggiByte(percorso()), prima);
+}
+
+TEST_F(SettingsFile, BooleanColoursGiveADrawingThatReadsBack)
+{
+    Finestra a(percorso());
+    ASSERT_TRUE(inizializini(a.s));
+    sostituisciRecord(percorso(), 5, variante(Variant::boolean(false)));
+    sostituisciRecord(percorso(), 6, variante(Variant::boolean(false)));
+    Finestra b(percorso());
+    leggifileini_dis(b.s);
+    ASSERT_TRUE(salvafile(b.s, percorso("Disegno.DIS"), 0));
+    const auto letto = leggifile(percorso("Disegno.DIS"));
+    ASSERT_TRUE(std::holds_alternative<DisegnoLetto>(letto));
+    EXPECT_EQ(std::get<DisegnoLetto>(letto).colsfondo, Variant(std::int16_t{0}));
+    EXPECT_EQ(std::get<DisegnoLetto>(letto).colanteprima, Variant(std::int16_t{0}));
+}
+
+TEST_F(SettingsFile, WrittenInPlaceWhenItsFolderIsReadOnly)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write in any folder";
+    Finestra a(percorso());
+    ASSERT_TRUE(inizializini(a.s));
+    const std::filesystem::path cartella = dir.path().toStdString();
+    std::filesystem::permissions(cartella, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    a.s.ortoattivo = "ON";
+    const bool scritto = salvafileini_dis(a.s);
+    std::filesystem::permissions(cartella, std::filesystem::perms::owner_all);
+    EXPECT_TRUE(scritto);
+    Finestra b(percorso());
+    leggifileini_dis(b.s);
+    EXPECT_EQ(b.s.ortoattivo, "ON");
 }
 
 TEST_F(SettingsFile, OrthoSwitchedOnInOneWindowReachesTheNextWindow)

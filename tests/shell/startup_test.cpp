@@ -5,6 +5,9 @@
 
 #include "shell/maschera.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -88,19 +91,23 @@ TEST(Avvio, ADrawingThatCannotBeOpenedEndsTheProgramWithItsMessage)
     }
 }
 
+// A drawing of one line, written at that path.
+void disegnoConLinea(const std::string& percorso)
+{
+    ValoriModulo modulo;
+    DrawingState d(modulo);
+    d.finlarg = 50, d.finalt = 20;
+    auto l = std::make_unique<Linea>();
+    l->Xf = 7;
+    d.dis.linee.Add(std::move(l));
+    ASSERT_TRUE(salvafile(d, percorso, 0));
+}
+
 TEST(Avvio, ACommandLineDrawingOpensUnderItsPath)
 {
     Sessione s;
     const std::string percorso = s.percorso("pianta dis.dis");
-    {
-        ValoriModulo modulo;
-        DrawingState d(modulo);
-        d.finlarg = 50, d.finalt = 20;
-        auto l = std::make_unique<Linea>();
-        l->Xf = 7;
-        d.dis.linee.Add(std::move(l));
-        ASSERT_TRUE(salvafile(d, percorso, 0));
-    }
+    disegnoConLinea(percorso);
     EXPECT_EQ(s.avvia({"\"" + percorso + "\""}), 0);
     EXPECT_TRUE(s.messaggi().empty());
     EXPECT_EQ(s.ctx.registro.nomidisegni(1), percorso);
@@ -110,6 +117,30 @@ TEST(Avvio, ACommandLineDrawingOpensUnderItsPath)
     EXPECT_EQ(w->caption(), percorso);
     ASSERT_EQ(w->stato().dis.linee.Count(), 1);
     EXPECT_EQ(w->stato().dis.linee.Item(1).Xf, 7);
+}
+
+// A name without a folder, given from the drawing's own folder: the program
+// changes to its own folder, but the name keeps the folder it was given in.
+TEST(Avvio, ARelativeNameOpensFromTheFolderItWasGivenIn)
+{
+    Sessione s;
+    QTemporaryDir utente;
+    disegnoConLinea(utente.filePath("pianta.dis").toStdString());
+    const QString prima = QDir::currentPath();
+    QDir::setCurrent(utente.path());
+    const int esito = s.avvia({"pianta.dis"});
+    QDir::setCurrent(prima);
+    ASSERT_EQ(esito, 0);
+    EXPECT_EQ(s.ctx.registro.nomidisegni(1), utente.filePath("pianta.dis").toStdString());
+}
+
+TEST(Avvio, QtsOwnButtonsSpeakItalian)
+{
+    Sessione s;
+    s.avvia();
+    const QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Cancel)->text().toStdString(), "Annulla");
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Yes)->text().toStdString(), "&Sì");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #pragma once
 #include "colors.h"
 
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,5 +88,23 @@ public:
     virtual Rgb SetBkColor(Rgb color) = 0;
     virtual Rgb SetTextColor(Rgb color) = 0;
 };
+
+// The sweep of an arc as Arc draws it, in radians from 0 to a whole turn:
+// counter-clockwise on the device from the radial along (xs, ys) to the one
+// along (xe, ye), both taken from the centre, the whole turn when the two lie
+// on the same ray. On an ellipse whose half-height is `aspect` times its
+// half-width, the angle is the ellipse's parameter. The sign of the cross
+// product alone settles the side, so that radials in whole pixels are never
+// taken for the same ray when they are not.
+inline double arcSweep(double xs, double ys, double xe, double ye, double aspect = 1)
+{
+    // y grows downward: with y up, the cross product is ys * xe - xs * ye.
+    const double cross = ys * xe - xs * ye;
+    const double dot = xs * xe * aspect + ys * ye / aspect;
+    if (cross == 0 && dot > 0)
+        return 2 * std::numbers::pi;
+    const double sweep = std::atan2(cross, dot);
+    return sweep < 0 ? sweep + 2 * std::numbers::pi : sweep;
+}
 
 } // namespace tramel

@@ -4,6 +4,7 @@
 #include "qt_raster_cache.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 #include <numbers>
@@ -85,15 +86,40 @@ QBrush qtBrush(const BrushObj& brush)
     return QBrush(Qt::NoBrush);
 }
 
-// The angle of Qt's arc parameter, in 1/16 degree, at which the ellipse in the
-// box meets the radial through (x, y). The radial angle is taken with y up
-// (the device's y grows downward) and turned into the parametric angle.
-int arcAngle16(const QRectF& box, int x, int y)
+// A quarter turn of an ellipse as one cubic Bezier piece strays from it by
+// 0.027% of the radius, a shorter piece by the sixth power of its share of a
+// quarter turn less. The quarter turns are cut into this many pieces, so that
+// no piece strays by more than 1/20 pixel.
+int piecesPerQuarter(double radius)
 {
+    constexpr double strayPerPixel = 2.7e-4 / 0.05;
+    int n = 1;
+    while (radius * strayPerPixel > std::pow(n, 6))
+        ++n;
+    return n;
+}
+
+// The arc of the ellipse in the box from the parameter angle `start` (y up)
+// through `sweep`, counter-clockwise, as cubic Bezier pieces computed from
+// the exact angles: Qt's own arcs place their ends by approximation, off the
+// radials by up to a few hundredths of a degree, and stray by the whole
+// 0.027% on a large radius.
+QPainterPath arcPath(const QRectF& box, double start, double sweep)
+{
+    const double rx = box.width() / 2, ry = box.height() / 2;
     const QPointF c = box.center();
-    const double up = -(y - c.y()) / (box.height() / 2);
-    const double right = (x - c.x()) / (box.width() / 2);
-    return static_cast<int>(std::lround(std::atan2(up, right) * 180 / std::numbers::pi * 16));
+    const int pieces =
+        static_cast<int>(std::ceil(sweep / (std::numbers::pi / 2) * piecesPerQuarter(std::max(rx, ry))));
+    const double step = sweep / pieces;
+    const double handle = 4.0 / 3 * std::tan(step / 4); // the tangent's share that the control points take
+    const auto at = [&](double a) { return QPointF(c.x() + rx * std::cos(a), c.y() - ry * std::sin(a)); };
+    const auto tangent = [&](double a) { return QPointF(-rx * std::sin(a), -ry * std::cos(a)) * handle; };
+    QPainterPath path(at(start));
+    for (int i = 0; i < pieces; ++i) {
+        const double a = start + i * step, b = a + step;
+        path.cubicTo(at(a) + tangent(a), at(b) - tangent(b), at(b));
+    }
+    return path;
 }
 
 // A text whose mask would take more pixels than this is drawn through the painter.
@@ -272,7 +298,7 @@ bool QtDc::pointsFromStamp(ShapeKey::Kind kind, const std::vector<DevPoint>& poi
 
 // An ellipse or arc from its stamp: the box from its top-left corner, then
 // what else shapes it.
-bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<int> more,
+bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<double> more,
                         const std::function<void(QPainter&, const QRectF&)>& draw)
 {
     const auto width = stampSide(box.width());
@@ -282,8 +308,8 @@ bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer
     probe_.start(kind);
     probe_.add(*width);
     probe_.add(*height);
-    for (const int v : more)
-        if (!probe_.add(v))
+    for (const double v : more)
+        if (!probe_.addReal(v))
             return false;
     return fromStamp(box.topLeft().toPoint(), QSize(*width, *height), [&](QPainter& painter, QPoint origin) {
         draw(painter, QRectF(origin, box.size()));
@@ -314,13 +340,15 @@ void QtDc::Arc(int left, int top, int right, int bottom, int xs, int ys, int xe,
     const QRectF box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
     if (box.width() <= 0 || box.height() <= 0)
         return;
-    constexpr int fullTurn = 360 * 16;
-    const int start = arcAngle16(box, xs, ys);
-    int span = (arcAngle16(box, xe, ye) - start) % fullTurn;
-    if (span <= 0)
-        span += fullTurn; // equal radials give the whole ellipse
-    const auto draw = [&](QPainter& painter, const QRectF& b) { painter.drawArc(b, start, span); };
-    if (boxFromStamp(ShapeKey::Arc, box, {start, span}, draw))
+    const double rx = box.width() / 2, ry = box.height() / 2;
+    const QPointF c = box.center();
+    const double dxs = xs - c.x(), dys = ys - c.y();
+    const double start = std::atan2(-dys / ry, dxs / rx);
+    const double sweep = arcSweep(dxs, dys, xe - c.x(), ye - c.y(), ry / rx);
+    const auto draw = [&](QPainter& painter, const QRectF& b) {
+        painter.strokePath(arcPath(b, start, sweep), painter.pen());
+    };
+    if (boxFromStamp(ShapeKey::Arc, box, {start, sweep}, draw))
         return;
     usePen();
     useBackground();

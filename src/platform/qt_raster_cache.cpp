@@ -211,6 +211,17 @@ bool ShapeKey::add(int value)
     return true;
 }
 
+bool ShapeKey::addReal(double value)
+{
+    std::array<std::int16_t, sizeof value / sizeof(std::int16_t)> words{};
+    std::memcpy(words.data(), &value, sizeof value);
+    if (count + words.size() > maxGeometry)
+        return false;
+    for (const std::int16_t w : words)
+        geometry[count++] = w;
+    return true;
+}
+
 std::size_t ShapeKeyHash::operator()(const ShapeKey& k) const
 {
     // The key's bytes, eight at a time, each mixed in by a multiplication.

@@ -124,7 +124,7 @@ struct ShapeStamp : CachedPicture {
 // format and render hints of the painter.
 struct ShapeKey {
     enum Kind : std::uint8_t { Polygon, Polyline, Ellipse, Arc };
-    static constexpr std::size_t maxGeometry = 16; // a polygon of up to 8 points
+    static constexpr std::size_t maxGeometry = 16; // a polygon of up to 8 points, an arc's box and two angles
 
     Kind kind = Polygon;
     bool filled = false;
@@ -140,6 +140,8 @@ struct ShapeKey {
     void start(Kind k);
     // Appends a value to the geometry; false when it has no room or the value is out of range.
     bool add(int value);
+    // Appends a real value, exactly (its bits); false when it has no room.
+    bool addReal(double value);
     bool operator==(const ShapeKey&) const = default;
 };
 

@@ -93,31 +93,45 @@ QBrush qtBrush(const BrushObj& brush)
 int piecesPerQuarter(double radius)
 {
     constexpr double strayPerPixel = 2.7e-4 / 0.05;
+    const auto sixthPower = [](double v) { return v * v * v * v * v * v; };
     int n = 1;
-    while (radius * strayPerPixel > std::pow(n, 6))
+    while (radius * strayPerPixel > sixthPower(n))
         ++n;
     return n;
 }
 
-// The arc of the ellipse in the box from the parameter angle `start` (y up)
-// through `sweep`, counter-clockwise, as cubic Bezier pieces computed from
-// the exact angles: Qt's own arcs place their ends by approximation, off the
-// radials by up to a few hundredths of a degree, and stray by the whole
-// 0.027% on a large radius.
-QPainterPath arcPath(const QRectF& box, double start, double sweep)
+// The arc of the ellipse in the box, counter-clockwise from the radial
+// through s to the radial through e (both from the box's top-left corner),
+// as cubic Bezier pieces computed from the exact angles: Qt's own arcs place
+// their ends by approximation, off the radials by up to a few hundredths of
+// a degree, and stray by the whole 0.027% on a large radius.
+QPainterPath arcPath(const QRectF& box, QPointF s, QPointF e)
 {
     const double rx = box.width() / 2, ry = box.height() / 2;
-    const QPointF c = box.center();
+    s -= QPointF(rx, ry);
+    e -= QPointF(rx, ry);
+    // Angles as the ellipse's parameter, y up.
+    const double start = std::atan2(-s.y() / ry, s.x() / rx);
+    const double sweep = arcSweep(s.x(), s.y(), e.x(), e.y(), ry / rx);
     const int pieces =
         static_cast<int>(std::ceil(sweep / (std::numbers::pi / 2) * piecesPerQuarter(std::max(rx, ry))));
-    const double step = sweep / pieces;
-    const double handle = 4.0 / 3 * std::tan(step / 4); // the tangent's share that the control points take
-    const auto at = [&](double a) { return QPointF(c.x() + rx * std::cos(a), c.y() - ry * std::sin(a)); };
-    const auto tangent = [&](double a) { return QPointF(-rx * std::sin(a), -ry * std::cos(a)) * handle; };
-    QPainterPath path(at(start));
-    for (int i = 0; i < pieces; ++i) {
-        const double a = start + i * step, b = a + step;
-        path.cubicTo(at(a) + tangent(a), at(b) - tangent(b), at(b));
+    if (pieces == 0)
+        return {}; // a radial point at the centre
+    const double handle = 4.0 / 3 * std::tan(sweep / pieces / 4); // the tangent's share the control points take
+    const QPointF c = box.center();
+    QPointF from, fromTangent;
+    QPainterPath path;
+    for (int i = 0; i <= pieces; ++i) {
+        const double a = start + sweep * i / pieces;
+        const double cosA = std::cos(a), sinA = std::sin(a);
+        const QPointF to(c.x() + rx * cosA, c.y() - ry * sinA);
+        const QPointF toTangent(-rx * sinA * handle, -ry * cosA * handle);
+        if (i == 0)
+            path.moveTo(to);
+        else
+            path.cubicTo(from + fromTangent, to - toTangent, to);
+        from = to;
+        fromTangent = toTangent;
     }
     return path;
 }
@@ -298,7 +312,7 @@ bool QtDc::pointsFromStamp(ShapeKey::Kind kind, const std::vector<DevPoint>& poi
 
 // An ellipse or arc from its stamp: the box from its top-left corner, then
 // what else shapes it.
-bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<double> more,
+bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<std::int64_t> more,
                         const std::function<void(QPainter&, const QRectF&)>& draw)
 {
     const auto width = stampSide(box.width());
@@ -308,8 +322,8 @@ bool QtDc::boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer
     probe_.start(kind);
     probe_.add(*width);
     probe_.add(*height);
-    for (const double v : more)
-        if (!probe_.addReal(v))
+    for (const std::int64_t v : more)
+        if (!probe_.add(v))
             return false;
     return fromStamp(box.topLeft().toPoint(), QSize(*width, *height), [&](QPainter& painter, QPoint origin) {
         draw(painter, QRectF(origin, box.size()));
@@ -340,15 +354,13 @@ void QtDc::Arc(int left, int top, int right, int bottom, int xs, int ys, int xe,
     const QRectF box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
     if (box.width() <= 0 || box.height() <= 0)
         return;
-    const double rx = box.width() / 2, ry = box.height() / 2;
-    const QPointF c = box.center();
-    const double dxs = xs - c.x(), dys = ys - c.y();
-    const double start = std::atan2(-dys / ry, dxs / rx);
-    const double sweep = arcSweep(dxs, dys, xe - c.x(), ye - c.y(), ry / rx);
+    // The radial points from the box's corner settle the arc exactly, and key its stamp.
+    const std::int64_t x0 = std::min(left, right), y0 = std::min(top, bottom);
+    const std::int64_t sx = xs - x0, sy = ys - y0, ex = xe - x0, ey = ye - y0;
     const auto draw = [&](QPainter& painter, const QRectF& b) {
-        painter.strokePath(arcPath(b, start, sweep), painter.pen());
+        painter.strokePath(arcPath(b, QPointF(sx, sy), QPointF(ex, ey)), painter.pen());
     };
-    if (boxFromStamp(ShapeKey::Arc, box, {start, sweep}, draw))
+    if (boxFromStamp(ShapeKey::Arc, box, {sx, sy, ex, ey}, draw))
         return;
     usePen();
     useBackground();

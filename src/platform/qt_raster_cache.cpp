@@ -203,22 +203,11 @@ void ShapeKey::start(Kind k)
     geometry.fill(0);
 }
 
-bool ShapeKey::add(int value)
+bool ShapeKey::add(std::int64_t value)
 {
     if (count == maxGeometry || value < INT16_MIN || value > INT16_MAX)
         return false;
     geometry[count++] = static_cast<std::int16_t>(value);
-    return true;
-}
-
-bool ShapeKey::addReal(double value)
-{
-    std::array<std::int16_t, sizeof value / sizeof(std::int16_t)> words{};
-    std::memcpy(words.data(), &value, sizeof value);
-    if (count + words.size() > maxGeometry)
-        return false;
-    for (const std::int16_t w : words)
-        geometry[count++] = w;
     return true;
 }
 

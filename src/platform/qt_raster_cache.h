@@ -124,7 +124,7 @@ struct ShapeStamp : CachedPicture {
 // format and render hints of the painter.
 struct ShapeKey {
     enum Kind : std::uint8_t { Polygon, Polyline, Ellipse, Arc };
-    static constexpr std::size_t maxGeometry = 16; // a polygon of up to 8 points, an arc's box and two angles
+    static constexpr std::size_t maxGeometry = 16; // a polygon of up to 8 points
 
     Kind kind = Polygon;
     bool filled = false;
@@ -139,9 +139,7 @@ struct ShapeKey {
     // Starts the key of a shape of the kind, with no geometry.
     void start(Kind k);
     // Appends a value to the geometry; false when it has no room or the value is out of range.
-    bool add(int value);
-    // Appends a real value, exactly (its bits); false when it has no room.
-    bool addReal(double value);
+    bool add(std::int64_t value);
     bool operator==(const ShapeKey&) const = default;
 };
 

@@ -73,8 +73,8 @@ public:
     virtual void Polygon(const std::vector<DevPoint>& points) = 0;
     virtual void Polyline(const std::vector<DevPoint>& points) = 0;
     // The arc of the ellipse in the box, counter-clockwise on the device from the
-    // radial through (xs, ys) to the radial through (xe, ye); equal radials give
-    // the whole ellipse.
+    // radial through (xs, ys) to the radial through (xe, ye); radials on the
+    // same ray give the whole ellipse (arcSweep below).
     virtual void Arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     // Draws the text with the top-left corner of its first cell at (x, y).

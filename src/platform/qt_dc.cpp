@@ -86,10 +86,10 @@ QBrush qtBrush(const BrushObj& brush)
     return QBrush(Qt::NoBrush);
 }
 
-// A quarter turn of an ellipse as one cubic Bezier piece strays from it by
-// 0.027% of the radius, a shorter piece by the sixth power of its share of a
-// quarter turn less. The quarter turns are cut into this many pieces, so that
-// no piece strays by more than 1/20 pixel.
+// A cubic Bezier piece of a quarter turn strays from the ellipse by up to
+// 0.027% of its radius, a piece of a fraction f of a quarter turn by f^6
+// times that. A quarter turn takes this many pieces, so that none strays by
+// more than 1/20 pixel.
 int piecesPerQuarter(double radius)
 {
     constexpr double strayPerPixel = 2.7e-4 / 0.05;

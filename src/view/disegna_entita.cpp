@@ -131,7 +131,7 @@ Punto nellaBanda(Punto p)
 // the chords it is on the screen, in the pen that Disarco would take.
 void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonferenza& cerchio)
 {
-    const PuntoD centro{cerchio.xc, cerchio.yc};
+    const Punto centro{cerchio.xc, cerchio.yc};
     const double inizio = std::atan2(centro.y - copia.p1y, copia.p1x - centro.x);
     const double ampiezza =
         arcSweep(copia.p1x - centro.x, copia.p1y - centro.y, copia.p2x - centro.x, copia.p2y - centro.y);
@@ -140,10 +140,10 @@ void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonfe
         std::min(std::hypot(c.centroSchermo.x, c.centroSchermo.y) + copia.spescont / 2.0 + 1, RAGGIO_MASSIMO);
     OggettoSelezionato penna(c.dc, creaPenna(c.dc, copia.trattcont, copia.spescont, copia.colcont));
     thread_local std::vector<DevPoint> punti;
-    for (const std::vector<PuntoD>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, c.centroSchermo, distanza))
-        for (const std::vector<PuntoD>& pezzo : ritagliaSpezzata(catena)) {
+    for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, c.centroSchermo, distanza))
+        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena)) {
             punti.clear();
-            for (const PuntoD& p : pezzo)
+            for (const Punto& p : pezzo)
                 punti.push_back(intero(p));
             c.dc.Polyline(punti);
         }

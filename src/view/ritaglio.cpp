@@ -34,11 +34,11 @@ struct Lato {
 
 // The chords of the arc about centro from the angle `da` through `ampiezza`,
 // each short enough to stray from it by a quarter pixel at most.
-std::vector<PuntoD> corde(PuntoD centro, double raggio, double da, double ampiezza)
+std::vector<Punto> corde(Punto centro, double raggio, double da, double ampiezza)
 {
     const double passo = std::sqrt(2 / raggio); // the sagitta r (1 - cos(passo / 2)) is about r passo^2 / 8
     const int n = std::max(1, static_cast<int>(std::ceil(ampiezza / passo)));
-    std::vector<PuntoD> punti;
+    std::vector<Punto> punti;
     punti.reserve(static_cast<std::size_t>(n) + 1);
     for (int i = 0; i <= n; ++i) {
         const double a = da + ampiezza * i / n;
@@ -138,11 +138,11 @@ bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMass
     return true;
 }
 
-std::vector<std::vector<PuntoD>> cordeArco(PuntoD centro, double raggio, double inizio, double ampiezza,
-                                           PuntoD vista, double distanza)
+std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
+                                           Punto vista, double distanza)
 {
     constexpr double giro = 2 * std::numbers::pi;
-    std::vector<std::vector<PuntoD>> catene;
+    std::vector<std::vector<Punto>> catene;
     const double dx = vista.x - centro.x, dy = centro.y - vista.y; // y up
     const double d = std::hypot(dx, dy);
     const double scarto = d - raggio;

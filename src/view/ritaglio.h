@@ -38,7 +38,7 @@ bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMass
 // device from the angle `inizio` (radians, y up) through `ampiezza`. The
 // larger the radius, the longer the chords: for a radius of some hundred
 // thousand pixels, one every few hundred pixels.
-std::vector<std::vector<PuntoD>> cordeArco(PuntoD centro, double raggio, double inizio, double ampiezza,
-                                           PuntoD vista, double distanza);
+std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
+                                           Punto vista, double distanza);
 
 } // namespace tramel

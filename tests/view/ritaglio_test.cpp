@@ -132,7 +132,7 @@ TEST(CordeArco, ANearlyWholeHugeArcSeenAtItsGapGivesBothEnds)
     EXPECT_NEAR(catene[1].back().x, 50, 1e-6);
     for (const auto& catena : catene)
         for (std::size_t i = 1; i < catena.size(); ++i) {
-            const PuntoD m{(catena[i - 1].x + catena[i].x) / 2, (catena[i - 1].y + catena[i].y) / 2};
+            const Punto m{(catena[i - 1].x + catena[i].x) / 2, (catena[i - 1].y + catena[i].y) / 2};
             EXPECT_LT(r - std::hypot(m.x, m.y - r), 0.25); // each chord within a quarter pixel of the arc
         }
     EXPECT_TRUE(cordeArco({0, r}, r, top + g, 2 * std::numbers::pi - 2 * g, {0, -300}, 200).empty());

@@ -1,5 +1,6 @@
 #pragma once
 #include "riga_comando.h"
+#include "selezione.h"
 
 #include "platform/numbers.h"
 #include "platform/ui_ports.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tramel {
 
@@ -107,13 +109,6 @@ public:
     // Suspends, changes the view, resumes: what pans and resizes share.
     void cambiaVista(const std::function<void()>& cambio);
 
-    // Input: a left click in window units, a point typed on the command line
-    // in drawing units, the right click, and the keys Enter (13) and Esc (27).
-    void clicksin(float& x, float& y);
-    void puntoDigitato(double X, double Y);
-    void clickdes(float x, float y);
-    void gestastiera(int key);
-
     // Selection and object snap, in drawing units. The selections select what
     // they find (stato -1), count the newly selected in numselez and draw them
     // highlighted; the window routines first order the caller's corners.
@@ -125,6 +120,14 @@ public:
     // Marks the vertices in the window as well, for the stretch.
     void selezintersStira(double& x1, double& y1, double& x2, double& y2);
     void selezoggettifiltri(double X, double Y);
+
+    // Input: a left click in window units, a point typed on the command line
+    // in drawing units, the right click, and the keys Enter (13) and Esc (27).
+    void clicksin(float& x, float& y);
+    void puntoDigitato(double X, double Y);
+    void clickdes(float x, float y);
+    void gestastiera(int key);
+
 
     // The edit of record k applied to the selected entities of one kind;
     // found becomes 1 when one was met.
@@ -184,6 +187,9 @@ private:
     // The window's persistent drawing: off while the ghost previews of an
     // edit's last step draw transiently. Nothing draws transiently yet.
     void disegnoPersistente(bool) {}
+    const CacheTesti& testiMisurati();
+    Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
+    void evidenzia(const std::vector<Preso>& presi);
 
     DrawingState& s_;
     RigaComando& riga_;

@@ -2,12 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace tramel {
 
 namespace {
 
-bool dentro(const PuntoD& p, double limite)
+bool dentro(const Punto& p, double limite)
 {
     return std::abs(p.x) <= limite && std::abs(p.y) <= limite;
 }
@@ -19,17 +20,32 @@ struct Lato {
     double verso;
     double limite;
 
-    double valore(const PuntoD& p) const { return verso * (asse == 0 ? p.x : p.y); }
-    bool tiene(const PuntoD& p) const { return valore(p) <= limite; }
+    double valore(const Punto& p) const { return verso * (asse == 0 ? p.x : p.y); }
+    bool tiene(const Punto& p) const { return valore(p) <= limite; }
     // Where the segment a-b meets the side; a and b lie on either side of it.
-    PuntoD incontro(const PuntoD& a, const PuntoD& b) const
+    Punto incontro(const Punto& a, const Punto& b) const
     {
         const double t = (limite - valore(a)) / (valore(b) - valore(a));
-        PuntoD p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+        Punto p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
         (asse == 0 ? p.x : p.y) = verso * limite; // exactly on the side, whatever the rounding
         return p;
     }
 };
+
+// The chords of the arc about centro from the angle `da` through `ampiezza`,
+// each short enough to stray from it by a quarter pixel at most.
+std::vector<Punto> corde(Punto centro, double raggio, double da, double ampiezza)
+{
+    const double passo = std::sqrt(2 / raggio); // the sagitta r (1 - cos(passo / 2)) is about r passo^2 / 8
+    const int n = std::max(1, static_cast<int>(std::ceil(ampiezza / passo)));
+    std::vector<Punto> punti;
+    punti.reserve(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const double a = da + ampiezza * i / n;
+        punti.push_back({centro.x + raggio * std::cos(a), centro.y - raggio * std::sin(a)});
+    }
+    return punti;
+}
 
 std::array<Lato, 4> lati(double limite)
 {
@@ -38,15 +54,15 @@ std::array<Lato, 4> lati(double limite)
 
 } // namespace
 
-bool dentroBanda(const std::vector<PuntoD>& punti, double limite)
+bool dentroBanda(const std::vector<Punto>& punti, double limite)
 {
-    for (const PuntoD& p : punti)
+    for (const Punto& p : punti)
         if (!dentro(p, limite))
             return false;
     return true;
 }
 
-bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite)
+bool ritagliaSegmento(Punto& a, Punto& b, double limite)
 {
     for (const Lato& lato : lati(limite)) {
         const bool tieneA = lato.tiene(a);
@@ -62,13 +78,13 @@ bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite)
     return dentro(a, limite) && dentro(b, limite);
 }
 
-std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& punti, double limite)
+std::vector<std::vector<Punto>> ritagliaSpezzata(const std::vector<Punto>& punti, double limite)
 {
-    std::vector<std::vector<PuntoD>> pezzi;
+    std::vector<std::vector<Punto>> pezzi;
     bool aperto = false; // the last piece ends where the next segment starts
     for (std::size_t i = 1; i < punti.size(); ++i) {
-        PuntoD a = punti[i - 1];
-        PuntoD b = punti[i];
+        Punto a = punti[i - 1];
+        Punto b = punti[i];
         if (!ritagliaSegmento(a, b, limite)) {
             aperto = false;
             continue;
@@ -81,15 +97,15 @@ std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& pun
     return pezzi;
 }
 
-std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double limite)
+std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limite)
 {
-    std::vector<PuntoD> risultato = punti;
+    std::vector<Punto> risultato = punti;
     for (const Lato& lato : lati(limite)) {
-        const std::vector<PuntoD> entrata = std::move(risultato);
+        const std::vector<Punto> entrata = std::move(risultato);
         risultato.clear();
         for (std::size_t i = 0; i < entrata.size(); ++i) {
-            const PuntoD& a = entrata[(i + entrata.size() - 1) % entrata.size()];
-            const PuntoD& b = entrata[i];
+            const Punto& a = entrata[(i + entrata.size() - 1) % entrata.size()];
+            const Punto& b = entrata[i];
             if (lato.tiene(a) != lato.tiene(b))
                 risultato.push_back(lato.incontro(a, b));
             if (lato.tiene(b))
@@ -99,7 +115,7 @@ std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double li
     return risultato;
 }
 
-bool riduciCerchio(PuntoD& centro, double& raggio, PuntoD vista, double raggioMassimo)
+bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo)
 {
     const double dx = vista.x - centro.x;
     const double dy = vista.y - centro.y;
@@ -120,6 +136,39 @@ bool riduciCerchio(PuntoD& centro, double& raggio, PuntoD vista, double raggioMa
     centro = {centro.x + ux * spostamento, centro.y + uy * spostamento};
     raggio = raggioMassimo;
     return true;
+}
+
+std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
+                                           Punto vista, double distanza)
+{
+    constexpr double giro = 2 * std::numbers::pi;
+    std::vector<std::vector<Punto>> catene;
+    const double dx = vista.x - centro.x, dy = centro.y - vista.y; // y up
+    const double d = std::hypot(dx, dy);
+    const double scarto = d - raggio;
+    if (!(std::abs(scarto) <= distanza)) // the circle stays away, or has no place (NaN)
+        return catene;
+    // The circle meets the disc about vista at the angles towards vista plus
+    // or minus `mezzo`: 1 - cos(mezzo) = (distanza^2 - scarto^2) / (2 raggio d),
+    // taken through the sine of half the angle, which keeps its precision
+    // where the angle is tiny and the radius huge.
+    const double seno2 = (distanza * distanza - scarto * scarto) / (4 * raggio * d);
+    const double mezzo = seno2 >= 1 ? std::numbers::pi : 2 * std::asin(std::sqrt(seno2));
+    // Where the disc's angles begin, from the arc's start counter-clockwise.
+    double da = std::fmod(std::atan2(dy, dx) - mezzo - inizio, giro);
+    if (da < 0)
+        da += giro;
+    const auto parte = [&](double a, double b) {
+        if (b > a)
+            catene.push_back(corde(centro, raggio, inizio + a, b - a));
+    };
+    if (mezzo >= std::numbers::pi) {
+        parte(0, ampiezza);
+    } else {
+        parte(0, std::min(da + 2 * mezzo - giro, ampiezza)); // the disc's angles past a whole turn
+        parte(da, std::min(da + 2 * mezzo, ampiezza));
+    }
+    return catene;
 }
 
 } // namespace tramel

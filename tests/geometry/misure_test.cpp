@@ -12,7 +12,7 @@
 namespace tramel {
 namespace {
 
-using Vertici = std::vector<std::pair<double, double>>;
+using Vertici = std::vector<Punto>;
 
 struct CasoPoligono {
     const char* nome;
@@ -20,13 +20,11 @@ struct CasoPoligono {
     double perimetro, area;
 };
 
-template <class T, class Inserisci>
-T conVertici(const Vertici& v, Inserisci inserisci)
+template <class T>
+T conVertici(const Vertici& v)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        (e.*inserisci)(v[i].first, v[i].second, static_cast<double>(i + 1));
+    e.vertici(v);
     return e;
 }
 
@@ -42,12 +40,12 @@ TEST(MisurePoligono, SurfaceAndRectangleInEitherDirection)
     };
     for (const CasoPoligono& c : casi) {
         SCOPED_TRACE(c.nome);
-        auto sup = conVertici<superficie>(c.vertici, &superficie::inser_vert_sup);
+        auto sup = conVertici<superficie>(c.vertici);
         calcola_perimetro_superficie(sup);
         calcola_area_superficie(sup);
         EXPECT_DOUBLE_EQ(sup.perimet, c.perimetro);
         EXPECT_DOUBLE_EQ(sup.supf, c.area);
-        auto ret = conVertici<Rettangolo>(c.vertici, &Rettangolo::inser_vert_ret);
+        auto ret = conVertici<Rettangolo>(c.vertici);
         calcola_perimetro_rettangolo(ret);
         calcola_area_rettangolo(ret);
         EXPECT_DOUBLE_EQ(ret.perimet, c.perimetro);
@@ -79,7 +77,8 @@ TEST(NumeroDecimaliSteps, DecimalsOfTheSnapStep)
     const float inf = std::numeric_limits<float>::infinity();
     const std::vector<CasoPasso> casi = {
         {1, 0},         {0.5f, 1},  {0.25f, 2},  {0.1f, 1},     {0, 0},         {-0.25f, 2},
-        {0.3f, 1},      {0.7f, 1}, // 0.7f is a hair below 0.7      {0.001f, 3}, {2.5f, 1},  {12, 0},       {-3, 0},        {1000000.5f, 1},
+        {0.3f, 1},      {0.7f, 1}, // 0.7f is a hair below 0.7
+        {0.001f, 3},    {2.5f, 1},  {12, 0},     {-3, 0},       {1000000.5f, 1},
         {3e38f, 0},     {inf, 0},   {-inf, 0},   {std::numeric_limits<float>::quiet_NaN(), 0},
         // The longest loop of all finite floats (found by trying every one).
         {std::numeric_limits<float>::denorm_min(), 53},

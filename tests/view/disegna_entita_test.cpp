@@ -1,3 +1,4 @@
+#include "immagine_finestra.h"
 #include "superficie_finta.h"
 #include "view/disegna_entita.h"
 
@@ -5,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <regex>
-#include <sstream>
 
 namespace tramel {
 namespace {
@@ -45,25 +46,17 @@ Linea linea(double xi, double yi, double xf, double yf, float spessore = 0)
     return l;
 }
 
-template <class T>
-void vertici(T& e, void (T::*inser)(double, double, double), std::vector<PuntoD> p)
-{
-    e.vertic(static_cast<std::int16_t>(p.size()));
-    for (std::size_t i = 0; i < p.size(); ++i)
-        (e.*inser)(p[i].x, p[i].y, static_cast<double>(i + 1));
-}
-
 superficie quadrato(int campitura = CAMPITURA_PIENA)
 {
     superficie q;
-    vertici(q, &superficie::inser_vert_sup, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
+    q.vertici({{1, 1}, {3, 1}, {3, 3}, {1, 3}});
     q.colcont = RGB(0, 0, 200);
     q.colocampitura = RGB(0, 200, 0);
     q.campitura = campitura;
     return q;
 }
 
-Arco arco(PuntoD p1, PuntoD p2, PuntoD p3)
+Arco arco(Punto p1, Punto p2, Punto p3)
 {
     Arco a;
     a.p1x = p1.x;
@@ -128,7 +121,7 @@ TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
 {
     Disegno d(3);
     polilinea p;
-    vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {1, 1}});
+    p.vertici({{0, 0}, {1, 1}});
     disegnaPolilinea(d.contesto(), p, true);
     Arco a = arco({0, 0}, {2, 0}, {1, -1});
     disegnaarco(d.contesto(), a, true);
@@ -172,73 +165,13 @@ TEST(DisegnaEntita, SelectedSurfaceHasOutlineAndFillInTheHighlightColour)
                                         "CreateHatchBrush(4," + EVIDENZIA + ")=105"}));
 }
 
-// Everything an entity stores that drawing could touch, as text.
-std::string firma(const Linea& e)
-{
-    std::ostringstream o;
-    o << e.stato << ' ' << e.speslinea << ' ' << e.TipoLinea << ' ' << e.colorelinea << ' ' << e.Xi << ' ' << e.Yi
-      << ' ' << e.Xf << ' ' << e.Yf;
-    return o.str();
-}
-
-template <class T, class Leggi>
-std::string verticiTesto(const T& e, Leggi leggi)
-{
-    std::ostringstream o;
-    o << e.vertic() << ':';
-    for (int i = 1; i <= e.vertic(); ++i) {
-        double x = 0, y = 0;
-        (e.*leggi)(x, y, i);
-        o << ' ' << x << ',' << y;
-    }
-    return o.str();
-}
-
-template <class T>
-std::string comuni(const T& e)
-{
-    std::ostringstream o;
-    o << e.stato << ' ' << e.DC << ' ' << e.colcont << ' ' << e.spescont << ' ' << e.trattcont;
-    return o.str();
-}
-
-std::string firma(const polilinea& e) { return comuni(e) + verticiTesto(e, &polilinea::prel_vert_pol); }
-std::string firma(const Rettangolo& e)
-{
-    return comuni(e) + ' ' + std::to_string(e.colocampitura) + verticiTesto(e, &Rettangolo::prel_vert_ret);
-}
-std::string firma(const superficie& e)
-{
-    return comuni(e) + ' ' + std::to_string(e.colocampitura) + verticiTesto(e, &superficie::prel_vert_sup);
-}
-std::string firma(const Cerchio& e)
-{
-    std::ostringstream o;
-    o << comuni(e) << ' ' << e.colocampitura << ' ' << e.Xcentro << ' ' << e.Ycentro << ' ' << e.Xpunto << ' '
-      << e.YPunto << ' ' << e.raggio;
-    return o.str();
-}
-std::string firma(const Arco& e)
-{
-    std::ostringstream o;
-    o << comuni(e) << ' ' << e.p1x << ' ' << e.p1y << ' ' << e.p2x << ' ' << e.p2y << ' ' << e.p3x << ' ' << e.p3y;
-    return o.str();
-}
-std::string firma(const testo& e)
-{
-    std::ostringstream o;
-    o << e.stato << ' ' << e.DC << ' ' << e.dimens_testo << ' ' << e.colore_testo << ' ' << e.pos_testox << ' '
-      << e.pos_testoy << ' ' << e.carattere_testo() << ' ' << e.stringa_testo;
-    return o.str();
-}
-
 template <class T, class Disegna>
 void restaUguale(Disegno& d, const T& e, Disegna disegna)
 {
-    const std::string prima = firma(e);
+    const T prima = e;
     disegna(d.contesto(), e, true);
     disegna(d.contesto(), e, false);
-    EXPECT_EQ(firma(e), prima);
+    EXPECT_TRUE(e == prima);
 }
 
 TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
@@ -246,10 +179,10 @@ TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
     Disegno d(3);
     d.s.mostrabordotesto = 1;
     Rettangolo r;
-    vertici(r, &Rettangolo::inser_vert_ret, {{1, 1}, {4, 1}, {4, 2}, {1, 2}});
+    r.vertici({{1, 1}, {4, 1}, {4, 2}, {1, 2}});
     r.spescont = 0.25f;
     polilinea p;
-    vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {1e9, 2}});
+    p.vertici({{0, 0}, {1e9, 2}});
     Cerchio c;
     c.Xcentro = 5;
     c.Xpunto = 7;
@@ -299,6 +232,33 @@ TEST(Disegnaarco, AnArcGoesToTheDeviceInPixels)
     disegnaarco(d.contesto(), arco({0, 1}, {2, 1}, {1, 0}), true);
     // Centre (1, 1), radius 1: box (0, 0)-(60, 60), from p1 (0, 30) to p2 (60, 30).
     EXPECT_EQ(d.sup.solo({"Arc"}), (std::vector<std::string>{"Arc(0,0,60,60,0,30,60,30)"}));
+}
+
+TEST(Disegnaarco, ALargeArcSeenCloseLandsOnItsPixels)
+{
+    // From (60, 0) to (-60, 0) through (0, -1): centre (0, 1799.5), radius 1800.5;
+    // its top is in view, 2.5 units either side of x = 0, a radius of 54 000
+    // pixels at scale 3 and 540 000 at scale 30.
+    for (const double scala : {3.0, 30.0}) {
+        SCOPED_TRACE(scala);
+        const double x1 = -75 / scala, y1 = -60 / scala;
+        Disegno d(scala, x1, y1);
+        ImmagineFinestra finestra(1500, 1100);
+        disegnaarco(ContestoDisegno(d.s, finestra), arco({60, 0}, {-60, 0}, {0, -1}), true);
+        const QImage img = finestra.fotografia();
+        const double pixel = 10 * scala; // pixels a drawing unit
+        for (int x = 1; x < img.width(); ++x) {
+            const double u = (x + 0.5) / pixel + x1;
+            const double riga = (1799.5 - std::sqrt(1800.5 * 1800.5 - u * u) - y1) * pixel;
+            int dipinti = 0;
+            for (int y = 0; y < img.height(); ++y)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ++dipinti;
+                    EXPECT_LE(std::abs(y + 0.5 - riga), 1) << x << ',' << y;
+                }
+            ASSERT_GE(dipinti, 1) << x;
+        }
+    }
 }
 
 TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
@@ -369,7 +329,7 @@ TEST(DisegnaEntita, HighZoomKeepsCoordinatesInRangeAndEdgesInPlace)
     // origin at slope 1/2 far beyond any integer range.
     Disegno d(1e5);
     superficie t;
-    vertici(t, &superficie::inser_vert_sup, {{0, 0}, {2e6, 1e6}, {0, 1e6}});
+    t.vertici({{0, 0}, {2e6, 1e6}, {0, 1e6}});
     disegnasuperficie(d.contesto(), t, true);
     const auto poligoni = d.sup.solo({"Polygon"});
     ASSERT_EQ(poligoni.size(), 1u);
@@ -393,11 +353,11 @@ TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
     for (double v : {1e300, -1e300, std::nan("")}) {
         Disegno d(1e5);
         polilinea p;
-        vertici(p, &polilinea::inser_vert_pol, {{0, 0}, {v, 1}, {2, v}});
+        p.vertici({{0, 0}, {v, 1}, {2, v}});
         p.spescont = static_cast<float>(1e30);
         disegnaPolilinea(d.contesto(), p, true);
         superficie q;
-        vertici(q, &superficie::inser_vert_sup, {{v, 0}, {1, v}, {0, 1}});
+        q.vertici({{v, 0}, {1, v}, {0, 1}});
         disegnasuperficie(d.contesto(), q, true);
         Cerchio c;
         c.Xcentro = 0.001;
@@ -408,7 +368,8 @@ TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
         t.pos_testox = v;
         disegnatesto(d.contesto(), t, true);
         disegnaarco(d.contesto(), arco({0, 0}, {v, 1}, {1, v}), true);
-        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "TextOut"}))
+        disegnaarco(d.contesto(), arco({0, 0}, {v, 0}, {1, 1e-9}), true);
+        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "Arc", "TextOut"}))
             for (long long n : numeri(call))
                 EXPECT_LE(std::llabs(n), 4000000) << v << ' ' << call;
         for (const auto& [larghezza, c] : penne(d.sup))

@@ -259,6 +259,25 @@ TEST(ClickStampa, SecondCornerGivesThePrintOrigin)
     EXPECT_EQ(f.stato.passocomando, 0);
 }
 
+TEST(ClickFinestra, ASecondWindowAddsToTheFirst)
+{
+    FinestraProva f;
+    f.linea(0, 0, 10, 0);
+    f.linea(0, 20, 10, 20);
+    f.stato.modoscelto = "Fines";
+    f.start("Sposta");
+    EXPECT_EQ(f.riga.Label1, "Sposta (F) _ Primo Punto:");
+    f.click(-1, -1);
+    EXPECT_FALSE(f.box(1).abilitata);
+    f.click(11, 1);
+    EXPECT_EQ(f.box(1).testo, "<1> Oggetto Selezionato");
+    EXPECT_EQ(f.stato.passocomando, 0);
+    f.click(11, 21); // corners in any order
+    f.click(-1, 19);
+    EXPECT_EQ(f.box(1).testo, "<2> Oggetti Selezionati");
+    EXPECT_EQ(f.riga.Label2, "Conferma Oggetti da Spostare");
+}
+
 TEST(ClickDigitato, NoInfinitePointBecomesACoordinate)
 {
     FinestraProva f;

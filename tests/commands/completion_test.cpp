@@ -106,8 +106,9 @@ TEST(CompletaModifica, StretchGivesTheUsersModeBack)
     f.stato.modoscelto = "Ogget";
     f.start("Stira");
     EXPECT_EQ(f.stato.modoselez, "Inters");
-    f.stato.dis.linee.Item(1).stato = STATO_SELEZIONATO;
-    f.stato.numselez = 1;
+    f.click(-1, -1);
+    f.click(1, 1);
+    EXPECT_EQ(f.stato.dis.linee.Item(1).vert1_selez, 1);
     f.rightClick();
     f.click(0, 0);
     f.click(2, 2);
@@ -115,6 +116,7 @@ TEST(CompletaModifica, StretchGivesTheUsersModeBack)
     // Nothing was edited: the stretch ends as cancelled and the log stays.
     EXPECT_EQ(f.stato.numcomando, 1);
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
+    EXPECT_EQ(f.stato.dis.linee.Item(1).vert1_selez, 0);
 }
 
 TEST(CompletaModifica, EditsWaitForADrawing)

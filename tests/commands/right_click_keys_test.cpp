@@ -5,15 +5,6 @@
 namespace tramel {
 namespace {
 
-// Lines picked by hand, as a pick would leave them.
-void seleziona(FinestraProva& f, std::initializer_list<int> posizioni)
-{
-    for (int i : posizioni) {
-        f.stato.dis.linee.Item(i).stato = STATO_SELEZIONATO;
-        ++f.stato.numselez;
-    }
-}
-
 TEST(ClickdesRipeti, RepeatsTheLastCommandOrBeeps)
 {
     FinestraProva f;
@@ -39,10 +30,12 @@ TEST(ClickdesConferma, PickedObjectsGoOnToTheBasePoint)
 {
     FinestraProva f;
     f.linea(0, 0, 5, 0);
-    f.linea(0, 2, 5, 2);
+    f.linea(0, 20, 5, 20);
     f.stato.modoscelto = "Ogget";
     f.start("Copia");
-    seleziona(f, {1, 2});
+    f.click(2.5, 0);
+    f.click(2.5, 20);
+    EXPECT_EQ(f.box(1).testo, "<2> Oggetti Selezionati");
     f.key(Tasto::Invio);
     EXPECT_EQ(f.riga.Label1, "<Copia>");
     EXPECT_EQ(f.riga.Label2, "Punto Base:");
@@ -78,7 +71,9 @@ TEST(ClickdesFinestra, BetweenTheCornersCancelsTheWholeCommand)
     f.linea(0, 0, 5, 0);
     f.stato.modoscelto = "Fines";
     f.start("Sposta");
-    seleziona(f, {1});
+    f.click(-1, -1);
+    f.click(6, 1);
+    EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_SELEZIONATO);
     f.click(-1, -1);
     EXPECT_EQ(f.riga.Label2, "Secondo Punto:");
     f.rightClick();
@@ -93,8 +88,7 @@ TEST(ClickdesCancella, EnterOnTheConfirmationRunsTheEdit)
     f.linea(0, 0, 5, 0);
     f.stato.modoscelto = "Ogget";
     f.start("Cancella");
-    seleziona(f, {1});
-    f.motore.scrivitrov();
+    f.click(2.5, 0);
     EXPECT_EQ(f.riga.Label2, "Conferma Cancella");
     f.key(Tasto::Invio);
     EXPECT_EQ(f.stato.corrente().tipo, "");

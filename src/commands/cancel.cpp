@@ -18,36 +18,21 @@ void pulisciSegni(Arco& e) { e.vert1_selez = e.vert2_selez = 0; }
 void pulisciSegni(Cerchio&) {}
 void pulisciSegni(testo&) {}
 
-// Takes the selection off every entity of one kind, and its stretch marks
-// when asked; true when some entity was selected.
-template <class T>
-bool deseleziona(Collezione<T>& entita, bool segniStira)
+} // namespace
+
+// Takes the selection off every entity, and its stretch marks when asked;
+// true when some entity was selected.
+bool CommandEngine::deselezionaTutto(bool segniStira)
 {
     bool cambiato = false;
-    for (int i = 1; i <= entita.Count(); ++i) {
-        T& e = entita.Item(i);
+    perOgniVivo<superficie, Rettangolo, Cerchio, Arco, Linea, polilinea, testo>(s_.dis, [&](auto& e) {
         if (e.stato != STATO_SELEZIONATO)
-            continue;
+            return;
         e.stato = STATO_NORMALE;
         if (segniStira)
             pulisciSegni(e);
         cambiato = true;
-    }
-    return cambiato;
-}
-
-} // namespace
-
-bool CommandEngine::deselezionaTutto(bool segniStira)
-{
-    disegno& d = s_.dis;
-    bool cambiato = deseleziona(d.superfici, segniStira);
-    cambiato |= deseleziona(d.rettangoli, segniStira);
-    cambiato |= deseleziona(d.cerchi, segniStira);
-    cambiato |= deseleziona(d.archi, segniStira);
-    cambiato |= deseleziona(d.linee, segniStira);
-    cambiato |= deseleziona(d.polilinee, segniStira);
-    cambiato |= deseleziona(d.testi, segniStira);
+    });
     return cambiato;
 }
 

@@ -29,6 +29,8 @@ struct Arco : EntitaDisegnabile {
     std::optional<Circonferenza> cerchio() const;
     // Draws counter-clockwise on the device from the radial through p1 to the radial through p2.
     void Disarco();
+
+    bool operator==(const Arco&) const = default;
 };
 
 } // namespace tramel

@@ -20,6 +20,8 @@ struct Cerchio : EntitaDisegnabile {
 
     // Draws the circle with the radius from the centre to the point; raggio is not read.
     void discerchio();
+
+    bool operator==(const Cerchio&) const = default;
 };
 
 } // namespace tramel

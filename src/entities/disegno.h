@@ -8,6 +8,7 @@
 #include "testo.h"
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace tramel {
@@ -38,6 +39,47 @@ struct disegno {
     Collezione<Arco> archi;
     Collezione<Cerchio> cerchi;
 };
+
+// The collection of one kind.
+template <class T, class D>
+auto& collezione(D& d)
+{
+    if constexpr (std::is_same_v<T, superficie>)
+        return d.superfici;
+    else if constexpr (std::is_same_v<T, Rettangolo>)
+        return d.rettangoli;
+    else if constexpr (std::is_same_v<T, Linea>)
+        return d.linee;
+    else if constexpr (std::is_same_v<T, polilinea>)
+        return d.polilinee;
+    else if constexpr (std::is_same_v<T, testo>)
+        return d.testi;
+    else if constexpr (std::is_same_v<T, Arco>)
+        return d.archi;
+    else
+        return d.cerchi;
+}
+
+// Visits the entities not erased of the drawing, kind by kind in the order of
+// Tipi, each kind in collection order: f(entity), or f(entity, position) when
+// f takes the position. The walk goes by position, so it also reaches the
+// entities appended during it.
+template <class... Tipi, class D, class F>
+void perOgniVivo(D& d, F&& f)
+{
+    const auto tipo = [&](auto& c) {
+        for (int i = 1; i <= c.Count(); ++i) {
+            auto& e = c.Item(i);
+            if (e.stato == STATO_CANCELLATO)
+                continue;
+            if constexpr (std::is_invocable_v<F&, decltype(e), int>)
+                f(e, i);
+            else
+                f(e);
+        }
+    };
+    (tipo(collezione<Tipi>(d)), ...);
+}
 
 // The entity under construction of one kind: created empty on first use and
 // released when it is appended, so the next one starts from a fresh object.

@@ -19,12 +19,16 @@ constexpr std::int16_t FALSO = 0;
 struct Entita {
     std::int16_t stato = STATO_NORMALE;
     std::int16_t stampare = 0; // 1 when the print window caught the entity
+
+    bool operator==(const Entita&) const = default;
 };
 
 // Kinds that draw themselves: the caller sets DC, and converts the coordinates
 // to device units and the thickness to a pen width in pixels, around each call.
 struct EntitaDisegnabile : Entita {
     Dc* DC = nullptr;
+
+    bool operator==(const EntitaDisegnabile&) const = default;
 };
 
 } // namespace tramel

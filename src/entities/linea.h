@@ -14,6 +14,8 @@ struct Linea : Entita {
     double Xf = 0;
     std::int16_t vert1_selez = 0; // stretch mark of the start point
     std::int16_t vert2_selez = 0; // stretch mark of the end point
+
+    bool operator==(const Linea&) const = default;
 };
 
 } // namespace tramel

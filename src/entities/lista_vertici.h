@@ -1,4 +1,6 @@
 #pragma once
+#include "punto.h"
+
 #include "platform/dc.h"
 
 #include <cstdint>
@@ -18,8 +20,26 @@ public:
     // new positions get (0, 0) and mark 0. A negative count gives no vertices.
     void vertic(std::int16_t n);
 
+    // Vertex i, read and written by value; one loop serves every kind.
+    Punto punto(int i) const;
+    void punto(int i, Punto p);
+    // The points become vertices 1 to n, n their count; a list holds at most
+    // 32767 vertices, so points beyond those are left out.
+    void vertici(const std::vector<Punto>& punti);
+
     void ins_vertselez(double mark, double index);
     void prel_vertselez(std::int16_t& mark, double index) const;
+
+    // f(x, y) for vertices 1 to vertic in order: the quick walk of searches
+    // that read every vertex of a large drawing.
+    template <class F>
+    void perOgniVertice(F f) const
+    {
+        for (std::size_t i = 1; i < vertici_.size(); ++i)
+            f(vertici_[i].x, vertici_[i].y);
+    }
+
+    bool operator==(const ListaVertici&) const = default;
 
 protected:
     void inser_vert(double x, double y, double index);
@@ -32,9 +52,10 @@ private:
         double x = 0;
         double y = 0;
         std::int16_t mark = 0;
+        bool operator==(const Vertice&) const = default;
     };
-    const Vertice* at(double index) const;
-    Vertice* at(double index);
+    const Vertice* at(std::int32_t i) const;
+    Vertice* at(std::int32_t i);
 
     std::int16_t vertic_ = 0;
     std::vector<Vertice> vertici_ = std::vector<Vertice>(1);

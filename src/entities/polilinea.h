@@ -14,6 +14,8 @@ struct polilinea : EntitaDisegnabile, ListaVertici {
     void inser_vert_pol(double x, double y, double index) { inser_vert(x, y, index); }
     void prel_vert_pol(double& x, double& y, double index) const { prel_vert(x, y, index); }
     void disPolyline();
+
+    bool operator==(const polilinea&) const = default;
 };
 
 } // namespace tramel

@@ -19,6 +19,8 @@ struct Poligono : EntitaDisegnabile, ListaVertici {
     std::int32_t campitura = 0;
     Rgb colocampitura = 0;
 
+    bool operator==(const Poligono&) const = default;
+
 protected:
     // Draws the polygon with its pen and fill; bitmap is the pattern for fill code 8, or 0 for none.
     void disegnaPoligono(std::int32_t bitmap);
@@ -30,6 +32,8 @@ struct Rettangolo : Poligono {
     void inser_vert_ret(double x, double y, double index) { inser_vert(x, y, index); }
     void prel_vert_ret(double& x, double& y, double index) const { prel_vert(x, y, index); }
     void disrettangolo() { disegnaPoligono(0); }
+
+    bool operator==(const Rettangolo&) const = default;
 };
 
 } // namespace tramel

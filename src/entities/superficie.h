@@ -10,6 +10,8 @@ struct superficie : Poligono {
     void inser_vert_sup(double x, double y, double index) { inser_vert(x, y, index); }
     void prel_vert_sup(double& x, double& y, double index) const { prel_vert(x, y, index); }
     void disSup() { disegnaPoligono(hBmp); }
+
+    bool operator==(const superficie&) const = default;
 };
 
 } // namespace tramel

@@ -40,6 +40,8 @@ public:
     LogFont fontLogico(std::int32_t altezza) const;
     void dis_testo();
 
+    bool operator==(const testo&) const = default;
+
 private:
     std::string carattere_ = std::string(LUNGHEZZA_CARATTERE, ' ');
     double ang_ = 0;

@@ -85,8 +85,7 @@ private:
     std::unique_ptr<superficie> superficieLetta(const recordcoma& r);
     std::unique_ptr<polilinea> polilineaLetta(const recordcoma& r);
     std::unique_ptr<testo> testoLetto(const recordcoma& r) const;
-    template <class T>
-    void vertici(T& e, const recordcoma& primo, void (T::*inser)(double, double, double));
+    void vertici(ListaVertici& e, const recordcoma& primo);
 
     SorgenteRecord& sorgente_;
     const std::uint64_t totale_;
@@ -282,7 +281,7 @@ std::unique_ptr<superficie> Lettore::superficieLetta(const recordcoma& r)
 {
     auto sup = std::make_unique<superficie>();
     riempito(*sup, r);
-    vertici(*sup, r, &superficie::inser_vert_sup);
+    vertici(*sup, r);
     calcola_perimetro_superficie(*sup);
     calcola_area_superficie(*sup);
     return sup;
@@ -292,14 +291,13 @@ std::unique_ptr<polilinea> Lettore::polilineaLetta(const recordcoma& r)
 {
     auto pol = std::make_unique<polilinea>();
     contorno(*pol, r);
-    vertici(*pol, r, &polilinea::inser_vert_pol);
+    vertici(*pol, r);
     return pol;
 }
 
 // The `numero` vertices of a surface or polyline, three to a record: the first
 // record's, then those of the records after it, whatever their tags.
-template <class T>
-void Lettore::vertici(T& e, const recordcoma& primo, void (T::*inser)(double, double, double))
+void Lettore::vertici(ListaVertici& e, const recordcoma& primo)
 {
     const int n = primo.numero;
     if (n <= 0)
@@ -315,7 +313,7 @@ void Lettore::vertici(T& e, const recordcoma& primo, void (T::*inser)(double, do
             if (k == n)
                 break;
             ++k;
-            (e.*inser)(finito(x), finito(y), k);
+            e.punto(k, {finito(x), finito(y)});
         }
     }
 }

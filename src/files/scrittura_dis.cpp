@@ -135,9 +135,7 @@ recordcoma record(const testo& t)
 
 // The vertices three to a record: the first record carries the attributes and
 // the count, the others only the continuation tag and their vertices.
-template <class T>
-void scriviVertici(RecordFileWriter& out, recordcoma r, const T& e, void (T::*prel)(double&, double&, double) const,
-                   std::string_view continua)
+void scriviVertici(RecordFileWriter& out, recordcoma r, const ListaVertici& e, std::string_view continua)
 {
     const int n = e.vertic();
     r.numero = e.vertic();
@@ -145,15 +143,36 @@ void scriviVertici(RecordFileWriter& out, recordcoma r, const T& e, void (T::*pr
         if (i > 0)
             r = conTipo(continua);
         int k = 3 * i;
-        for (auto [x, y] : {std::pair{&r.x1, &r.y1}, std::pair{&r.x2, &r.y2}, std::pair{&r.x3, &r.y3}})
-            if (++k <= n)
-                (e.*prel)(*x, *y, k);
+        for (auto [x, y] : {std::pair{&r.x1, &r.y1}, std::pair{&r.x2, &r.y2}, std::pair{&r.x3, &r.y3}}) {
+            if (++k <= n) {
+                const Punto p = e.punto(k);
+                *x = p.x;
+                *y = p.y;
+            }
+        }
         out.write(codifica(r));
     }
 }
 
+// Lines, arcs, circles and texts: one record each.
+template <class T>
+void scrivi(RecordFileWriter& out, const T& e)
+{
+    out.write(codifica(record(e)));
+}
+
+void scrivi(RecordFileWriter& out, const superficie& e)
+{
+    scriviVertici(out, riempito(dis::SUPERFICIE, e), e, dis::CONTINUA_SUPERFICIE);
+}
+
+void scrivi(RecordFileWriter& out, const polilinea& e)
+{
+    scriviVertici(out, contorno(dis::POLILINEA, e), e, dis::CONTINUA_POLILINEA);
+}
+
 // Always two records, the fourth corner in the second.
-void scriviRettangolo(RecordFileWriter& out, const Rettangolo& e)
+void scrivi(RecordFileWriter& out, const Rettangolo& e)
 {
     recordcoma r = riempito(dis::RETTANGOLO, e);
     e.prel_vert_ret(r.x1, r.y1, 1);
@@ -165,37 +184,15 @@ void scriviRettangolo(RecordFileWriter& out, const Rettangolo& e)
     out.write(codifica(seguito));
 }
 
-template <class T, class F>
-void perOgni(const Collezione<T>& c, F scrivi)
-{
-    for (int i = 1; i <= c.Count(); ++i)
-        if (c.Item(i).stato != STATO_CANCELLATO)
-            scrivi(c.Item(i));
-}
-
-void entita(RecordFileWriter& out, const disegno& d)
-{
-    const auto semplice = [&out](const auto& e) { out.write(codifica(record(e))); };
-    perOgni(d.linee, semplice);
-    perOgni(d.superfici, [&out](const superficie& e) {
-        scriviVertici(out, riempito(dis::SUPERFICIE, e), e, &superficie::prel_vert_sup, dis::CONTINUA_SUPERFICIE);
-    });
-    perOgni(d.polilinee, [&out](const polilinea& e) {
-        scriviVertici(out, contorno(dis::POLILINEA, e), e, &polilinea::prel_vert_pol, dis::CONTINUA_POLILINEA);
-    });
-    perOgni(d.archi, semplice);
-    perOgni(d.cerchi, semplice);
-    perOgni(d.rettangoli, [&out](const Rettangolo& e) { scriviRettangolo(out, e); });
-    perOgni(d.testi, semplice);
-}
-
 } // namespace
 
 bool salvafile(const DrawingState& s, const std::filesystem::path& path, std::int16_t statoFinestra)
 {
     RecordFileWriter out(path, recordcoma::LUNGHEZZA);
     intestazione(out, s, statoFinestra);
-    entita(out, s.dis);
+    // The kinds in the order the file keeps them.
+    perOgniVivo<Linea, superficie, polilinea, Arco, Cerchio, Rettangolo, testo>(
+        s.dis, [&out](const auto& e) { scrivi(out, e); });
     return out.commit();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
+#include "forme.h"
+
 #include <cmath>
+#include <optional>
 
 namespace tramel {
 
@@ -26,7 +29,10 @@ double detAngolo(double x1, double y1, double x2, double y2);
 void detintersrette(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
                     double& X, double& Y, int& flag);
 
-// Intersection of the segments P1P2 and P3P4; X and Y written only when flag is 1.
+// The point where the segments s and t meet, when they meet in one point.
+std::optional<Punto> intersezione(const Segmento& s, const Segmento& t);
+
+// The same for the segments P1P2 and P3P4; X and Y written only when flag is 1.
 void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
                         double& X, double& Y, int& flag);
 
@@ -34,8 +40,12 @@ void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, d
 // within an absolute tolerance of 0.0001 (square units) otherwise.
 bool detPinsegmento(double px, double py, double xa, double ya, double xb, double yb);
 
+// The angle an arc about C sweeps from S through falling angles to E, in [0, 2*pi).
+double ampiezzaArco(double xc, double yc, double xs, double ys, double xe, double ye);
+
 // Point of the circle about C on the arc from S to E, which runs from S
-// through decreasing angles to E; inclusive at both ends.
+// through decreasing angles to E; inclusive at both ends. Ends on one radius
+// give the whole circle, as the device draws it.
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye);
 
 // Point in the rectangle with corners A and B, border included. The corners

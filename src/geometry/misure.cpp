@@ -8,17 +8,13 @@ namespace tramel {
 
 namespace {
 
-struct Punto {
-    double x, y;
-};
-
-// Perimeter of the closed polygon of n vertices read by leggi(i).
-template <class Leggi>
-double perimetro(int n, Leggi leggi)
+// Perimeter of the closed polygon through the vertices.
+double perimetro(const ListaVertici& v)
 {
+    const int n = v.vertic();
     const auto lato = [&](int a, int b) {
-        const Punto p = leggi(a);
-        const Punto q = leggi(b);
+        const Punto p = v.punto(a);
+        const Punto q = v.punto(b);
         return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y));
     };
     double P = 0;
@@ -27,14 +23,14 @@ double perimetro(int n, Leggi leggi)
     return P + lato(n, 1);
 }
 
-// Shoelace area of the closed polygon of n vertices read by leggi(i); each
-// term is halved before it is added.
-template <class Leggi>
-double area(int n, Leggi leggi)
+// Shoelace area of the closed polygon through the vertices; each term is
+// halved before it is added.
+double area(const ListaVertici& v)
 {
+    const int n = v.vertic();
     const auto termine = [&](int a, int b) {
-        const Punto p = leggi(a);
-        const Punto q = leggi(b);
+        const Punto p = v.punto(a);
+        const Punto q = v.punto(b);
         return (p.x * q.y - q.x * p.y) / 2;
     };
     double S = 0;
@@ -44,24 +40,6 @@ double area(int n, Leggi leggi)
     return std::abs(S);
 }
 
-auto lettore(const superficie& sup)
-{
-    return [&sup](int i) {
-        Punto p{};
-        sup.prel_vert_sup(p.x, p.y, i);
-        return p;
-    };
-}
-
-auto lettore(const Rettangolo& ret)
-{
-    return [&ret](int i) {
-        Punto p{};
-        ret.prel_vert_ret(p.x, p.y, i);
-        return p;
-    };
-}
-
 // No finite step needs more than 53 rounds; the cap only guards the loop.
 constexpr int DECIMALI_MASSIMI = 60;
 
@@ -69,22 +47,22 @@ constexpr int DECIMALI_MASSIMI = 60;
 
 void calcola_perimetro_superficie(superficie& sup)
 {
-    sup.perimet = perimetro(sup.vertic(), lettore(sup));
+    sup.perimet = perimetro(sup);
 }
 
 void calcola_area_superficie(superficie& sup)
 {
-    sup.supf = area(sup.vertic(), lettore(sup));
+    sup.supf = area(sup);
 }
 
 void calcola_perimetro_rettangolo(Rettangolo& ret)
 {
-    ret.perimet = perimetro(ret.vertic(), lettore(ret));
+    ret.perimet = perimetro(ret);
 }
 
 void calcola_area_rettangolo(Rettangolo& ret)
 {
-    ret.supf = area(ret.vertic(), lettore(ret));
+    ret.supf = area(ret);
 }
 
 void calcola_raggio_perimet_area_cerchio(Cerchio& cerchio)

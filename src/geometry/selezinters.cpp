@@ -11,31 +11,20 @@ namespace tramel {
 
 namespace {
 
-struct Finestra {
-    double x1, y1, x2, y2;
-};
-
-struct Segmento {
-    double xa, ya, xb, yb;
-};
-
-bool dentro(const Finestra& f, double x, double y)
+// The window (x1, y1)-(x2, y2), its corners ordered.
+Riquadro finestra(double x1, double y1, double x2, double y2)
 {
-    double xa = f.x1, ya = f.y1, xb = f.x2, yb = f.y2;
-    return detPinRettangolo(x, y, xa, ya, xb, yb);
+    return riquadro({x1, y1}, {x2, y2});
 }
 
-Segmento bordoY(const Finestra& f, double y) { return {f.x1, y, f.x2, y}; }
-Segmento bordoX(const Finestra& f, double x) { return {x, f.y1, x, f.y2}; }
+Segmento bordoY(const Riquadro& f, double y) { return {{f.x1, y}, {f.x2, y}}; }
+Segmento bordoX(const Riquadro& f, double x) { return {{x, f.y1}, {x, f.y2}}; }
 
 // A segment against the window's edges y = y2, y = y1, x = x1, x = x2.
-bool segmentoTagliaBordi(const Segmento& s, const Finestra& f)
+bool segmentoTagliaBordi(const Segmento& s, const Riquadro& f)
 {
     for (const Segmento& b : {bordoY(f, f.y2), bordoY(f, f.y1), bordoX(f, f.x1), bordoX(f, f.x2)}) {
-        double X = 0, Y = 0;
-        int flag = 0;
-        detinters_segmenti(s.xa, s.ya, s.xb, s.yb, b.xa, b.ya, b.xb, b.yb, X, Y, flag);
-        if (flag == 1)
+        if (intersezione(s, b))
             return true;
     }
     return false;
@@ -44,41 +33,39 @@ bool segmentoTagliaBordi(const Segmento& s, const Finestra& f)
 // A circle against the window's edges y = y1, y = y2, x = x1, x = x2: true at
 // the first point where it meets an edge that accetta takes.
 template <class Accetta>
-bool cerchioTagliaBordi(double xc, double yc, double r, const Finestra& f, Accetta accetta)
+bool cerchioTagliaBordi(double xc, double yc, double r, const Riquadro& f, Accetta accetta)
 {
     for (const Segmento& b : {bordoY(f, f.y1), bordoY(f, f.y2), bordoX(f, f.x1), bordoX(f, f.x2)}) {
         double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
         int flag1 = 0, flag2 = 0;
-        detinters_cerchio_segmento(xc, yc, r, b.xa, b.ya, b.xb, b.yb, X1, Y1, X2, Y2, flag1, flag2);
+        detinters_cerchio_segmento(xc, yc, r, b.a.x, b.a.y, b.b.x, b.b.y, X1, Y1, X2, Y2, flag1, flag2);
         if ((flag1 == 1 && accetta(X1, Y1)) || (flag2 == 1 && accetta(X2, Y2)))
             return true;
     }
     return false;
 }
 
-// A chain of n vertices, read by leggi(i, x, y) for i = 1 to n: first each
-// vertex inside the window, then each segment (and the closing one when
-// chiuso) against the window's edges.
-template <class Leggi>
-bool verticiIntersFin(int n, bool chiuso, Leggi leggi, const Finestra& f)
+// A chain of n vertices, vertice(i) for i = 1 to n: first each vertex inside
+// the window, then each segment (and the closing one when chiuso) against the
+// window's edges.
+template <class Vertice>
+bool verticiIntersFin(int n, bool chiuso, Vertice vertice, const Riquadro& f)
 {
-    double x = 0, y = 0;
     for (int i = 1; i <= n; ++i) {
-        leggi(i, x, y);
-        if (dentro(f, x, y))
+        if (contiene(f, vertice(i)))
             return true;
     }
-    const auto lato = [&](int a, int b) {
-        Segmento s{};
-        leggi(a, s.xa, s.ya);
-        leggi(b, s.xb, s.yb);
-        return segmentoTagliaBordi(s, f);
-    };
+    const auto lato = [&](int a, int b) { return segmentoTagliaBordi({vertice(a), vertice(b)}, f); };
     for (int i = 1; i <= n - 1; ++i) {
         if (lato(i, i + 1))
             return true;
     }
     return chiuso && lato(n, 1);
+}
+
+bool verticiIntersFin(const ListaVertici& v, bool chiuso, const Riquadro& f)
+{
+    return verticiIntersFin(v.vertic(), chiuso, [&](int i) { return v.punto(i); }, f);
 }
 
 // The pixel extent of a text as the device draws it, unrotated.
@@ -95,29 +82,30 @@ TextExtent estensione(const testo& t, const MisuraTesto& misura)
 
 bool selezinters_lineaintersfin(const Linea& linea, double x1, double y1, double x2, double y2)
 {
-    const Finestra f{x1, y1, x2, y2};
-    return dentro(f, linea.Xi, linea.Yi) || dentro(f, linea.Xf, linea.Yf) ||
-           segmentoTagliaBordi({linea.Xi, linea.Yi, linea.Xf, linea.Yf}, f);
+    const Riquadro f = finestra(x1, y1, x2, y2);
+    const Punto i{linea.Xi, linea.Yi}, e{linea.Xf, linea.Yf};
+    return contiene(f, i) || contiene(f, e) || segmentoTagliaBordi({i, e}, f);
 }
 
 bool selezinters_cerchiointersfin(const Cerchio& cerchio, double x1, double y1, double x2, double y2)
 {
-    const Finestra f{x1, y1, x2, y2};
+    const Riquadro f = finestra(x1, y1, x2, y2);
     // The rightmost point catches a circle that lies wholly inside the window.
-    return dentro(f, cerchio.Xcentro + cerchio.raggio, cerchio.Ycentro) ||
+    return contiene(f, {cerchio.Xcentro + cerchio.raggio, cerchio.Ycentro}) ||
            cerchioTagliaBordi(cerchio.Xcentro, cerchio.Ycentro, cerchio.raggio, f,
                               [](double, double) { return true; });
 }
 
 bool selezinters_arcointersfin(const Arco& arco, double x1, double y1, double x2, double y2)
 {
-    const Finestra f{x1, y1, x2, y2};
-    if (dentro(f, arco.p1x, arco.p1y) || dentro(f, arco.p2x, arco.p2y) || dentro(f, arco.p3x, arco.p3y))
+    const Riquadro f = finestra(x1, y1, x2, y2);
+    const Punto p1{arco.p1x, arco.p1y}, p2{arco.p2x, arco.p2y};
+    if (contiene(f, p1) || contiene(f, p2) || contiene(f, {arco.p3x, arco.p3y}))
         return true;
     // Collinear points have no circle: the arc is drawn, and crosses, as the segment p1-p2.
     const auto c = arco.cerchio();
     if (!c)
-        return segmentoTagliaBordi({arco.p1x, arco.p1y, arco.p2x, arco.p2y}, f);
+        return segmentoTagliaBordi({p1, p2}, f);
     return cerchioTagliaBordi(c->xc, c->yc, c->r, f, [&](double X, double Y) {
         return detPinArco(X, Y, c->xc, c->yc, arco.p1x, arco.p1y, arco.p2x, arco.p2y);
     });
@@ -125,20 +113,17 @@ bool selezinters_arcointersfin(const Arco& arco, double x1, double y1, double x2
 
 bool selezinters_polilineaintersfin(const polilinea& pol, double x1, double y1, double x2, double y2)
 {
-    const auto leggi = [&](int i, double& x, double& y) { pol.prel_vert_pol(x, y, i); };
-    return verticiIntersFin(pol.vertic(), false, leggi, {x1, y1, x2, y2});
+    return verticiIntersFin(pol, false, finestra(x1, y1, x2, y2));
 }
 
 bool selezinters_superficieintersfin(const superficie& sup, double x1, double y1, double x2, double y2)
 {
-    const auto leggi = [&](int i, double& x, double& y) { sup.prel_vert_sup(x, y, i); };
-    return verticiIntersFin(sup.vertic(), true, leggi, {x1, y1, x2, y2});
+    return verticiIntersFin(sup, true, finestra(x1, y1, x2, y2));
 }
 
 bool selezinters_rettangolointersfin(const Rettangolo& ret, double x1, double y1, double x2, double y2)
 {
-    const auto leggi = [&](int i, double& x, double& y) { ret.prel_vert_ret(x, y, i); };
-    return verticiIntersFin(ret.vertic(), true, leggi, {x1, y1, x2, y2});
+    return verticiIntersFin(ret, true, finestra(x1, y1, x2, y2));
 }
 
 void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, double x1, double y1, double& x2,
@@ -156,19 +141,21 @@ void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, d
     y4 = y1 + h * std::cos(a);
 }
 
+bool selezinters_scatolaintersfin(const std::array<Punto, 4>& angoli, double x1, double y1, double x2, double y2)
+{
+    return verticiIntersFin(4, true, [&](int i) { return angoli[static_cast<std::size_t>(i - 1)]; },
+                            finestra(x1, y1, x2, y2));
+}
+
 bool selezinters_testointersfin(const testo& t, const MisuraTesto& misura, double scala, double x1, double y1,
                                 double x2, double y2)
 {
     // The corners come in window units from the reference point at the view scale.
-    std::array<double, 8> c{t.pos_testox * scala, t.pos_testoy * scala};
-    determvert_testo(t, misura, scala, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
-    for (double& v : c)
-        v /= scala;
-    const auto leggi = [&](int i, double& x, double& y) {
-        x = c[2 * (i - 1)];
-        y = c[2 * (i - 1) + 1];
-    };
-    return verticiIntersFin(4, true, leggi, {x1, y1, x2, y2});
+    std::array<Punto, 4> c{Punto{t.pos_testox * scala, t.pos_testoy * scala}};
+    determvert_testo(t, misura, scala, c[0].x, c[0].y, c[1].x, c[1].y, c[2].x, c[2].y, c[3].x, c[3].y);
+    for (Punto& p : c)
+        p = {p.x / scala, p.y / scala};
+    return selezinters_scatolaintersfin(c, x1, y1, x2, y2);
 }
 
 } // namespace tramel

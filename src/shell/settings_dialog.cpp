@@ -184,7 +184,7 @@ Rgb Impost::coloreSfondo() const
     return Palette::color(indice(Text2));
 }
 
-std::vector<Impost::Punto> Impost::puntigriglia(double larghezza, double altezza) const
+std::vector<Punto> Impost::puntigriglia(double larghezza, double altezza) const
 {
     // A step of 0 or below, or one too large to be a number, shows no dots.
     const double passo = valNumero(Text3);

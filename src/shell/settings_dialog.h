@@ -40,11 +40,6 @@ public:
     static constexpr std::string_view msgColore = "Indice colore non valido: scegliere un numero da 0 a 15.";
 
     enum class Casella { Nessuna, Text1, Text2, Text3, Text4 };
-    struct Punto {
-        double x, y;
-        bool operator==(const Punto&) const = default;
-    };
-
     Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier);
 
     // Controls.

@@ -15,8 +15,8 @@ namespace tramel {
 // corners, also as offsets. A text is measured at its size in points, so in
 // drawing units its box does not depend on the scale.
 struct ScatolaTesto {
-    PuntoD angolo2, angolo3, angolo4;
-    Finestra ingombro;
+    Punto angolo2, angolo3, angolo4;
+    Riquadro ingombro;
 };
 
 // Measures the text through its font.

@@ -31,7 +31,7 @@ float larghezzaMinima1(double spessore, double scala)
     return w < 1 ? 1.0f : w;
 }
 
-DevPoint intero(const PuntoD& p)
+DevPoint intero(const Punto& p)
 {
     return {clng(p.x), clng(p.y)};
 }
@@ -44,10 +44,10 @@ void puntoOrigine(const ContestoDisegno& c)
 
 // The window's own line operation: a segment between two window points (held
 // in single precision), with a pen of the given pixel width and style.
-void lineaFinestra(const ContestoDisegno& c, PuntoD aMm, PuntoD bMm, int larghezza, int stile, Rgb colore)
+void lineaFinestra(const ContestoDisegno& c, Punto aMm, Punto bMm, int larghezza, int stile, Rgb colore)
 {
-    PuntoD a = dispositivoDaFinestra(c.vista, singolo(aMm.x), singolo(aMm.y));
-    PuntoD b = dispositivoDaFinestra(c.vista, singolo(bMm.x), singolo(bMm.y));
+    Punto a = dispositivoDaFinestra(c.vista, singolo(aMm.x), singolo(aMm.y));
+    Punto b = dispositivoDaFinestra(c.vista, singolo(bMm.x), singolo(bMm.y));
     if (!ritagliaSegmento(a, b))
         return;
     OggettoSelezionato penna(c.dc, c.dc.CreatePen(stile, larghezza, colore));
@@ -71,27 +71,15 @@ T& copiaDispositivo(const ContestoDisegno& c, const T& e)
 
 // The vertices 1 to vertic of an entity in device units, in a list kept for
 // each thread and reused.
-template <class T, class Leggi>
-std::vector<PuntoD>& verticiDispositivo(const ContestoDisegno& c, const T& e, Leggi leggi)
+std::vector<Punto>& verticiDispositivo(const ContestoDisegno& c, const ListaVertici& e)
 {
-    thread_local std::vector<PuntoD> punti;
+    thread_local std::vector<Punto> punti;
     punti.clear();
     for (int i = 1; i <= e.vertic(); ++i) {
-        double x = 0, y = 0;
-        (e.*leggi)(x, y, i);
-        punti.push_back(dispositivoDaDisegno(c.vista, x, y));
+        const Punto p = e.punto(i);
+        punti.push_back(dispositivoDaDisegno(c.vista, p.x, p.y));
     }
     return punti;
-}
-
-template <class T, class Scrivi>
-void assegnaVertici(T& copia, const std::vector<PuntoD>& punti, Scrivi scrivi)
-{
-    // A vertex list holds at most 32767 vertices.
-    const auto n = static_cast<std::int16_t>(std::min<std::size_t>(punti.size(), INT16_MAX));
-    copia.vertic(n);
-    for (int i = 1; i <= n; ++i)
-        (copia.*scrivi)(punti[static_cast<std::size_t>(i - 1)].x, punti[static_cast<std::size_t>(i - 1)].y, i);
 }
 
 // The device copy of a filled entity: its pen at least one pixel wide and, when
@@ -108,31 +96,31 @@ T& copiaRiempita(const ContestoDisegno& c, const T& e, bool normale)
     return copia;
 }
 
-template <class T, class Leggi, class Scrivi>
-void disegnaPoligono(const ContestoDisegno& c, const T& e, bool normale, Leggi leggi, Scrivi scrivi,
-                     void (T::*disegna)())
+// The device copy of a rectangle or surface, ready to draw itself.
+template <class T>
+T& poligonoDispositivo(const ContestoDisegno& c, const T& e, bool normale)
 {
     puntoOrigine(c);
-    std::vector<PuntoD>& punti = verticiDispositivo(c, e, leggi);
+    std::vector<Punto>& punti = verticiDispositivo(c, e);
     if (!dentroBanda(punti))
         punti = ritagliaPoligono(punti);
     T& copia = copiaRiempita(c, e, normale);
-    assegnaVertici(copia, punti, scrivi);
-    (copia.*disegna)();
+    copia.vertici(punti);
+    return copia;
 }
 
-void bordoTesto(const ContestoDisegno& c, PuntoD angolo1, const ScatolaTesto& scatola)
+void bordoTesto(const ContestoDisegno& c, Punto angolo1, const ScatolaTesto& scatola)
 {
-    const auto angolo = [&](PuntoD offset) {
-        return PuntoD{angolo1.x + offset.x * c.vista.scala, angolo1.y + offset.y * c.vista.scala};
+    const auto angolo = [&](Punto offset) {
+        return Punto{angolo1.x + offset.x * c.vista.scala, angolo1.y + offset.y * c.vista.scala};
     };
-    const PuntoD a[4] = {angolo1, angolo(scatola.angolo2), angolo(scatola.angolo3), angolo(scatola.angolo4)};
+    const Punto a[4] = {angolo1, angolo(scatola.angolo2), angolo(scatola.angolo3), angolo(scatola.angolo4)};
     for (int i = 0; i < 4; ++i)
         lineaFinestra(c, a[i], a[(i + 1) % 4], 1, PS_SOLID, c.evidenzia);
 }
 
 // A point held within the band.
-PuntoD nellaBanda(PuntoD p)
+Punto nellaBanda(Punto p)
 {
     const auto banda = [](double v) { return std::clamp(v, -BANDA_DISPOSITIVO, BANDA_DISPOSITIVO); };
     return {banda(p.x), banda(p.y)};
@@ -158,38 +146,37 @@ void disegnalinea(const ContestoDisegno& c, const Linea& linea, bool normale)
 void disegnaPolilinea(const ContestoDisegno& c, const polilinea& pol, bool normale)
 {
     puntoOrigine(c);
-    const std::vector<PuntoD>& punti = verticiDispositivo(c, pol, &polilinea::prel_vert_pol);
+    const std::vector<Punto>& punti = verticiDispositivo(c, pol);
     polilinea& copia = copiaDispositivo(c, pol);
     copia.spescont = larghezzaMinima1(pol.spescont, c.vista.scala);
     if (!normale)
         copia.colcont = c.evidenzia;
     if (dentroBanda(punti)) {
-        assegnaVertici(copia, punti, &polilinea::inser_vert_pol);
+        copia.vertici(punti);
         copia.disPolyline();
         return;
     }
-    for (const std::vector<PuntoD>& pezzo : ritagliaSpezzata(punti)) {
-        assegnaVertici(copia, pezzo, &polilinea::inser_vert_pol);
+    for (const std::vector<Punto>& pezzo : ritagliaSpezzata(punti)) {
+        copia.vertici(pezzo);
         copia.disPolyline();
     }
 }
 
 void disegnarettangolo(const ContestoDisegno& c, const Rettangolo& ret, bool normale)
 {
-    disegnaPoligono(c, ret, normale, &Rettangolo::prel_vert_ret, &Rettangolo::inser_vert_ret,
-                    &Rettangolo::disrettangolo);
+    poligonoDispositivo(c, ret, normale).disrettangolo();
 }
 
 void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool normale)
 {
-    disegnaPoligono(c, sup, normale, &superficie::prel_vert_sup, &superficie::inser_vert_sup, &superficie::disSup);
+    poligonoDispositivo(c, sup, normale).disSup();
 }
 
 void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale)
 {
     puntoOrigine(c);
-    PuntoD centro = dispositivoDaDisegno(c.vista, cerchio.Xcentro, cerchio.Ycentro);
-    PuntoD punto = dispositivoDaDisegno(c.vista, cerchio.Xpunto, cerchio.YPunto);
+    Punto centro = dispositivoDaDisegno(c.vista, cerchio.Xcentro, cerchio.Ycentro);
+    Punto punto = dispositivoDaDisegno(c.vista, cerchio.Xpunto, cerchio.YPunto);
     // The radius the circle draws with: from the centre to the point, as the entity takes it.
     const double dx = punto.x - centro.x;
     const double dy = punto.y - centro.y;
@@ -227,7 +214,7 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
     if (!normale)
         copia.colcont = c.evidenzia;
     const auto dispositivo = [&](double& x, double& y) {
-        const PuntoD p = dispositivoDaDisegno(c.vista, x, y);
+        const Punto p = dispositivoDaDisegno(c.vista, x, y);
         x = p.x;
         y = p.y;
     };
@@ -242,8 +229,8 @@ void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const 
     const double s = t.dimens_testo;
     if (!(s > 0))
         return;
-    const PuntoD finestra{t.pos_testox * c.vista.scala, t.pos_testoy * c.vista.scala};
-    const PuntoD p = nellaBanda(dispositivoDaFinestra(c.vista, finestra.x, finestra.y));
+    const Punto finestra{t.pos_testox * c.vista.scala, t.pos_testoy * c.vista.scala};
+    const Punto p = nellaBanda(dispositivoDaFinestra(c.vista, finestra.x, finestra.y));
     // The character height in pixels, negative as the text's font takes it;
     // the screen has 1440 / dpi twips per pixel.
     const double h = -2 * s * c.vista.scala / (1440 / c.vista.dpiY);

@@ -19,7 +19,7 @@ struct ContestoDisegno {
     Rgb primoPiano;     // the window's foreground colour
     bool bordoTesto;    // mostrabordotesto = 1: every text shows its box
     MisuraTesto misura;
-    PuntoD centroSchermo; // middle of the client area, pixels
+    Punto centroSchermo; // middle of the client area, pixels
 };
 
 // Draws one entity on the window: normale true gives its own look, false the

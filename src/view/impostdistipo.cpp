@@ -33,7 +33,7 @@ namespace {
 void disegnaGriglia(const DrawingState& s, Dc& dc)
 {
     const Vista& v = s.vista;
-    const Finestra f = finestraVisibile(v);
+    const Riquadro f = finestraVisibile(v);
     const auto g = grigliaPunti(f.x1, f.y1, v.larghezzaMm / v.scala, v.altezzaMm / v.scala, s.passogriglia);
     // More rows than the picture has pixels only comes from a degenerate scale.
     if (!g || g->passiX > PASSI_GRIGLIA_MASSIMI || g->passiY > altezzaPixel(v) + 1)
@@ -43,7 +43,7 @@ void disegnaGriglia(const DrawingState& s, Dc& dc)
         for (int j = 0; j <= g->passiY; ++j) {
             const double x = singolo((g->x0 + i * g->passo) * v.scala);
             const double y = singolo((g->y0 + j * g->passo) * v.scala);
-            const PuntoD p = dispositivoDaFinestra(v, x, y);
+            const Punto p = dispositivoDaFinestra(v, x, y);
             dc.SetPixel(clng(p.x), clng(p.y), colore);
         }
     }

@@ -13,7 +13,7 @@ namespace {
 // A window point as a whole device pixel, held within the band first.
 DevPoint pixel(const Vista& v, double xMm, double yMm)
 {
-    const PuntoD p = dispositivoDaFinestra(v, xMm, yMm);
+    const Punto p = dispositivoDaFinestra(v, xMm, yMm);
     const auto intero = [](double c) { return clng(std::clamp(c, -BANDA_DISPOSITIVO, BANDA_DISPOSITIVO)); };
     return {intero(p.x), intero(p.y)};
 }

@@ -2,12 +2,12 @@
 
 #include "disegna_entita.h"
 #include "impostdistipo.h"
+#include "ingombro.h"
 
 #include "platform/palette.h"
 #include "platform/rounding.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tramel {
 
@@ -16,22 +16,6 @@ namespace {
 // Pixels added round every box, for the rounding of small texts and of the
 // device points.
 constexpr double MARGINE_PIXEL = 2;
-
-// The smallest rectangle that holds a set of points.
-class Ingombro {
-public:
-    void aggiungi(double x, double y)
-    {
-        f_.x1 = std::min(f_.x1, x);
-        f_.y1 = std::min(f_.y1, y);
-        f_.x2 = std::max(f_.x2, x);
-        f_.y2 = std::max(f_.y2, y);
-    }
-    const Finestra& finestra() const { return f_; }
-
-private:
-    Finestra f_{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL}; // empty: meets nothing
-};
 
 // Which entities a redraw draws: those whose box, widened by half their pen
 // and a small margin, meets the visible window. A filled shape that encloses
@@ -45,118 +29,61 @@ public:
     }
 
     // penna: the pen width in pixels.
-    bool visibile(const Finestra& f, double penna) const
+    bool visibile(const Riquadro& f, double penna) const
     {
         const double pixel = MARGINE_PIXEL + std::max(penna, 0.0) / 2;
         const double mx = pixel * pixelX_;
         const double my = pixel * pixelY_;
-        return f.x2 + mx >= finestra_.x1 && f.x1 - mx <= finestra_.x2 && f.y2 + my >= finestra_.y1 &&
-               f.y1 - my <= finestra_.y2;
+        return !intersezione({f.x1 - mx, f.y1 - my, f.x2 + mx, f.y2 + my}, finestra_).vuoto();
     }
     double penna(double spessore) const { return spessore * scala_ / 2.5; }
 
 private:
-    Finestra finestra_;
+    Riquadro finestra_;
     double pixelX_, pixelY_, scala_;
 };
 
-template <class T, class Leggi>
-Finestra ingombroVertici(const T& e, Leggi leggi)
-{
-    Ingombro b;
-    for (int i = 1; i <= e.vertic(); ++i) {
-        double x = 0, y = 0;
-        (e.*leggi)(x, y, i);
-        b.aggiungi(x, y);
+// One entity of a redraw: drawn, in its own look or highlighted, when it is
+// normal or selected and its box meets the view.
+class Ridisegno {
+public:
+    Ridisegno(const DrawingState& s, SuperficieDisegno& sup) : s_(s), c_(s, sup), taglio_(s.vista) {}
+
+    template <class T>
+    void operator()(const T& e, int posizione) const
+    {
+        if ((e.stato == STATO_NORMALE || e.stato == STATO_SELEZIONATO) && visibile(e, posizione))
+            disegna(e, posizione, e.stato == STATO_NORMALE);
     }
-    return b.finestra();
-}
 
-Finestra ingombro(const Linea& l)
-{
-    Ingombro b;
-    b.aggiungi(l.Xi, l.Yi);
-    b.aggiungi(l.Xf, l.Yf);
-    return b.finestra();
-}
-
-Finestra ingombro(const polilinea& p) { return ingombroVertici(p, &polilinea::prel_vert_pol); }
-Finestra ingombro(const Rettangolo& r) { return ingombroVertici(r, &Rettangolo::prel_vert_ret); }
-Finestra ingombro(const superficie& s) { return ingombroVertici(s, &superficie::prel_vert_sup); }
-
-Finestra ingombroCerchio(double xc, double yc, double r)
-{
-    return {xc - r, yc - r, xc + r, yc + r};
-}
-
-Finestra ingombro(const Cerchio& c)
-{
-    const double dx = c.Xpunto - c.Xcentro;
-    const double dy = c.YPunto - c.Ycentro;
-    return ingombroCerchio(c.Xcentro, c.Ycentro, std::sqrt(dx * dx + dy * dy));
-}
-
-// The whole circle of the arc, or its three points when they lie on one line.
-Finestra ingombro(const Arco& a)
-{
-    if (const auto c = a.cerchio())
-        return ingombroCerchio(c->xc, c->yc, c->r);
-    Ingombro b;
-    b.aggiungi(a.p1x, a.p1y);
-    b.aggiungi(a.p2x, a.p2y);
-    b.aggiungi(a.p3x, a.p3y);
-    return b.finestra();
-}
-
-Finestra ingombro(const testo& t, const ScatolaTesto& s)
-{
-    return {t.pos_testox + s.ingombro.x1, t.pos_testoy + s.ingombro.y1, t.pos_testox + s.ingombro.x2,
-            t.pos_testoy + s.ingombro.y2};
-}
-
-bool daDisegnare(const Entita& e)
-{
-    return e.stato == STATO_NORMALE || e.stato == STATO_SELEZIONATO;
-}
-
-// One kind, in collection order: disegna(entity, position, normal look) for
-// each live entity that visibile(entity, position) lets through.
-template <class T, class Visibile, class Disegna>
-void percorri(const Collezione<T>& c, Visibile visibile, Disegna disegna)
-{
-    for (int i = 1; i <= c.Count(); ++i) {
-        const T& e = c.Item(i);
-        if (daDisegnare(e) && visibile(e, i))
-            disegna(e, i, e.stato == STATO_NORMALE);
+private:
+    template <class T>
+    bool visibile(const T& e, int) const
+    {
+        return taglio_.visibile(ingombro(e), std::max(taglio_.penna(e.spescont), 1.0));
     }
-}
+    bool visibile(const Arco& e, int) const { return taglio_.visibile(ingombro(e), taglio_.penna(e.spescont)); }
+    bool visibile(const Linea& l, int) const
+    {
+        return taglio_.visibile(ingombro(l), std::max<double>(clng(taglio_.penna(l.speslinea)), 1));
+    }
+    bool visibile(const testo& t, int i) const
+    {
+        return t.dimens_testo > 0 && taglio_.visibile(ingombro(t, s_.cachetesti.scatola(i)), 0);
+    }
 
-// Draws the entities that meet the view, kind by kind.
-void disegnaEntita(const DrawingState& s, SuperficieDisegno& sup)
-{
-    const ContestoDisegno c(s, sup);
-    const Taglio taglio(s.vista);
-    const disegno& d = s.dis;
-    const auto pieno = [&](const auto& e, int) {
-        return taglio.visibile(ingombro(e), std::max(taglio.penna(e.spescont), 1.0));
-    };
-    const auto arco = [&](const Arco& e, int) { return taglio.visibile(ingombro(e), taglio.penna(e.spescont)); };
-    const auto linea = [&](const Linea& l, int) {
-        return taglio.visibile(ingombro(l), std::max<double>(clng(taglio.penna(l.speslinea)), 1));
-    };
-    const auto testoVisibile = [&](const testo& t, int i) {
-        return t.dimens_testo > 0 && taglio.visibile(ingombro(t, s.cachetesti.scatola(i)), 0);
-    };
+    void disegna(const superficie& e, int, bool n) const { disegnasuperficie(c_, e, n); }
+    void disegna(const Rettangolo& e, int, bool n) const { disegnarettangolo(c_, e, n); }
+    void disegna(const Cerchio& e, int, bool n) const { disegnacerchio(c_, e, n); }
+    void disegna(const Arco& e, int, bool n) const { disegnaarco(c_, e, n); }
+    void disegna(const testo& e, int i, bool n) const { disegnatesto(c_, e, n, &s_.cachetesti.scatola(i)); }
+    void disegna(const polilinea& e, int, bool n) const { disegnaPolilinea(c_, e, n); }
+    void disegna(const Linea& e, int, bool n) const { disegnalinea(c_, e, n); }
 
-    percorri(d.superfici, pieno, [&](const superficie& e, int, bool n) { disegnasuperficie(c, e, n); });
-    percorri(d.rettangoli, pieno, [&](const Rettangolo& e, int, bool n) { disegnarettangolo(c, e, n); });
-    percorri(d.cerchi, pieno, [&](const Cerchio& e, int, bool n) { disegnacerchio(c, e, n); });
-    percorri(d.archi, arco, [&](const Arco& e, int, bool n) { disegnaarco(c, e, n); });
-    percorri(d.testi, testoVisibile,
-             [&](const testo& e, int i, bool n) { disegnatesto(c, e, n, &s.cachetesti.scatola(i)); });
-    percorri(d.polilinee, pieno, [&](const polilinea& e, int, bool n) { disegnaPolilinea(c, e, n); });
-    percorri(d.linee, linea, [&](const Linea& e, int, bool n) { disegnalinea(c, e, n); });
-}
+    const DrawingState& s_;
+    const ContestoDisegno c_;
+    const Taglio taglio_;
+};
 
 void svuotaCorrenti(OggettiCorrenti& o)
 {
@@ -179,7 +106,7 @@ void redraw(DrawingState& s, SuperficieDisegno& sup)
     sup.cls(sfondo);
     s.sfondoFinestra = sfondo;
     s.cachetesti.aggiorna(s.dis.testi, {sup.metrics(), s.vista.dpiX, s.vista.dpiY});
-    disegnaEntita(s, sup);
+    perOgniVivo<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>(s.dis, Ridisegno(s, sup));
     impostdistipo(s, sup);
     svuotaCorrenti(s.ogg);
     sup.aggiorna();

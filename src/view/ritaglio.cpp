@@ -7,7 +7,7 @@ namespace tramel {
 
 namespace {
 
-bool dentro(const PuntoD& p, double limite)
+bool dentro(const Punto& p, double limite)
 {
     return std::abs(p.x) <= limite && std::abs(p.y) <= limite;
 }
@@ -19,13 +19,13 @@ struct Lato {
     double verso;
     double limite;
 
-    double valore(const PuntoD& p) const { return verso * (asse == 0 ? p.x : p.y); }
-    bool tiene(const PuntoD& p) const { return valore(p) <= limite; }
+    double valore(const Punto& p) const { return verso * (asse == 0 ? p.x : p.y); }
+    bool tiene(const Punto& p) const { return valore(p) <= limite; }
     // Where the segment a-b meets the side; a and b lie on either side of it.
-    PuntoD incontro(const PuntoD& a, const PuntoD& b) const
+    Punto incontro(const Punto& a, const Punto& b) const
     {
         const double t = (limite - valore(a)) / (valore(b) - valore(a));
-        PuntoD p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+        Punto p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
         (asse == 0 ? p.x : p.y) = verso * limite; // exactly on the side, whatever the rounding
         return p;
     }
@@ -38,15 +38,15 @@ std::array<Lato, 4> lati(double limite)
 
 } // namespace
 
-bool dentroBanda(const std::vector<PuntoD>& punti, double limite)
+bool dentroBanda(const std::vector<Punto>& punti, double limite)
 {
-    for (const PuntoD& p : punti)
+    for (const Punto& p : punti)
         if (!dentro(p, limite))
             return false;
     return true;
 }
 
-bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite)
+bool ritagliaSegmento(Punto& a, Punto& b, double limite)
 {
     for (const Lato& lato : lati(limite)) {
         const bool tieneA = lato.tiene(a);
@@ -62,13 +62,13 @@ bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite)
     return dentro(a, limite) && dentro(b, limite);
 }
 
-std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& punti, double limite)
+std::vector<std::vector<Punto>> ritagliaSpezzata(const std::vector<Punto>& punti, double limite)
 {
-    std::vector<std::vector<PuntoD>> pezzi;
+    std::vector<std::vector<Punto>> pezzi;
     bool aperto = false; // the last piece ends where the next segment starts
     for (std::size_t i = 1; i < punti.size(); ++i) {
-        PuntoD a = punti[i - 1];
-        PuntoD b = punti[i];
+        Punto a = punti[i - 1];
+        Punto b = punti[i];
         if (!ritagliaSegmento(a, b, limite)) {
             aperto = false;
             continue;
@@ -81,15 +81,15 @@ std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& pun
     return pezzi;
 }
 
-std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double limite)
+std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limite)
 {
-    std::vector<PuntoD> risultato = punti;
+    std::vector<Punto> risultato = punti;
     for (const Lato& lato : lati(limite)) {
-        const std::vector<PuntoD> entrata = std::move(risultato);
+        const std::vector<Punto> entrata = std::move(risultato);
         risultato.clear();
         for (std::size_t i = 0; i < entrata.size(); ++i) {
-            const PuntoD& a = entrata[(i + entrata.size() - 1) % entrata.size()];
-            const PuntoD& b = entrata[i];
+            const Punto& a = entrata[(i + entrata.size() - 1) % entrata.size()];
+            const Punto& b = entrata[i];
             if (lato.tiene(a) != lato.tiene(b))
                 risultato.push_back(lato.incontro(a, b));
             if (lato.tiene(b))
@@ -99,7 +99,7 @@ std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double li
     return risultato;
 }
 
-bool riduciCerchio(PuntoD& centro, double& raggio, PuntoD vista, double raggioMassimo)
+bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo)
 {
     const double dx = vista.x - centro.x;
     const double dy = vista.y - centro.y;

@@ -10,18 +10,18 @@ namespace tramel {
 // integers while the part of the shape near the screen keeps its exact place.
 
 // Whether every point lies within the band.
-bool dentroBanda(const std::vector<PuntoD>& punti, double limite = BANDA_DISPOSITIVO);
+bool dentroBanda(const std::vector<Punto>& punti, double limite = BANDA_DISPOSITIVO);
 
 // The part of the segment a-b within the band; false when none is.
-bool ritagliaSegmento(PuntoD& a, PuntoD& b, double limite = BANDA_DISPOSITIVO);
+bool ritagliaSegmento(Punto& a, Punto& b, double limite = BANDA_DISPOSITIVO);
 
 // The pieces of an open chain within the band, each a chain of at least two points.
-std::vector<std::vector<PuntoD>> ritagliaSpezzata(const std::vector<PuntoD>& punti,
+std::vector<std::vector<Punto>> ritagliaSpezzata(const std::vector<Punto>& punti,
                                                   double limite = BANDA_DISPOSITIVO);
 
 // A closed polygon cut to the band: inside the band it covers the same area
 // (the added edges run along the band's border, far off the screen).
-std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double limite = BANDA_DISPOSITIVO);
+std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limite = BANDA_DISPOSITIVO);
 
 // A circle as seen from the point `vista` (the middle of the screen): false
 // when its outline stays farther than raggioMassimo outside `vista`, for it
@@ -30,6 +30,6 @@ std::vector<PuntoD> ritagliaPoligono(const std::vector<PuntoD>& punti, double li
 // `vista`, which matches it within a fraction of a pixel across the screen
 // and fills the same side; when `vista` lies deeper inside than raggioMassimo,
 // a circle about `vista`, which fills the whole screen.
-bool riduciCerchio(PuntoD& centro, double& raggio, PuntoD vista, double raggioMassimo);
+bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo);
 
 } // namespace tramel

@@ -15,7 +15,7 @@ double rapportoScala(const Vista& v, double x1, double y1, double x2, double y2)
     return scala == 0 ? 1e-13 : scala;
 }
 
-Finestra finestraVisibile(const Vista& v)
+Riquadro finestraVisibile(const Vista& v)
 {
     return {v.origineX / v.scala, v.origineY / v.scala, (v.origineX + v.larghezzaMm) / v.scala,
             (v.origineY + v.altezzaMm) / v.scala};
@@ -31,17 +31,17 @@ double altezzaPixel(const Vista& v)
     return v.altezzaMm * v.pixelPerMmY();
 }
 
-PuntoD dispositivoDaFinestra(const Vista& v, double xMm, double yMm)
+Punto dispositivoDaFinestra(const Vista& v, double xMm, double yMm)
 {
     return {(xMm - v.origineX) * v.pixelPerMmX(), (yMm - v.origineY) * v.pixelPerMmY()};
 }
 
-PuntoD dispositivoDaDisegno(const Vista& v, double x, double y)
+Punto dispositivoDaDisegno(const Vista& v, double x, double y)
 {
     return dispositivoDaFinestra(v, x * v.scala, y * v.scala);
 }
 
-PuntoD disegnoDaDispositivo(const Vista& v, double xPx, double yPx)
+Punto disegnoDaDispositivo(const Vista& v, double xPx, double yPx)
 {
     return {(xPx / v.pixelPerMmX() + v.origineX) / v.scala, (yPx / v.pixelPerMmY() + v.origineY) / v.scala};
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "geometry/forme.h"
 
 namespace tramel {
 
@@ -18,36 +19,24 @@ struct Vista {
     double pixelPerMmY() const { return dpiY / 25.4; }
 };
 
-// A rectangle of the drawing plane, (x1, y1) its top-left and (x2, y2) its
-// bottom-right corner.
-struct Finestra {
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// A device point before it is rounded to whole pixels.
-struct PuntoD {
-    double x = 0, y = 0;
-    bool operator==(const PuntoD&) const = default;
-};
-
 // The scale that shows the rectangle (x1, y1)-(x2, y2) as large as the
 // client area allows: the smaller of the two ratios, or 1e-13 when that is 0
 // (a client area of zero width or height).
 double rapportoScala(const Vista& v, double x1, double y1, double x2, double y2);
 
 // The visible window in drawing units: the client area divided by the scale.
-Finestra finestraVisibile(const Vista& v);
+Riquadro finestraVisibile(const Vista& v);
 
 // The client area in pixels, for the culling margins and the grid.
 double larghezzaPixel(const Vista& v);
 double altezzaPixel(const Vista& v);
 
 // Window units (mm) to device pixels and back, from the scale origin.
-PuntoD dispositivoDaFinestra(const Vista& v, double xMm, double yMm);
+Punto dispositivoDaFinestra(const Vista& v, double xMm, double yMm);
 // Drawing units to device pixels: the drawing point times the scale, from the scale origin.
-PuntoD dispositivoDaDisegno(const Vista& v, double x, double y);
+Punto dispositivoDaDisegno(const Vista& v, double x, double y);
 // Device pixels (a mouse position) to drawing units.
-PuntoD disegnoDaDispositivo(const Vista& v, double xPx, double yPx);
+Punto disegnoDaDispositivo(const Vista& v, double xPx, double yPx);
 
 // The lengths of a number of pixels along each axis, in drawing units.
 double disegnoDaPixelX(const Vista& v, double pixel);

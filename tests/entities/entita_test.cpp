@@ -10,14 +10,13 @@ using namespace tramel;
 
 namespace {
 
-template <class T>
-void quadrato(T& e, void (T::*inser)(double, double, double))
+void quadrato(ListaVertici& e)
 {
     e.vertic(4);
-    (e.*inser)(0, 0, 1);
-    (e.*inser)(10, 0, 2);
-    (e.*inser)(10, 10, 3);
-    (e.*inser)(0, 10, 4);
+    e.punto(1, {0, 0});
+    e.punto(2, {10, 0});
+    e.punto(3, {10, 10});
+    e.punto(4, {0, 10});
 }
 
 } // namespace
@@ -82,7 +81,7 @@ TEST_P(CampituraTest, PenAndBrushAreCreatedSelectedRestoredAndDeletedInOrder)
 {
     const CasoCampitura c = GetParam();
     superficie s;
-    quadrato(s, &superficie::inser_vert_sup);
+    quadrato(s);
     s.trattcont = 1;
     s.spescont = 2.5f; // rounds to 2
     s.colcont = RGB(255, 0, 0);
@@ -123,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Codici, CampituraTest,
 TEST(DisegnoVertici, RectangleAndSurfaceCloseWhilePolylineStaysOpen)
 {
     Rettangolo r;
-    quadrato(r, &Rettangolo::inser_vert_ret);
+    quadrato(r);
     r.campitura = 0;
     RecordingDc dcr;
     r.DC = &dcr;

@@ -12,7 +12,7 @@
 namespace tramel {
 namespace {
 
-using Vertici = std::vector<std::pair<double, double>>;
+using Vertici = std::vector<Punto>;
 
 struct CasoPoligono {
     const char* nome;
@@ -20,13 +20,11 @@ struct CasoPoligono {
     double perimetro, area;
 };
 
-template <class T, class Inserisci>
-T conVertici(const Vertici& v, Inserisci inserisci)
+template <class T>
+T conVertici(const Vertici& v)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        (e.*inserisci)(v[i].first, v[i].second, static_cast<double>(i + 1));
+    e.vertici(v);
     return e;
 }
 
@@ -42,12 +40,12 @@ TEST(MisurePoligono, SurfaceAndRectangleInEitherDirection)
     };
     for (const CasoPoligono& c : casi) {
         SCOPED_TRACE(c.nome);
-        auto sup = conVertici<superficie>(c.vertici, &superficie::inser_vert_sup);
+        auto sup = conVertici<superficie>(c.vertici);
         calcola_perimetro_superficie(sup);
         calcola_area_superficie(sup);
         EXPECT_DOUBLE_EQ(sup.perimet, c.perimetro);
         EXPECT_DOUBLE_EQ(sup.supf, c.area);
-        auto ret = conVertici<Rettangolo>(c.vertici, &Rettangolo::inser_vert_ret);
+        auto ret = conVertici<Rettangolo>(c.vertici);
         calcola_perimetro_rettangolo(ret);
         calcola_area_rettangolo(ret);
         EXPECT_DOUBLE_EQ(ret.perimet, c.perimetro);

@@ -136,15 +136,13 @@ TEST(SelezintersArco, CollinearArcIsTestedAsTheSegmentFromStartToEnd)
     EXPECT_FALSE(selezinters_arcointersfin(arcoDa({-5, 1}, {-1, 1}, {-20, 1}), W1, W1, W2, W2));
 }
 
-using Vertici = std::vector<std::pair<double, double>>;
+using Vertici = std::vector<Punto>;
 
-template <class T, class Inserisci>
-T conVertici(const Vertici& v, Inserisci inserisci)
+template <class T>
+T conVertici(const Vertici& v)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i)
-        (e.*inserisci)(v[i].first, v[i].second, static_cast<double>(i + 1));
+    e.vertici(v);
     return e;
 }
 
@@ -168,12 +166,12 @@ TEST(SelezintersVertici, PolylineSurfaceAndRectangle)
     };
     for (const CasoVertici& c : casi) {
         SCOPED_TRACE(c.nome);
-        const auto pol = conVertici<polilinea>(c.vertici, &polilinea::inser_vert_pol);
+        const auto pol = conVertici<polilinea>(c.vertici);
         EXPECT_EQ(selezinters_polilineaintersfin(pol, W1, W1, W2, W2), c.polilinea);
-        const auto sup = conVertici<superficie>(c.vertici, &superficie::inser_vert_sup);
+        const auto sup = conVertici<superficie>(c.vertici);
         EXPECT_EQ(selezinters_superficieintersfin(sup, W1, W1, W2, W2), c.poligono);
         if (c.vertici.size() == 4) {
-            const auto ret = conVertici<Rettangolo>(c.vertici, &Rettangolo::inser_vert_ret);
+            const auto ret = conVertici<Rettangolo>(c.vertici);
             EXPECT_EQ(selezinters_rettangolointersfin(ret, W1, W1, W2, W2), c.poligono);
         }
     }

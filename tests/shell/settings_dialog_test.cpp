@@ -284,8 +284,8 @@ TEST_F(SettingsDialog, PreviewGridDotsNeverLoopOnBadSteps)
     Impost d = dialogo();
     d.Text3_Change("4");
     const auto punti = d.puntigriglia(10, 5);
-    EXPECT_EQ(punti.front(), (Impost::Punto{0, 0}));
-    EXPECT_EQ(punti.back(), (Impost::Punto{8, 4}));
+    EXPECT_EQ(punti.front(), (Punto{0, 0}));
+    EXPECT_EQ(punti.back(), (Punto{8, 4}));
 }
 
 TEST_F(SettingsDialog, PreviewCrossHairSnapsAsTheWindowDoes)

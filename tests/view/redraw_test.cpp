@@ -37,26 +37,24 @@ Linea linea(double xi, double yi, double xf, double yf)
 }
 
 template <class T>
-T catena(std::vector<PuntoD> p, void (T::*inser)(double, double, double))
+T catena(std::vector<Punto> p)
 {
     T e;
-    e.vertic(static_cast<std::int16_t>(p.size()));
-    for (std::size_t i = 0; i < p.size(); ++i)
-        (e.*inser)(p[i].x, p[i].y, static_cast<double>(i + 1));
+    e.vertici(p);
     return e;
 }
 
 template <class T>
-T poligono(std::vector<PuntoD> p, void (T::*inser)(double, double, double), int campitura = CAMPITURA_NESSUNA)
+T poligono(std::vector<Punto> p, int campitura = CAMPITURA_NESSUNA)
 {
-    T e = catena(std::move(p), inser);
+    T e = catena<T>(std::move(p));
     e.campitura = campitura;
     return e;
 }
 
 superficie quadratoSup(double x1, double y1, double x2, double y2, int campitura = CAMPITURA_NESSUNA)
 {
-    return poligono<superficie>({{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}}, &superficie::inser_vert_sup, campitura);
+    return poligono<superficie>({{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}}, campitura);
 }
 
 // The names of the drawing calls, in order.
@@ -103,7 +101,7 @@ TEST(Redraw, EveryKindInTheFixedOrder)
     disegno& d = r.dis();
     // Added in the reverse of the drawing order.
     aggiungi(d.linee, linea(1, 1, 2, 2));
-    aggiungi(d.polilinee, catena<polilinea>({{1, 1}, {2, 2}}, &polilinea::inser_vert_pol));
+    aggiungi(d.polilinee, catena<polilinea>({{1, 1}, {2, 2}}));
     testo& t = aggiungi(d.testi);
     t.dimens_testo = 10;
     t.stringa_testo = "T";
@@ -114,7 +112,7 @@ TEST(Redraw, EveryKindInTheFixedOrder)
     c.Xcentro = c.Ycentro = 5;
     c.Xpunto = 6;
     c.YPunto = 5;
-    aggiungi(d.rettangoli, poligono<Rettangolo>({{1, 1}, {2, 1}, {2, 2}, {1, 2}}, &Rettangolo::inser_vert_ret));
+    aggiungi(d.rettangoli, poligono<Rettangolo>({{1, 1}, {2, 1}, {2, 2}, {1, 2}}));
     aggiungi(d.superfici, quadratoSup(1, 1, 2, 2));
     r.ridisegna();
     EXPECT_EQ(disegni(r.sup),
@@ -136,8 +134,8 @@ TEST(Redraw, OutsideNotDrawnCrossingDrawnWholeErasedNever)
 TEST(Redraw, AViewWhollyInsideAFilledShapeStillShowsIt)
 {
     Ridisegno r;
-    aggiungi(r.dis().rettangoli, poligono<Rettangolo>({{-100, -100}, {100, -100}, {100, 100}, {-100, 100}},
-                                                      &Rettangolo::inser_vert_ret, CAMPITURA_PIENA));
+    aggiungi(r.dis().rettangoli,
+             poligono<Rettangolo>({{-100, -100}, {100, -100}, {100, 100}, {-100, 100}}, CAMPITURA_PIENA));
     Cerchio& c = aggiungi(r.dis().cerchi);
     c.Xcentro = 25;
     c.Ycentro = 18;
@@ -231,9 +229,8 @@ TEST(Redraw, AFilledRectangleLandsOnItsPixels)
     s.vista.origineX = 2; // x from 1
     s.vista.origineY = 4; // y from 2
     s.grigliaattiva = "OFF";
-    Rettangolo& ret = aggiungi(s.dis.rettangoli,
-                               poligono<Rettangolo>({{3, 4}, {6, 4}, {6, 6}, {3, 6}}, &Rettangolo::inser_vert_ret,
-                                                    CAMPITURA_PIENA));
+    Rettangolo& ret =
+        aggiungi(s.dis.rettangoli, poligono<Rettangolo>({{3, 4}, {6, 4}, {6, 6}, {3, 6}}, CAMPITURA_PIENA));
     ret.colocampitura = RGB(255, 0, 0);
     ret.colcont = RGB(0, 0, 255);
     ImmagineFinestra finestra(200, 150);

@@ -11,10 +11,10 @@ constexpr double L = 100; // a small band, to keep the numbers readable
 
 TEST(RitagliaSegmento, KeepsTheInsidePartOnTheSameLine)
 {
-    PuntoD a{0, 0}, b{50, 20};
+    Punto a{0, 0}, b{50, 20};
     ASSERT_TRUE(ritagliaSegmento(a, b, L));
-    EXPECT_EQ(a, (PuntoD{0, 0})); // wholly inside: unchanged
-    EXPECT_EQ(b, (PuntoD{50, 20}));
+    EXPECT_EQ(a, (Punto{0, 0})); // wholly inside: unchanged
+    EXPECT_EQ(b, (Punto{50, 20}));
 
     a = {-300, 10};
     b = {300, 40};
@@ -27,13 +27,13 @@ TEST(RitagliaSegmento, KeepsTheInsidePartOnTheSameLine)
     a = {-1e12, -1e12};
     b = {1e12, 1e12};
     ASSERT_TRUE(ritagliaSegmento(a, b, L));
-    EXPECT_EQ(a, (PuntoD{-100, -100}));
-    EXPECT_EQ(b, (PuntoD{100, 100}));
+    EXPECT_EQ(a, (Punto{-100, -100}));
+    EXPECT_EQ(b, (Punto{100, 100}));
 }
 
 TEST(RitagliaSegmento, NothingLeftOutsideTheBand)
 {
-    PuntoD a{200, 0}, b{300, 50};
+    Punto a{200, 0}, b{300, 50};
     EXPECT_FALSE(ritagliaSegmento(a, b, L));
     a = {50, 300};
     b = {300, 50}; // passes the corner outside
@@ -46,19 +46,19 @@ TEST(RitagliaSegmento, NothingLeftOutsideTheBand)
 TEST(RitagliaSpezzata, SplitsWhereTheChainLeavesTheBand)
 {
     // In, out to the right, back in, and a last segment wholly outside.
-    const std::vector<PuntoD> punti = {{0, 0}, {50, 0}, {300, 0}, {300, 50}, {50, 50}, {0, 50}, {0, 500}, {50, 500}};
+    const std::vector<Punto> punti = {{0, 0}, {50, 0}, {300, 0}, {300, 50}, {50, 50}, {0, 50}, {0, 500}, {50, 500}};
     const auto pezzi = ritagliaSpezzata(punti, L);
     ASSERT_EQ(pezzi.size(), 2u);
-    EXPECT_EQ(pezzi[0], (std::vector<PuntoD>{{0, 0}, {50, 0}, {100, 0}}));
-    EXPECT_EQ(pezzi[1], (std::vector<PuntoD>{{100, 50}, {50, 50}, {0, 50}, {0, 100}}));
+    EXPECT_EQ(pezzi[0], (std::vector<Punto>{{0, 0}, {50, 0}, {100, 0}}));
+    EXPECT_EQ(pezzi[1], (std::vector<Punto>{{100, 50}, {50, 50}, {0, 50}, {0, 100}}));
 }
 
-double area(const std::vector<PuntoD>& p)
+double area(const std::vector<Punto>& p)
 {
     double a = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        const PuntoD& u = p[i];
-        const PuntoD& v = p[(i + 1) % p.size()];
+        const Punto& u = p[i];
+        const Punto& v = p[(i + 1) % p.size()];
         a += u.x * v.y - v.x * u.y;
     }
     return std::abs(a) / 2;
@@ -67,16 +67,16 @@ double area(const std::vector<PuntoD>& p)
 TEST(RitagliaPoligono, CoversTheSameAreaInsideTheBand)
 {
     // A triangle reaching far out: the part inside is the band's lower half.
-    const std::vector<PuntoD> triangolo = {{-1e9, 0}, {1e9, 0}, {0, 1e9}};
+    const std::vector<Punto> triangolo = {{-1e9, 0}, {1e9, 0}, {0, 1e9}};
     const auto r = ritagliaPoligono(triangolo, L);
-    for (const PuntoD& p : r) {
+    for (const Punto& p : r) {
         EXPECT_LE(std::abs(p.x), L);
         EXPECT_LE(std::abs(p.y), L);
     }
     EXPECT_NEAR(area(r), 200 * 100, 1e-6);
 
     // A polygon that encloses the whole band becomes the band.
-    const std::vector<PuntoD> grande = {{-1e7, -1e7}, {1e7, -1e7}, {1e7, 1e7}, {-1e7, 1e7}};
+    const std::vector<Punto> grande = {{-1e7, -1e7}, {1e7, -1e7}, {1e7, 1e7}, {-1e7, 1e7}};
     EXPECT_NEAR(area(ritagliaPoligono(grande, L)), 200 * 200, 1e-6);
     // One wholly outside vanishes.
     EXPECT_TRUE(ritagliaPoligono({{200, 200}, {300, 200}, {300, 300}}, L).empty());
@@ -84,17 +84,17 @@ TEST(RitagliaPoligono, CoversTheSameAreaInsideTheBand)
 
 TEST(RiduciCerchio, SmallCirclesAreKept)
 {
-    PuntoD c{10, 20};
+    Punto c{10, 20};
     double r = 50;
     ASSERT_TRUE(riduciCerchio(c, r, {0, 0}, 1000));
-    EXPECT_EQ(c, (PuntoD{10, 20}));
+    EXPECT_EQ(c, (Punto{10, 20}));
     EXPECT_EQ(r, 50);
 }
 
 TEST(RiduciCerchio, AHugeCircleBecomesATouchingOneNearTheScreen)
 {
     // The screen's middle lies 10 inside a circle of radius 1e9 centred 1e9 to its left.
-    PuntoD c{-1e9 + 10, 0};
+    Punto c{-1e9 + 10, 0};
     double r = 1e9;
     ASSERT_TRUE(riduciCerchio(c, r, {0, 0}, 1000));
     EXPECT_EQ(r, 1000);
@@ -104,10 +104,10 @@ TEST(RiduciCerchio, AHugeCircleBecomesATouchingOneNearTheScreen)
 
 TEST(RiduciCerchio, FarOutlinesFillTheScreenOrVanish)
 {
-    PuntoD c{0, 0};
+    Punto c{0, 0};
     double r = 1e9;
     ASSERT_TRUE(riduciCerchio(c, r, {5, 5}, 1000)); // the screen deep inside
-    EXPECT_EQ(c, (PuntoD{5, 5}));
+    EXPECT_EQ(c, (Punto{5, 5}));
     EXPECT_EQ(r, 1000);
 
     c = {1e9, 0};

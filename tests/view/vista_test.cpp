@@ -32,7 +32,7 @@ TEST(FinestraVisibile, ClientAreaDividedByTheScale)
 {
     Vista v = client(150, 110);
     v.scala = 3;
-    Finestra f = finestraVisibile(v);
+    Riquadro f = finestraVisibile(v);
     EXPECT_DOUBLE_EQ(f.x1, 0);
     EXPECT_DOUBLE_EQ(f.y1, 0);
     EXPECT_DOUBLE_EQ(f.x2, 50);
@@ -55,10 +55,10 @@ TEST(Dispositivo, DrawingPointsGoToPixelsFromTheScaleOriginAndBack)
     v.origineY = 60;
     v.dpiX = 96;
     v.dpiY = 192;
-    const PuntoD p = dispositivoDaDisegno(v, 20, 30); // window (60, 90) mm
+    const Punto p = dispositivoDaDisegno(v, 20, 30); // window (60, 90) mm
     EXPECT_DOUBLE_EQ(p.x, 30 * 96 / 25.4);
     EXPECT_DOUBLE_EQ(p.y, 30 * 192 / 25.4);
-    const PuntoD d = disegnoDaDispositivo(v, p.x, p.y);
+    const Punto d = disegnoDaDispositivo(v, p.x, p.y);
     EXPECT_NEAR(d.x, 20, 1e-12);
     EXPECT_NEAR(d.y, 30, 1e-12);
     EXPECT_NEAR(disegnoDaPixelX(v, 96 / 25.4), 1.0 / 3, 1e-12);

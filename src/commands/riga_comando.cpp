@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 #include "view/comando.h"
 
+#include <cmath>
+
 namespace tramel {
 
 namespace {
@@ -12,9 +14,15 @@ constexpr int GRIGIO = 7;
 constexpr int INVIO = 13;
 constexpr int ESC = 27;
 
+// A number that overflowed is no coordinate.
+bool finito(const Punto& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
 } // namespace
 
-PuntoDigitato leggiPunto(std::string_view testo)
+Punto leggiPunto(std::string_view testo)
 {
     const std::size_t virgola = testo.find(',');
     if (virgola == std::string_view::npos) {
@@ -40,8 +48,8 @@ RigaComando::Invio RigaComando::invio(int n)
     if (n == 1) {
         if (Label1 == dati(Comando::Nessuno).primoPrompt)
             return {Invio::Prompt, {}};
-        const PuntoDigitato p{fx1(), fy1()};
-        if (!p.finito())
+        const Punto p{fx1(), fy1()};
+        if (!finito(p))
             return {Invio::Beep, p};
         Text[1].testo = scriviPunto(p.x, p.y);
         return {Invio::Punto, p};
@@ -51,8 +59,8 @@ RigaComando::Invio RigaComando::invio(int n)
     const std::string& t = Text[2].testo;
     if (t.empty() || t == Text[1].testo || Label2 == dati(Comando::Cancella).conferma || t == INVITO_CONFERMA)
         return {Invio::ClicDestro, {}};
-    const PuntoDigitato p{fx2(), fy2()};
-    return {p.finito() ? Invio::Punto : Invio::Beep, p};
+    const Punto p{fx2(), fy2()};
+    return {finito(p) ? Invio::Punto : Invio::Beep, p};
 }
 
 void RigaComando::dopoPunto(int n)
@@ -65,7 +73,7 @@ void RigaComando::dopoPunto(int n)
     // A single value (a radius) is no point: the boxes stay as they are.
     if (Text[2].testo.find(',') == std::string::npos)
         return;
-    const PuntoDigitato p = leggiPunto(Text[2].testo);
+    const Punto p = leggiPunto(Text[2].testo);
     Text[1].testo = scriviPunto(p.x, p.y);
     abilita(1, false);
     Text[2].testo.clear();

@@ -1,6 +1,7 @@
 #pragma once
+#include "entities/punto.h"
+
 #include <array>
-#include <cmath>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -10,17 +11,11 @@ namespace tramel {
 // What Text2 shows while a selection waits to be confirmed.
 inline constexpr std::string_view INVITO_CONFERMA = "<Invio> oppure <Clic Pulsante destro>    - <Esc> Annulla";
 
-// A point typed on the command line, in drawing units.
-struct PuntoDigitato {
-    double x = 0, y = 0;
-    // A number beyond the Double range reads as infinite: no coordinate.
-    bool finito() const { return std::isfinite(x) && std::isfinite(y); }
-};
-
 // Reads a typed point: x before the first comma, y after it; a text without a
 // comma gives its value to both. Each value is the leading number of its text
-// ("." decimal point, blanks ignored, 0 when there is no number).
-PuntoDigitato leggiPunto(std::string_view testo);
+// ("." decimal point, blanks ignored, 0 when there is no number); a number
+// beyond the Double range reads as infinite.
+Punto leggiPunto(std::string_view testo);
 // A point written back into a box: " 5, 3", "-1.5, .25".
 std::string scriviPunto(double x, double y);
 
@@ -59,7 +54,7 @@ struct RigaComando {
             ClicDestro, // confirms or ends the command
             Beep,       // a number out of range: no click
         } azione;
-        PuntoDigitato punto;
+        tramel::Punto punto; // of a click
     };
     // Decides Enter in box n; in Text1 the typed point is written back first.
     Invio invio(int n);

@@ -4,7 +4,6 @@
 // clicks in drawing units, points typed on the command line, Enter and Esc.
 #include "commands/command_engine.h"
 #include "platform/fake_ports.h"
-#include "platform/numbers.h"
 #include "platform/recording_dc.h"
 
 #include <string>
@@ -57,15 +56,12 @@ struct FinestraProva {
         float Y = static_cast<float>(y * stato.vista.scala);
         motore.clicksin(X, Y);
     }
-    // Types into the box that takes input and presses Enter: "x,y", or one
-    // number for both; each part read up to its first character that is no number.
+    // Types into the box that takes input and presses Enter there.
     void type(const std::string& testo)
     {
-        riga.Text[riga.Text[2].abilitata ? 2 : 1].testo = testo;
-        const auto virgola = testo.find(',');
-        const double x = valNumero(testo.substr(0, virgola));
-        const double y = virgola == std::string::npos ? x : valNumero(testo.substr(virgola + 1));
-        motore.puntoDigitato(x, y);
+        const int n = riga.Text[2].abilitata ? 2 : 1;
+        riga.Text[n].testo = testo;
+        motore.tastoRiga(n, static_cast<int>(Tasto::Invio));
     }
     void key(Tasto t) { motore.gestastiera(static_cast<int>(t)); }
     void rightClick() { motore.clickdes(0, 0); }

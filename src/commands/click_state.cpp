@@ -116,6 +116,13 @@ void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
         scrivilabel2();
         return;
     }
+    clicUltimoPunto(c, X, Y);
+}
+
+// The point that completes a line, a circle or a rectangle.
+void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
+{
+    recordcoma& r = s_.corrente();
     switch (c.comando) {
     case Comando::Linea: {
         orto(X, Y);

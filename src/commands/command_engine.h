@@ -159,6 +159,7 @@ private:
     void clicca(double X, double Y, Origine origine);
     bool prendeSnap(const DatiComando& c) const;
     void clicDisegno(const DatiComando& c, double X, double Y);
+    void clicUltimoPunto(const DatiComando& c, double X, double Y);
     void clicPoligono(const DatiComando& c, double X, double Y);
     void clicArco(double X, double Y);
     void clicMisura(double X, double Y);

@@ -60,6 +60,23 @@ TEST(CompletaZoomPrec, WalksBackThroughTheLogThenToTheKeptWindow)
     EXPECT_EQ(f.stato.corrente().tipo, "");
 }
 
+TEST(CompletaZoomPrec, RecordZeroIsNoView)
+{
+    FinestraProva f(150, 120);
+    f.motore.selzoom(0, 0, 50, 20);
+    f.motore.memxin();
+    f.start("Zoom Area");
+    f.click(10, 10);
+    f.click(40, 20);
+    recordcoma& zero = f.stato.coma[0]; // the drawing file's buffer, whatever it holds
+    zero.tipo = "Zoom Area";
+    zero.x1 = zero.y1 = 100;
+    zero.x2 = zero.y2 = 200;
+    f.start("Zoom Prec.");
+    EXPECT_NEAR(veduta(f).l, 0, 1e-5);
+    EXPECT_NEAR(veduta(f).w, 50, 1e-5);
+}
+
 TEST(CompletaZoomPercento, KeepsTheTopLeftCorner)
 {
     FinestraProva f;

@@ -20,6 +20,18 @@ void CommandEngine::clicksin(float& x, float& y)
     clicca(x / s_.vista.scala, y / s_.vista.scala, Origine::Mouse);
 }
 
+void CommandEngine::agganciaPasso(float& x, float& y) const
+{
+    const float p = s_.passosnap;
+    if (s_.snapattivo != AIUTO_ON || p == 0 || !std::isfinite(p))
+        return;
+    const float scala = static_cast<float>(s_.vista.scala);
+    const float xd = x / scala;
+    const float yd = y / scala;
+    x = std::floor(xd / p) * p * scala;
+    y = std::floor((yd + p / 2) / p) * p * scala;
+}
+
 void CommandEngine::puntoDigitato(double X, double Y)
 {
     clicca(X, Y, Origine::Digitato);

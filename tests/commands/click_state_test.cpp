@@ -27,6 +27,29 @@ TEST(ClickLinea, ChainGoesOnFromTheEndPoint)
     EXPECT_EQ(f.stato.dasalvare, 1);
 }
 
+// The snap step as the mouse takes it, in drawing units at scale 3: x goes
+// down to the step, y to the nearest one; OFF, a step of 0 or of no number snaps nothing.
+TEST(PassoSnap, XDownYToTheNearestStep)
+{
+    struct Caso {
+        const char* snap;
+        float passo, x, y, attesoX, attesoY;
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const Caso& c : {Caso{"ON", 1, 2.7f, 2.7f, 2, 3}, Caso{"ON", 0.5f, 1.3f, 1.3f, 1, 1.5f},
+                          Caso{"ON", 1, -0.2f, -0.6f, -1, -1}, Caso{"OFF", 1, 2.7f, 2.7f, 2.7f, 2.7f},
+                          Caso{"ON", 0, 2.7f, 2.7f, 2.7f, 2.7f}, Caso{"ON", nan, 2.7f, 2.7f, 2.7f, 2.7f}}) {
+        FinestraProva f;
+        f.stato.vista.scala = 3;
+        f.stato.snapattivo = c.snap;
+        f.stato.passosnap = c.passo;
+        float x = c.x * 3, y = c.y * 3;
+        f.motore.agganciaPasso(x, y);
+        EXPECT_NEAR(x / 3, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
+        EXPECT_NEAR(y / 3, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+    }
+}
+
 TEST(ClickLinea, NoCommandNoClick)
 {
     FinestraProva f;

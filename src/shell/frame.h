@@ -117,6 +117,8 @@ protected:
 private:
     QWidget* Picture(int n) const;
     void costruisciBarre();
+    // What button b of toolbar t calls on the drawing window.
+    static void pulsante(DrawingWindow& w, int t, int b);
     void costruisciPannelli();
     void costruisciMenu();
     void mostraRigaComando();

@@ -4,6 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+# The DXF export is also checked under an Italian locale.
+if ! locale -a | grep -qix 'it_IT.utf8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
+fi
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

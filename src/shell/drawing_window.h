@@ -74,6 +74,12 @@ public:
     bool leggitxt();
     bool salvafile();
 
+    // Esporta: "Crea DXF" and "Crea BMP", also reached from the frame's File toolbar.
+    void mnudxf_Click();
+    void mnucreabmp_Click();
+    // Asks for a name and writes the drawing as a DXF file, reporting a failure.
+    void crea_dxf();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -87,6 +93,9 @@ private:
     void mostraStato(int statoFinestra);
     void barre();
     void Form_Unload();
+    // Asks for a name and saves the drawing area's picture as a BMP file, reporting a failure.
+    void salvabmp();
+    void erroreCreazione(const std::string& nome);
 
     AppContext& ctx_;
     Frame& frame_;

@@ -124,31 +124,38 @@ bool Frame::leggiDisegno(DrawingWindow& finestra)
     return attesa.esegui("Leggi TXT");
 }
 
+std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto)
+{
+    for (;;) {
+        // A dialog closed without a choice keeps the name it was given.
+        const std::string nome = porte.files.salva(titolo, filtro, proposto).value_or(proposto);
+        if (nome.empty())
+            return std::nullopt;
+        if (!fileExists(nome))
+            return nome;
+        const Risposta r = porte.notifier.messaggio("File \"" + nome + "\"  Esiste - Sovrapporre?", titoloProgramma,
+                                                    Pulsanti::SiNoAnnulla, Icona::Domanda);
+        if (r == Risposta::Si)
+            return nome;
+        if (r != Risposta::No)
+            return std::nullopt;
+    }
+}
+
 EsitoFile Frame::salvaConNome(DrawingWindow& finestra)
 {
-    Notifier& notifier = ctx_.porte.notifier;
-    for (;;) {
-        const std::string proposto = finestra.senzaTitolo() ? "" : finestra.caption();
-        // A dialog closed without a choice keeps the name it was given.
-        const std::string nome = ctx_.porte.files.salva("Salva con Nome", filtroDisegni, proposto).value_or(proposto);
-        if (nome.empty())
-            return EsitoFile::Abbandonato;
-        if (fileExists(nome)) {
-            const Risposta r = notifier.messaggio("File \"" + nome + "\"  Esiste - Sovrapporre?", titoloProgramma,
-                                                  Pulsanti::SiNoAnnulla, Icona::Domanda);
-            if (r == Risposta::No)
-                continue;
-            if (r != Risposta::Si)
-                return EsitoFile::Abbandonato;
-        }
-        // Only the permissions are tested: opening the file for writing would
-        // empty an existing drawing before the save has even started.
-        if (!canWrite(nome)) {
-            nonSalvato(notifier, nome);
-            return EsitoFile::Fallito;
-        }
-        return salvaCome(finestra, nome);
+    const std::string proposto = finestra.senzaTitolo() ? "" : finestra.caption();
+    const std::optional<std::string> nome = nomeDaSalvare(ctx_.porte, "Salva con Nome", filtroDisegni, proposto);
+    if (!nome)
+        return EsitoFile::Abbandonato;
+    // Only the permissions are tested: opening the file for writing would
+    // empty an existing drawing before the save has even started.
+    if (!canWrite(*nome)) {
+        nonSalvato(ctx_.porte.notifier, *nome);
+        return EsitoFile::Fallito;
     }
+    return salvaCome(finestra, *nome);
 }
 
 EsitoFile Frame::salvaCome(DrawingWindow& finestra, const std::string& nome)

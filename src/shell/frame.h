@@ -31,6 +31,13 @@ enum class EsitoFile {
 inline const std::string filtroDisegni =
     "DIsegni Tramel (*.DIS)|*.DIS|Disegni file-testo (*.TXT)|*.TXT|Tutti i file (*.*)|*.*";
 
+// The save dialog and the overwrite question: the name chosen, once the user
+// has agreed to replace an existing file of that name; nothing when the user
+// stopped. A dialog closed without a choice keeps the name offered; No to the
+// question shows the dialog again.
+std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto);
+
 // A name that goes to the text import: longer than 3 characters and ending
 // in ".txt", lower case only.
 bool nomeTxt(const std::string& nome);

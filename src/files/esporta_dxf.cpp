@@ -19,12 +19,10 @@ constexpr std::string_view POLILINEA = "POLYLINE";
 
 // The plain number text without its leading blank: ".4", "-.25", "1E+15".
 // It does not depend on the locale, as DXF readers want "." as decimal point.
-template <class T>
-std::string numero(T v)
+std::string_view senzaBlank(std::string_view s)
 {
-    std::string s = strNumero(v);
     if (s.starts_with(' '))
-        s.erase(0, 1);
+        s.remove_prefix(1);
     return s;
 }
 
@@ -70,7 +68,13 @@ private:
         riga(codice);
         riga(valore);
     }
-    void coppia(std::string_view codice, double v) { coppia(codice, numero(v)); }
+    void coppia(std::string_view codice, double v)
+    {
+        // One buffer serves every number, so that writing one allocates nothing.
+        numero_.clear();
+        appendStrNumero(numero_, v);
+        coppia(codice, senzaBlank(numero_));
+    }
     void y(std::string_view codice, double v) { coppia(codice, ymax_ - v); }
     void testata(std::string_view nome, Rgb colore)
     {
@@ -99,7 +103,8 @@ private:
     void entita(const testo& t)
     {
         // The height in single precision; the base line sits lower by the height as written.
-        const std::string altezza = numero(t.dimens_testo / 25.0f);
+        const std::string scritta = strNumero(t.dimens_testo / 25.0f);
+        const std::string_view altezza = senzaBlank(scritta);
         testata(TESTO, t.colore_testo);
         coppia("10", t.pos_testox);
         coppia("20", ymax_ - t.pos_testoy - valNumero(altezza));
@@ -129,6 +134,7 @@ private:
 
     Uscita& out_;
     double ymax_;
+    std::string numero_;
 };
 
 struct InMemoria {

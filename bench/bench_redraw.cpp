@@ -6,10 +6,8 @@
 #include "synthetic.h"
 #include "view/redraw.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <thread>
 
 namespace tramel {
@@ -200,13 +198,3 @@ BENCHMARK(BM_redraw_tipo)->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0
 
 } // namespace
 } // namespace tramel
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,6 @@
 #pragma once
 #include "riga_comando.h"
+#include "selezione.h"
 
 #include "platform/ui_ports.h"
 #include "view/comando.h"
@@ -7,6 +8,7 @@
 #include "view/superficie.h"
 
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace tramel {
@@ -43,6 +45,17 @@ public:
     void eseguicomando(int& k);
     void annullacomando(int k);
 
+    // Selection and object snap, in drawing units. The selections select what
+    // they find (stato -1), count the newly selected in numselez and draw them
+    // highlighted; the window routines first order the caller's corners.
+    // Object snap sets trovatosnap, and snapx, snapy when a point is found.
+    void selezionaoggetti(double X, double Y);
+    void selezfin(double& x1, double& y1, double& x2, double& y2);
+    // Under the record name "Selstamp" it only marks what it finds for printing.
+    void selezinters(double& x1, double& y1, double& x2, double& y2);
+    // Marks the vertices in the window as well, for the stretch.
+    void selezintersStira(double& x1, double& y1, double& x2, double& y2);
+    void selezoggettifiltri(double X, double Y);
     // Input: a left click in window units, a point typed on the command line
     // in drawing units, the right click, and the keys Enter (13) and Esc (27).
     void clicksin(float& x, float& y);
@@ -59,6 +72,9 @@ private:
     void promptSelezione(std::string_view nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
+    const CacheTesti& testiMisurati();
+    Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
+    void evidenzia(const std::vector<Preso>& presi);
 
     DrawingState& s_;
     RigaComando& riga_;

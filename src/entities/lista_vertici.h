@@ -30,6 +30,15 @@ public:
     void ins_vertselez(double mark, double index);
     void prel_vertselez(std::int16_t& mark, double index) const;
 
+    // f(x, y) for vertices 1 to vertic in order: the quick walk of searches
+    // that read every vertex of a large drawing.
+    template <class F>
+    void perOgniVertice(F f) const
+    {
+        for (std::size_t i = 1; i < vertici_.size(); ++i)
+            f(vertici_[i].x, vertici_[i].y);
+    }
+
     bool operator==(const ListaVertici&) const = default;
 
 protected:

@@ -50,6 +50,12 @@ inline Riquadro intersezione(const Riquadro& a, const Riquadro& b)
     return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
 }
 
+// Whether two boxes share a point, borders included.
+inline bool siToccano(const Riquadro& a, const Riquadro& b)
+{
+    return a.x1 <= b.x2 && b.x1 <= a.x2 && a.y1 <= b.y2 && b.y1 <= a.y2;
+}
+
 // Whether the point lies in the box, border included.
 inline bool contiene(const Riquadro& r, Punto p)
 {

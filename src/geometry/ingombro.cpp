@@ -2,14 +2,10 @@
 
 namespace tramel {
 
-namespace {
-
 Riquadro quadrato(double xc, double yc, double r)
 {
     return {xc - r, yc - r, xc + r, yc + r};
 }
-
-} // namespace
 
 Riquadro ingombro(const Linea& l)
 {

@@ -16,5 +16,7 @@ Riquadro ingombro(const Linea& l);
 Riquadro ingombro(const ListaVertici& v); // polylines, rectangles, surfaces
 Riquadro ingombro(const Cerchio& c);
 Riquadro ingombro(const Arco& a);
+// The square around the circle of centre (xc, yc) and radius r.
+Riquadro quadrato(double xc, double yc, double r);
 
 } // namespace tramel

@@ -46,6 +46,17 @@ void radiciSuRetta(double q, double m, double ct, double cu, double r, double& d
                   t1, t2);
 }
 
+// The coordinate t where the circle of radius r meets the line
+// u = ua + m*(t - ta); tc and uc are the centre's coordinates along t and u.
+void radiciSuSegmento(double ta, double ua, double m, double tc, double uc, double r, double& delta, double& t1,
+                      double& t2)
+{
+    risolvi2grado(1 + m * m, -2 * tc + 2 * m * ua - 2 * m * m * ta - 2 * m * uc,
+                  tc * tc + uc * uc + ua * ua + m * m * ta * ta - 2 * m * ta * ua - 2 * ua * uc + 2 * m * ta * uc -
+                      r * r,
+                  delta, t1, t2);
+}
+
 } // namespace
 
 void risolvi2grado(double a, double b, double c, double& delta, double& r1, double& r2)
@@ -153,21 +164,18 @@ bool detPinsegmento(double px, double py, double xa, double ya, double xb, doubl
     return tra(px, xa, xb) && tra(py, ya, yb);
 }
 
+double ampiezzaArco(double xc, double yc, double xs, double ys, double xe, double ye)
+{
+    const double as = detAngolo(xc, yc, xs, ys);
+    const double ae = detAngolo(xc, yc, xe, ye);
+    return ae <= as ? as - ae : as - ae + 2 * pigreco;
+}
+
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye)
 {
-    double as = detAngolo(xc, yc, xs, ys);
-    const double ae = detAngolo(xc, yc, xe, ye);
-    const double ap = detAngolo(xc, yc, px, py);
-    if (ys == ye && xs > xe) {
-        if (as == 0) {
-            as = 2 * pigreco;
-            return ae <= ap && ap <= as;
-        }
-        return ap >= ae || ap <= as;
-    }
-    if (ys >= ye)
-        return ap >= ae || ap <= as; // the range wraps through angle 0
-    return ae <= ap && ap <= as;
+    const double ampiezza = ampiezzaArco(xc, yc, xs, ys, xe, ye);
+    // Ends on one radius: the device draws the whole circle.
+    return ampiezza == 0 || ampiezzaArco(xc, yc, xs, ys, px, py) <= ampiezza;
 }
 
 bool detPinRettangolo(double px, double py, double& xa, double& ya, double& xb, double& yb)
@@ -193,14 +201,18 @@ void detinters_cerchio_segmento(double xc, double yc, double r, double xa, doubl
         risolvi2grado(1, -2 * xc, xc * xc + (ya - yc) * (ya - yc) - r * r, delta, X1, X2);
         Y1 = ya;
         Y2 = ya;
-    } else {
+    } else if (std::abs(yb - ya) <= std::abs(xb - xa)) {
         const double m = (yb - ya) / (xb - xa);
-        risolvi2grado(1 + m * m, -2 * xc + 2 * m * ya - 2 * m * m * xa - 2 * m * yc,
-                      xc * xc + yc * yc + ya * ya + m * m * xa * xa - 2 * m * xa * ya - 2 * ya * yc + 2 * m * xa * yc -
-                          r * r,
-                      delta, X1, X2);
+        radiciSuSegmento(xa, ya, m, xc, yc, r, delta, X1, X2);
         Y1 = ya + m * (X1 - xa);
         Y2 = ya + m * (X2 - xa);
+    } else {
+        // A steep segment is solved along y: its slope against x would be
+        // huge and the points lost to rounding.
+        const double m = (xb - xa) / (yb - ya);
+        radiciSuSegmento(ya, xa, m, yc, xc, r, delta, Y1, Y2);
+        X1 = xa + m * (Y1 - ya);
+        X2 = xa + m * (Y2 - ya);
     }
     if (delta >= 0) {
         flag1 = detPinsegmento(X1, Y1, xa, ya, xb, yb) ? 1 : 0;
@@ -226,7 +238,10 @@ void detinters_cerchio_cerchio(double x1, double y1, double r1, double x2, doubl
     double delta = 0;
     double t1 = 0;
     double t2 = 0;
-    if (B != 0) {
+    // Solved along the axis the radical line is less steep against: with
+    // centres nearly level (or nearly one above the other) the other slope
+    // would be huge and the points lost to rounding.
+    if (std::abs(B) >= std::abs(A)) {
         // y = q + m*x; the roots are the x of the points.
         const double q = -C / B;
         const double m = -A / B;
@@ -239,14 +254,15 @@ void detinters_cerchio_cerchio(double x1, double y1, double r1, double x2, doubl
             Y2 = q + m * t2;
         }
     } else {
-        // x = q; the roots are the y of the points.
+        // x = q + m*y; the roots are the y of the points.
         const double q = -C / A;
-        radiciSuRetta(q, -B / A, y1, x1, r1, delta, t1, t2);
+        const double m = -B / A;
+        radiciSuRetta(q, m, y1, x1, r1, delta, t1, t2);
         if (delta >= 0) {
             flag = 1;
-            X1 = q;
+            X1 = q + m * t1;
             Y1 = t1;
-            X2 = q;
+            X2 = q + m * t2;
             Y2 = t2;
         }
     }

@@ -40,8 +40,12 @@ void detinters_segmenti(double x1, double y1, double x2, double y2, double x3, d
 // within an absolute tolerance of 0.0001 (square units) otherwise.
 bool detPinsegmento(double px, double py, double xa, double ya, double xb, double yb);
 
+// The angle an arc about C sweeps from S through falling angles to E, in [0, 2*pi).
+double ampiezzaArco(double xc, double yc, double xs, double ys, double xe, double ye);
+
 // Point of the circle about C on the arc from S to E, which runs from S
-// through decreasing angles to E; inclusive at both ends.
+// through decreasing angles to E; inclusive at both ends. Ends on one radius
+// give the whole circle, as the device draws it.
 bool detPinArco(double px, double py, double xc, double yc, double xs, double ys, double xe, double ye);
 
 // Point in the rectangle with corners A and B, border included. The corners

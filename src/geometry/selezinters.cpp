@@ -141,6 +141,12 @@ void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, d
     y4 = y1 + h * std::cos(a);
 }
 
+bool selezinters_scatolaintersfin(const std::array<Punto, 4>& angoli, double x1, double y1, double x2, double y2)
+{
+    return verticiIntersFin(4, true, [&](int i) { return angoli[static_cast<std::size_t>(i - 1)]; },
+                            finestra(x1, y1, x2, y2));
+}
+
 bool selezinters_testointersfin(const testo& t, const MisuraTesto& misura, double scala, double x1, double y1,
                                 double x2, double y2)
 {
@@ -149,8 +155,7 @@ bool selezinters_testointersfin(const testo& t, const MisuraTesto& misura, doubl
     determvert_testo(t, misura, scala, c[0].x, c[0].y, c[1].x, c[1].y, c[2].x, c[2].y, c[3].x, c[3].y);
     for (Punto& p : c)
         p = {p.x / scala, p.y / scala};
-    return verticiIntersFin(4, true, [&](int i) { return c[static_cast<std::size_t>(i - 1)]; },
-                            finestra(x1, y1, x2, y2));
+    return selezinters_scatolaintersfin(c, x1, y1, x2, y2);
 }
 
 } // namespace tramel

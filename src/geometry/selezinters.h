@@ -8,6 +8,8 @@
 #include "entities/testo.h"
 #include "platform/text_metrics.h"
 
+#include <array>
+
 namespace tramel {
 
 // Whether an entity has any point in the window (x1, y1)-(x2, y2), with
@@ -36,6 +38,10 @@ struct MisuraTesto {
 // corners 2 and 1 (y grows downwards).
 void determvert_testo(const testo& t, const MisuraTesto& misura, double scala, double x1, double y1, double& x2,
                       double& y2, double& x3, double& y3, double& x4, double& y4);
+
+// The window test of a text's box from its four corners in drawing units,
+// (x, y) of corners 1 to 4 in turn.
+bool selezinters_scatolaintersfin(const std::array<Punto, 4>& angoli, double x1, double y1, double x2, double y2);
 
 // The window test of a text: its box, computed in window units at the view
 // scale scala, against the window in drawing units.

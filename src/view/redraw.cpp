@@ -2,8 +2,7 @@
 
 #include "disegna_entita.h"
 #include "impostdistipo.h"
-
-#include "geometry/ingombro.h"
+#include "ingombro.h"
 
 #include "platform/palette.h"
 #include "platform/rounding.h"
@@ -43,12 +42,6 @@ private:
     Riquadro finestra_;
     double pixelX_, pixelY_, scala_;
 };
-
-Riquadro ingombro(const testo& t, const ScatolaTesto& s)
-{
-    return {t.pos_testox + s.ingombro.x1, t.pos_testoy + s.ingombro.y1, t.pos_testox + s.ingombro.x2,
-            t.pos_testoy + s.ingombro.y2};
-}
 
 // One entity of a redraw: drawn, in its own look or highlighted, when it is
 // normal or selected and its box meets the view.

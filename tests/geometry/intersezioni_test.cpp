@@ -225,6 +225,37 @@ TEST(DetPinArco, EachBranchAndTheWrapThroughZero)
     }
 }
 
+struct CasoArcoAngoli {
+    double inizio, fine, punto; // degrees, on a circle of radius 3 about (2, -1)
+    bool atteso;
+};
+
+// Arcs in every quadrant, across angle 0 and nearly whole, each with a point
+// inside, outside and at both ends.
+TEST(DetPinArco, ArcsInEveryQuadrantAndAcrossZero)
+{
+    const std::vector<CasoArcoAngoli> casi = {
+        {80, 10, 45, true},    {80, 10, 5, false},    {80, 10, 85, false},   {80, 10, 80, true},
+        {80, 10, 10, true},    {170, 100, 135, true}, {170, 100, 95, false}, {170, 100, 260, false},
+        {260, 190, 225, true}, {260, 190, 185, false}, {260, 190, 45, false}, {350, 280, 315, true},
+        {350, 280, 355, false}, {350, 280, 135, false}, {350, 280, 280, true}, {30, 330, 0, true},
+        {30, 330, 345, true},  {30, 330, 15, true},   {30, 330, 180, false}, {30, 330, 330, true},
+        {10, 20, 15, false},   {10, 20, 0, true},     {10, 20, 180, true},   {127, 53, 90, true},
+        {127, 53, 270, false}, {0, 180, 270, true},   {0, 180, 90, false},   {90, 90, 270, true},
+    };
+    const auto punto = [](double gradi) {
+        const double a = gradi * PI / 180;
+        return std::pair{2 + 3 * std::cos(a), -1 + 3 * std::sin(a)};
+    };
+    for (const CasoArcoAngoli& k : casi) {
+        SCOPED_TRACE(testing::Message() << k.inizio << " -> " << k.fine << ", point at " << k.punto);
+        const auto [xs, ys] = punto(k.inizio);
+        const auto [xe, ye] = punto(k.fine);
+        const auto [px, py] = punto(k.punto);
+        EXPECT_EQ(detPinArco(px, py, 2, -1, xs, ys, xe, ye), k.atteso);
+    }
+}
+
 struct CasoCerchioSegmento {
     const char* nome;
     double xc, yc, r, xa, ya, xb, yb;
@@ -242,6 +273,7 @@ TEST(DetintersCerchioSegmento, PointsAndWhichOfThemLieOnTheSegment)
         {"oblique, through the centre", 1, 2, R2, -1, 0, 3, 4, 1, 1, 2, 3, 0, 1},
         {"tangent: one point, flagged twice", 0, 0, 1, -2, 1, 2, 1, 1, 1, 0, 1, 0, 1},
         {"missing: the roots stay", 0, 0, 1, -2, 5, 2, 5, 0, 0, N, 5, N, 5},
+        {"nearly vertical, solved along y", 0.5, 5, 1, 0.5, 0, 0.5 + 1e-12, 10, 1, 1, 0.5, 6, 0.5, 4},
     };
     for (const CasoCerchioSegmento& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -305,6 +337,26 @@ TEST(DetintersCerchioCerchio, LargerFirstCircleStillGivesItsMeetingPoints)
         EXPECT_NEAR(std::hypot(x - 4.5, y - 1), 1, 1e-9);
     }
     EXPECT_GT(std::hypot(X1 - X2, Y1 - Y2), 0.1);
+}
+
+// Centres level but for rounding, and one nearly above the other: the
+// meeting points lie on both circles.
+TEST(DetintersCerchioCerchio, NearlyLevelCentresKeepTheirPoints)
+{
+    struct Caso {
+        double x1, y1, x2, y2;
+    };
+    for (const Caso& c : {Caso{1105, 1e-13, 1100, 0}, Caso{1105, 0, 1100, 3e-12}, Caso{1e-13, 1105, 0, 1100}}) {
+        SCOPED_TRACE(testing::Message() << c.x1 << ", " << c.y1 << " against " << c.x2 << ", " << c.y2);
+        int flag = -1;
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        detinters_cerchio_cerchio(c.x1, c.y1, 5, c.x2, c.y2, 1, flag, X1, Y1, X2, Y2);
+        ASSERT_EQ(flag, 1);
+        for (const auto& [x, y] : {std::pair{X1, Y1}, std::pair{X2, Y2}}) {
+            EXPECT_NEAR(std::hypot(x - c.x1, y - c.y1), 5, 1e-6);
+            EXPECT_NEAR(std::hypot(x - c.x2, y - c.y2), 1, 1e-6);
+        }
+    }
 }
 
 } // namespace

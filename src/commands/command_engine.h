@@ -62,6 +62,9 @@ public:
     void puntoDigitato(double X, double Y);
     void clickdes(float x, float y);
     void gestastiera(int key);
+    // A key pressed in box n of the command line (1 or 2): Enter clicks at
+    // the typed point, confirms or prompts again; Esc is the window's own.
+    void tastoRiga(int n, int tasto);
 
 private:
     // The row of the command the current record names.

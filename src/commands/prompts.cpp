@@ -7,9 +7,6 @@ namespace tramel {
 
 namespace {
 
-constexpr int BIANCO = 15;
-constexpr int GRIGIO = 7;
-
 // The prompt of the next vertex of a polyline or a surface.
 std::string prossimoVertice(std::int16_t vertici)
 {
@@ -20,8 +17,7 @@ std::string prossimoVertice(std::int16_t vertici)
 
 void CommandEngine::casella(int n, bool abilitata)
 {
-    riga_.Text[n].abilitata = abilitata;
-    riga_.Text[n].colore = abilitata ? BIANCO : GRIGIO;
+    riga_.abilita(n, abilitata);
 }
 
 void CommandEngine::scrivilabel1()
@@ -133,7 +129,7 @@ void CommandEngine::scrivitrov()
     if (const DatiComando& c = comandoCorrente(); !c.conferma.empty())
         riga_.Label2 = c.conferma;
     casella(2, true);
-    riga_.Text[2].testo = "<Invio> oppure <Clic Pulsante destro>    - <Esc> Annulla";
+    riga_.Text[2].testo = INVITO_CONFERMA;
     riga_.notifica();
 }
 

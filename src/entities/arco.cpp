@@ -8,11 +8,6 @@
 
 namespace tramel {
 
-namespace {
-// The largest radius an arc is drawn with, in device units.
-constexpr std::int32_t RAGGIO_MASSIMO = 100000;
-} // namespace
-
 void Arco::Calcola_Xc_Yc_Raggio_arco(double& xc, double& yc, double& r) const
 {
     const double x1 = p1x, y1 = p1y, x2 = p2x, y2 = p2y, x3 = p3x, y3 = p3y;

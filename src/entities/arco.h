@@ -7,6 +7,9 @@ namespace tramel {
 
 // An arc through three points: from p1 to p2, passing through p3.
 struct Arco : EntitaDisegnabile {
+    // The largest radius Disarco draws with, in device units.
+    static constexpr std::int32_t RAGGIO_MASSIMO = 100000;
+
     double p1x = 0;
     double p1y = 0;
     double p2x = 0;

@@ -1,7 +1,9 @@
 #pragma once
 #include "colors.h"
 
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,8 +73,8 @@ public:
     virtual void Polygon(const std::vector<DevPoint>& points) = 0;
     virtual void Polyline(const std::vector<DevPoint>& points) = 0;
     // The arc of the ellipse in the box, counter-clockwise on the device from the
-    // radial through (xs, ys) to the radial through (xe, ye); equal radials give
-    // the whole ellipse.
+    // radial through (xs, ys) to the radial through (xe, ye); radials on the
+    // same ray give the whole ellipse (arcSweep below).
     virtual void Arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     // Draws the text with the top-left corner of its first cell at (x, y).
@@ -86,5 +88,23 @@ public:
     virtual Rgb SetBkColor(Rgb color) = 0;
     virtual Rgb SetTextColor(Rgb color) = 0;
 };
+
+// The sweep of an arc as Arc draws it, in radians from 0 to a whole turn:
+// counter-clockwise on the device from the radial along (xs, ys) to the one
+// along (xe, ye), both taken from the centre, the whole turn when the two lie
+// on the same ray. On an ellipse whose half-height is `aspect` times its
+// half-width, the angle is the ellipse's parameter. The sign of the cross
+// product alone settles the side, so that radials in whole pixels are never
+// taken for the same ray when they are not.
+inline double arcSweep(double xs, double ys, double xe, double ye, double aspect = 1)
+{
+    // y grows downward: with y up, the cross product is ys * xe - xs * ye.
+    const double cross = ys * xe - xs * ye;
+    const double dot = xs * xe * aspect + ys * ye / aspect;
+    if (cross == 0 && dot > 0)
+        return 2 * std::numbers::pi;
+    const double sweep = std::atan2(cross, dot);
+    return sweep < 0 ? sweep + 2 * std::numbers::pi : sweep;
+}
 
 } // namespace tramel

@@ -67,7 +67,7 @@ private:
     bool textFromMask(QImage& image, int x, int y, std::string_view ansiText);
     bool fromStamp(QPoint at, QSize extent, const std::function<void(QPainter&, QPoint)>& draw);
     bool pointsFromStamp(ShapeKey::Kind kind, const std::vector<DevPoint>& points);
-    bool boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<int> more,
+    bool boxFromStamp(ShapeKey::Kind kind, const QRectF& box, std::initializer_list<std::int64_t> more,
                       const std::function<void(QPainter&, const QRectF&)>& draw);
 
     QPainter& painter_;

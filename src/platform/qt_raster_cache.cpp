@@ -203,7 +203,7 @@ void ShapeKey::start(Kind k)
     geometry.fill(0);
 }
 
-bool ShapeKey::add(int value)
+bool ShapeKey::add(std::int64_t value)
 {
     if (count == maxGeometry || value < INT16_MIN || value > INT16_MAX)
         return false;

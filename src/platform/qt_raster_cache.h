@@ -139,7 +139,7 @@ struct ShapeKey {
     // Starts the key of a shape of the kind, with no geometry.
     void start(Kind k);
     // Appends a value to the geometry; false when it has no room or the value is out of range.
-    bool add(int value);
+    bool add(std::int64_t value);
     bool operator==(const ShapeKey&) const = default;
 };
 

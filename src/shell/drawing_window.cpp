@@ -7,6 +7,7 @@
 #include "settings_file.h"
 #include "tavola.h"
 
+#include "commands/filtri.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 
@@ -367,9 +368,12 @@ void DrawingWindow::impostGenerali()
     dialogo.exec();
 }
 
-void DrawingWindow::impfiltri(int)
+void DrawingWindow::impfiltri(int filtro)
 {
-    // The object snap comes with its own filters; until then the filter stays free.
+    impostaFiltro(stato_, ctx_.riga, filtro);
+    tavola_->aggiorna();
+    // A settings file that cannot be written leaves the new filter in force.
+    salvafileini_dis(stato_);
 }
 
 bool DrawingWindow::leggifile()

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -189,9 +190,11 @@ void Frame::costruisciPannelli()
     riga2->addWidget(casella(1), 1);
     riga2->addWidget(etichetta(2, ""));
     riga2->addWidget(casella(2), 1);
-    for (int n : {1, 2})
+    for (int n : {1, 2}) {
         connect(Text_[n], &QLineEdit::textEdited, this,
                 [this, n](const QString& t) { ctx_.riga.Text[n].testo = t.toStdString(); });
+        Text_[n]->installEventFilter(this);
+    }
 
     Picture1_ = new QWidget;
     auto* riga1 = new QHBoxLayout(Picture1_);
@@ -261,6 +264,20 @@ void Frame::mostraRigaComando()
             box.setFocus();
         ctx_.riga.fuoco = 0;
     }
+}
+
+bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(oggetto, evento);
+    const int n = oggetto == Text_[1] ? 1 : oggetto == Text_[2] ? 2 : 0;
+    const int tasto = static_cast<QKeyEvent*>(evento)->key();
+    const int codice = tasto == Qt::Key_Return || tasto == Qt::Key_Enter ? 13 : tasto == Qt::Key_Escape ? 27 : 0;
+    if (n == 0 || codice == 0)
+        return QMainWindow::eventFilter(oggetto, evento);
+    if (DrawingWindow* w = finestraAttiva())
+        w->engine().tastoRiga(n, codice);
+    return true;
 }
 
 void Frame::mostraMenu(DrawingWindow* finestra)

@@ -110,6 +110,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    // Enter and Esc in the two boxes of the command line go to the active window's engine.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void changeEvent(QEvent* evento) override;
 
 private:

@@ -126,6 +126,29 @@ Punto nellaBanda(Punto p)
     return {banda(p.x), banda(p.y)};
 }
 
+// An arc that Disarco would not draw in its place (a radius beyond its cap,
+// or a circle whose box leaves the band): the part of it near the screen, as
+// the chords it is on the screen, in the pen that Disarco would take.
+void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonferenza& cerchio)
+{
+    const Punto centro{cerchio.xc, cerchio.yc};
+    const double inizio = std::atan2(centro.y - copia.p1y, copia.p1x - centro.x);
+    const double ampiezza =
+        arcSweep(copia.p1x - centro.x, copia.p1y - centro.y, copia.p2x - centro.x, copia.p2y - centro.y);
+    // From the middle of the screen: its corners and the pen's reach beyond them.
+    const double distanza =
+        std::min(std::hypot(c.centroSchermo.x, c.centroSchermo.y) + copia.spescont / 2.0 + 1, RAGGIO_MASSIMO);
+    OggettoSelezionato penna(c.dc, creaPenna(c.dc, copia.trattcont, copia.spescont, copia.colcont));
+    thread_local std::vector<DevPoint> punti;
+    for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, c.centroSchermo, distanza))
+        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena)) {
+            punti.clear();
+            for (const Punto& p : pezzo)
+                punti.push_back(intero(p));
+            c.dc.Polyline(punti);
+        }
+}
+
 } // namespace
 
 ContestoDisegno::ContestoDisegno(const DrawingState& s, const TextMetrics& metrics, Dc& dc)
@@ -221,7 +244,17 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
     dispositivo(copia.p1x, copia.p1y);
     dispositivo(copia.p2x, copia.p2y);
     dispositivo(copia.p3x, copia.p3y);
-    copia.Disarco();
+    // Points too far out for the numbers to find their circle show nothing.
+    const std::optional<Arco::Circonferenza> cerchio = copia.cerchio();
+    if (!cerchio)
+        return;
+    // Disarco caps the radius, and its circle's box (in whole pixels) must stay within the band.
+    const double margine = BANDA_DISPOSITIVO - cerchio->r - 1;
+    if (clng(cerchio->r) <= Arco::RAGGIO_MASSIMO && std::abs(cerchio->xc) <= margine &&
+        std::abs(cerchio->yc) <= margine)
+        copia.Disarco();
+    else
+        arcoLungo(c, copia, *cerchio);
 }
 
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace tramel {
 
@@ -30,6 +31,21 @@ struct Lato {
         return p;
     }
 };
+
+// The chords of the arc about centro from the angle `da` through `ampiezza`,
+// each short enough to stray from it by a quarter pixel at most.
+std::vector<Punto> corde(Punto centro, double raggio, double da, double ampiezza)
+{
+    const double passo = std::sqrt(2 / raggio); // the sagitta r (1 - cos(passo / 2)) is about r passo^2 / 8
+    const int n = std::max(1, static_cast<int>(std::ceil(ampiezza / passo)));
+    std::vector<Punto> punti;
+    punti.reserve(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const double a = da + ampiezza * i / n;
+        punti.push_back({centro.x + raggio * std::cos(a), centro.y - raggio * std::sin(a)});
+    }
+    return punti;
+}
 
 std::array<Lato, 4> lati(double limite)
 {
@@ -120,6 +136,39 @@ bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMass
     centro = {centro.x + ux * spostamento, centro.y + uy * spostamento};
     raggio = raggioMassimo;
     return true;
+}
+
+std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
+                                           Punto vista, double distanza)
+{
+    constexpr double giro = 2 * std::numbers::pi;
+    std::vector<std::vector<Punto>> catene;
+    const double dx = vista.x - centro.x, dy = centro.y - vista.y; // y up
+    const double d = std::hypot(dx, dy);
+    const double scarto = d - raggio;
+    if (!(std::abs(scarto) <= distanza)) // the circle stays away, or has no place (NaN)
+        return catene;
+    // The circle meets the disc about vista at the angles towards vista plus
+    // or minus `mezzo`: 1 - cos(mezzo) = (distanza^2 - scarto^2) / (2 raggio d),
+    // taken through the sine of half the angle, which keeps its precision
+    // where the angle is tiny and the radius huge.
+    const double seno2 = (distanza * distanza - scarto * scarto) / (4 * raggio * d);
+    const double mezzo = seno2 >= 1 ? std::numbers::pi : 2 * std::asin(std::sqrt(seno2));
+    // Where the disc's angles begin, from the arc's start counter-clockwise.
+    double da = std::fmod(std::atan2(dy, dx) - mezzo - inizio, giro);
+    if (da < 0)
+        da += giro;
+    const auto parte = [&](double a, double b) {
+        if (b > a)
+            catene.push_back(corde(centro, raggio, inizio + a, b - a));
+    };
+    if (mezzo >= std::numbers::pi) {
+        parte(0, ampiezza);
+    } else {
+        parte(0, std::min(da + 2 * mezzo - giro, ampiezza)); // the disc's angles past a whole turn
+        parte(da, std::min(da + 2 * mezzo, ampiezza));
+    }
+    return catene;
 }
 
 } // namespace tramel

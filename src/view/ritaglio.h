@@ -32,4 +32,13 @@ std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limi
 // a circle about `vista`, which fills the whole screen.
 bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo);
 
+// The part of an arc within `distanza` of `vista`, as chains of chords that
+// stray from the arc by a quarter pixel at most, in the arc's own order. The
+// arc runs about `centro` with radius `raggio`, counter-clockwise on the
+// device from the angle `inizio` (radians, y up) through `ampiezza`. The
+// larger the radius, the longer the chords: for a radius of some hundred
+// thousand pixels, one every few hundred pixels.
+std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
+                                           Punto vista, double distanza);
+
 } // namespace tramel

@@ -77,7 +77,8 @@ TEST(NumeroDecimaliSteps, DecimalsOfTheSnapStep)
     const float inf = std::numeric_limits<float>::infinity();
     const std::vector<CasoPasso> casi = {
         {1, 0},         {0.5f, 1},  {0.25f, 2},  {0.1f, 1},     {0, 0},         {-0.25f, 2},
-        {0.3f, 1},      {0.7f, 1}, // 0.7f is a hair below 0.7      {0.001f, 3}, {2.5f, 1},  {12, 0},       {-3, 0},        {1000000.5f, 1},
+        {0.3f, 1},      {0.7f, 1}, // 0.7f is a hair below 0.7
+        {0.001f, 3},    {2.5f, 1},  {12, 0},     {-3, 0},       {1000000.5f, 1},
         {3e38f, 0},     {inf, 0},   {-inf, 0},   {std::numeric_limits<float>::quiet_NaN(), 0},
         // The longest loop of all finite floats (found by trying every one).
         {std::numeric_limits<float>::denorm_min(), 53},

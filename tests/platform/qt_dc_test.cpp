@@ -242,6 +242,37 @@ TEST(QtDc, ArcOnAnEllipseEndsOnTheRadialThroughItsEndPoint)
     EXPECT_FALSE(paintedNear(image, 128, 2, 1)); // the ellipse at 60 degrees
 }
 
+TEST(QtDc, ShortArcOnALargeCircleEndsOnItsRadials)
+{
+    // Radius 20000, chord about 10 pixels about (50, 50), the middle of the arc
+    // at 70.7 degrees from the centre, which lies far below the image.
+    constexpr double r = 20000, middle = 1.234, half = 5 / r;
+    const double cx = std::round(50 - r * std::cos(middle)), cy = std::round(50 + r * std::sin(middle));
+    const auto on = [&](double a) { return QPoint(static_cast<int>(std::lround(cx + r * std::cos(a))),
+                                                  static_cast<int>(std::lround(cy - r * std::sin(a)))); };
+    const QPoint s = on(middle - half), e = on(middle + half);
+    const QImage image = arc(static_cast<int>(cx - r), static_cast<int>(cy - r), static_cast<int>(cx + r),
+                             static_cast<int>(cy + r), s.x(), s.y(), e.x(), e.y(), 100, 100);
+    const Box box = paintedBox(image);
+    EXPECT_LE(box.width(), 12);
+    EXPECT_LE(box.height(), 12);
+    // How far a pixel's centre lies on the arc's side of the radial through p
+    // (y up, counter-clockwise); pixel (x, y) covers the points from (x, y) to (x + 1, y + 1).
+    const auto beyond = [&](QPoint p, int x, int y, double sign) {
+        const double ux = p.x() - cx, uy = cy - p.y(), vx = x + 0.5 - cx, vy = cy - (y + 0.5);
+        return sign * (ux * vy - uy * vx) / std::hypot(ux, uy);
+    };
+    double fromStart = 1e9, fromEnd = 1e9;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (painted(image, x, y)) {
+                fromStart = std::min(fromStart, beyond(s, x, y, 1));
+                fromEnd = std::min(fromEnd, beyond(e, x, y, -1));
+            }
+    EXPECT_LE(std::abs(fromStart), 1);
+    EXPECT_LE(std::abs(fromEnd), 1);
+}
+
 TEST(QtDc, ArcInAnEmptyBoxDrawsNothing)
 {
     EXPECT_EQ(paintedBox(arc(50, 50, 50, 90, 60, 50, 50, 40)).right, -1);

@@ -1,3 +1,4 @@
+#include "immagine_finestra.h"
 #include "superficie_finta.h"
 #include "view/disegna_entita.h"
 
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <regex>
 
@@ -232,6 +234,33 @@ TEST(Disegnaarco, AnArcGoesToTheDeviceInPixels)
     EXPECT_EQ(d.sup.solo({"Arc"}), (std::vector<std::string>{"Arc(0,0,60,60,0,30,60,30)"}));
 }
 
+TEST(Disegnaarco, ALargeArcSeenCloseLandsOnItsPixels)
+{
+    // From (60, 0) to (-60, 0) through (0, -1): centre (0, 1799.5), radius 1800.5;
+    // its top is in view, 2.5 units either side of x = 0, a radius of 54 000
+    // pixels at scale 3 and 540 000 at scale 30.
+    for (const double scala : {3.0, 30.0}) {
+        SCOPED_TRACE(scala);
+        const double x1 = -75 / scala, y1 = -60 / scala;
+        Disegno d(scala, x1, y1);
+        ImmagineFinestra finestra(1500, 1100);
+        disegnaarco(ContestoDisegno(d.s, finestra), arco({60, 0}, {-60, 0}, {0, -1}), true);
+        const QImage img = finestra.fotografia();
+        const double pixel = 10 * scala; // pixels a drawing unit
+        for (int x = 1; x < img.width(); ++x) {
+            const double u = (x + 0.5) / pixel + x1;
+            const double riga = (1799.5 - std::sqrt(1800.5 * 1800.5 - u * u) - y1) * pixel;
+            int dipinti = 0;
+            for (int y = 0; y < img.height(); ++y)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ++dipinti;
+                    EXPECT_LE(std::abs(y + 0.5 - riga), 1) << x << ',' << y;
+                }
+            ASSERT_GE(dipinti, 1) << x;
+        }
+    }
+}
+
 TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
 {
     Disegno d(3);
@@ -339,7 +368,8 @@ TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
         t.pos_testox = v;
         disegnatesto(d.contesto(), t, true);
         disegnaarco(d.contesto(), arco({0, 0}, {v, 1}, {1, v}), true);
-        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "TextOut"}))
+        disegnaarco(d.contesto(), arco({0, 0}, {v, 0}, {1, 1e-9}), true);
+        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "Arc", "TextOut"}))
             for (long long n : numeri(call))
                 EXPECT_LE(std::llabs(n), 4000000) << v << ' ' << call;
         for (const auto& [larghezza, c] : penne(d.sup))

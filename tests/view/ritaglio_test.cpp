@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace tramel {
 namespace {
@@ -116,6 +117,25 @@ TEST(RiduciCerchio, FarOutlinesFillTheScreenOrVanish)
     c = {3e9, 0};
     r = 1e9;
     EXPECT_FALSE(riduciCerchio(c, r, {0, 0}, 1000)); // a huge one whose outline stays far away
+}
+
+TEST(CordeArco, ANearlyWholeHugeArcSeenAtItsGapGivesBothEnds)
+{
+    // Radius 1e6 about (0, 1e6): its top touches the origin. The arc runs the
+    // long way round from 50 pixels left of the top to 50 right of it.
+    constexpr double r = 1e6, g = 50 / r, top = std::numbers::pi / 2;
+    const auto catene = cordeArco({0, r}, r, top + g, 2 * std::numbers::pi - 2 * g, {0, 0}, 200);
+    ASSERT_EQ(catene.size(), 2u);
+    EXPECT_NEAR(catene[0].front().x, -50, 1e-6); // from its start to the disc's edge
+    EXPECT_NEAR(catene[0].back().x, -200, 0.5);
+    EXPECT_NEAR(catene[1].front().x, 200, 0.5); // from the disc's edge to its end
+    EXPECT_NEAR(catene[1].back().x, 50, 1e-6);
+    for (const auto& catena : catene)
+        for (std::size_t i = 1; i < catena.size(); ++i) {
+            const Punto m{(catena[i - 1].x + catena[i].x) / 2, (catena[i - 1].y + catena[i].y) / 2};
+            EXPECT_LT(r - std::hypot(m.x, m.y - r), 0.25); // each chord within a quarter pixel of the arc
+        }
+    EXPECT_TRUE(cordeArco({0, r}, r, top + g, 2 * std::numbers::pi - 2 * g, {0, -300}, 200).empty());
 }
 
 } // namespace

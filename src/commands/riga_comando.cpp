@@ -1,0 +1,113 @@
+#include "command_engine.h"
+
+#include "platform/numbers.h"
+#include "view/comando.h"
+
+#include <cmath>
+
+namespace tramel {
+
+namespace {
+
+constexpr int BIANCO = 15;
+constexpr int GRIGIO = 7;
+constexpr int INVIO = 13;
+constexpr int ESC = 27;
+
+// A number that overflowed is no coordinate.
+bool finito(const Punto& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+} // namespace
+
+Punto leggiPunto(std::string_view testo)
+{
+    const std::size_t virgola = testo.find(',');
+    if (virgola == std::string_view::npos) {
+        const double v = valNumero(testo);
+        return {v, v};
+    }
+    return {valNumero(testo.substr(0, virgola)), valNumero(testo.substr(virgola + 1))};
+}
+
+std::string scriviPunto(double x, double y)
+{
+    return strNumero(x) + "," + strNumero(y);
+}
+
+void RigaComando::abilita(int n, bool si)
+{
+    Text[n].abilitata = si;
+    Text[n].colore = si ? BIANCO : GRIGIO;
+}
+
+RigaComando::Invio RigaComando::invio(int n)
+{
+    if (n == 1) {
+        if (Label1 == dati(Comando::Nessuno).primoPrompt)
+            return {Invio::Prompt, {}};
+        const Punto p{fx1(), fy1()};
+        if (!finito(p))
+            return {Invio::Beep, p};
+        Text[1].testo = scriviPunto(p.x, p.y);
+        return {Invio::Punto, p};
+    }
+    // An empty box, the point already given, the question of "Cancella" and the
+    // invitation to confirm a selection (which reads as no number) confirm instead.
+    const std::string& t = Text[2].testo;
+    if (t.empty() || t == Text[1].testo || Label2 == dati(Comando::Cancella).conferma || t == INVITO_CONFERMA)
+        return {Invio::ClicDestro, {}};
+    const Punto p{fx2(), fy2()};
+    return {finito(p) ? Invio::Punto : Invio::Beep, p};
+}
+
+void RigaComando::dopoPunto(int n)
+{
+    if (n == 1) {
+        if (Text[2].abilitata && Picture2visibile)
+            fuoco = 2;
+        return;
+    }
+    // A single value (a radius) is no point: the boxes stay as they are.
+    if (Text[2].testo.find(',') == std::string::npos)
+        return;
+    const Punto p = leggiPunto(Text[2].testo);
+    Text[1].testo = scriviPunto(p.x, p.y);
+    abilita(1, false);
+    Text[2].testo.clear();
+}
+
+void CommandEngine::tastoRiga(int n, int tasto)
+{
+    if (tasto == ESC) {
+        gestastiera(ESC);
+        return;
+    }
+    if (tasto != INVIO)
+        return;
+    const RigaComando::Invio i = riga_.invio(n);
+    switch (i.azione) {
+    case RigaComando::Invio::Prompt:
+        scrivilabel1();
+        scrivilabel2();
+        riga_.Text[1].testo.clear();
+        riga_.Text[2].testo.clear();
+        break;
+    case RigaComando::Invio::Punto:
+        puntoDigitato(i.punto.x, i.punto.y);
+        riga_.dopoPunto(n);
+        break;
+    case RigaComando::Invio::ClicDestro:
+        // The right click's point is not used.
+        clickdes(0, 0);
+        break;
+    case RigaComando::Invio::Beep:
+        porte_.notifier.beep();
+        break;
+    }
+    riga_.notifica();
+}
+
+} // namespace tramel

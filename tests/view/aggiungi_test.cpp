@@ -114,6 +114,7 @@ TEST(AggiungiOggetto, APolylineOfOneVertexIsLeftAsItIs)
     aggiungi_oggetto(f.s, f.sup, "Polilinea");
     EXPECT_EQ(f.s.dis.polilinee.Count(), 0);
     EXPECT_TRUE(f.sup.chiamate().empty());
+    EXPECT_EQ(f.s.dasalvare, 0);
     double x = 0, y = 0;
     f.s.ogg.oggpolilinea->prel_vert_pol(x, y, 1);
     EXPECT_EQ(x, 3);
@@ -141,7 +142,7 @@ TEST(AggiungiOggetto, ARectangleIsDrawnOnceWithTheDefaultsAndItsMeasures)
     EXPECT_EQ(dentro.spescont, 5.0f);
     EXPECT_TRUE(f.sup.pulizie.empty()); // no full redraw
     EXPECT_EQ(f.sup.solo({"Polygon"}).size(), 1u);
-    EXPECT_EQ(f.sup.solo({"CreateSolidBrush"}), std::vector<std::string>{"CreateSolidBrush(#0000ff)=101"});
+    EXPECT_EQ(f.sup.disegni().back(), "Polygon(0,0 90,0 90,60 0,60) pen(0,6,#000000) brush(solid,#0000ff)");
     EXPECT_FALSE(f.s.ogg.oggrettangolo.esiste());
 
     // The defaults were copied: changing them later leaves the entity alone.
@@ -157,6 +158,7 @@ TEST(AggiungiOggetto, ACircleGetsItsRadiusBeforeItIsDrawn)
     c.YPunto = 4;
     aggiungi_oggetto(f.s, f.sup, "Cerchio");
     ASSERT_EQ(f.s.dis.cerchi.Count(), 1);
+    EXPECT_EQ(f.s.dasalvare, 1); // a new entity is a change to save
     const Cerchio& dentro = f.s.dis.cerchi.Item(1);
     EXPECT_DOUBLE_EQ(dentro.raggio, 5);
     EXPECT_DOUBLE_EQ(dentro.supf, 25 * pigreco);

@@ -361,4 +361,18 @@ void eseguiComandiModifica(DrawingState& s, int& ii, std::int16_t& trovato)
     eseguiComandoModifica_su_Polilinee(s, ii, trovato);
 }
 
+void collegaModifica(AgganciMotore::Modifica& modifica, DrawingState& s)
+{
+    const auto su = [&s](auto esecutore) {
+        return [&s, esecutore](int& k, std::int16_t& found) { esecutore(s, k, found); };
+    };
+    modifica.superfici = su(eseguiComandoModifica_su_Superfici);
+    modifica.linee = su(eseguiComandoModifica_su_Linee);
+    modifica.rettangoli = su(eseguiComandoModifica_su_Rettangoli);
+    modifica.testi = su(eseguiComandoModifica_su_Testi);
+    modifica.cerchi = su(eseguiComandoModifica_su_Cerchi);
+    modifica.archi = su(eseguiComandoModifica_su_Archi);
+    modifica.polilinee = su(eseguiComandoModifica_su_Polilinee);
+}
+
 } // namespace tramel

@@ -1,4 +1,5 @@
 #pragma once
+#include "commands/command_engine.h"
 #include "view/drawing_state.h"
 
 #include <cstdint>
@@ -21,5 +22,8 @@ void eseguiComandoModifica_su_Polilinee(DrawingState& s, int& ii, std::int16_t& 
 // The seven in the order surfaces, lines, rectangles, texts, circles, arcs,
 // polylines, sharing trovato.
 void eseguiComandiModifica(DrawingState& s, int& ii, std::int16_t& trovato);
+
+// Hands the seven routines, over the window's state s, to its engine.
+void collegaModifica(AgganciMotore::Modifica& modifica, DrawingState& s);
 
 } // namespace tramel

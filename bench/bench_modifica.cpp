@@ -36,7 +36,7 @@ void esegui(DrawingState& s, const std::string& nome, double x2, double y2)
     r.tipo = nome;
     r.x1 = 10, r.y1 = 20, r.x2 = x2, r.y2 = y2;
     std::int16_t trovato = 0;
-    eseguiComandiModifica(s, s.numcomando, trovato);
+    eseguiComandiModifica(s, s.comandi.numcomando, trovato);
     if (trovato != 1)
         std::abort();
 }

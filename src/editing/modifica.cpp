@@ -267,7 +267,7 @@ void proprieta(Collezione<T>& c, std::int16_t& trovato)
 template <class T>
 void esegui(DrawingState& s, int ii, std::int16_t& trovato)
 {
-    const recordcoma& r = s.coma.at(static_cast<std::size_t>(ii));
+    const recordcoma& r = s.comandi.coma.at(static_cast<std::size_t>(ii));
     const Comando cmd = comando(r.nome());
     Collezione<T>& c = collezione<T>(s.dis);
     if (cmd == Comando::ProprietaOggetto) {

@@ -17,19 +17,19 @@ void applicaDisegno(CommandEngine& e, DisegnoLetto& d)
         s.finalt = d.finalt;
         e.selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
     }
-    s.colsfondo = d.colsfondo;
-    s.colevidenzia = colevidenziaPer(s.colsfondo);
-    s.colanteprima = d.colanteprima;
-    s.passosnap = d.passosnap;
-    s.passogriglia = d.passogriglia;
+    s.colori.colsfondo = d.colsfondo;
+    s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
+    s.colori.colanteprima = d.colanteprima;
+    s.aiuti.passosnap = d.passosnap;
+    s.aiuti.passogriglia = d.passogriglia;
     impostaAiuto(e, VOCE_SNAP, d.snapattivo == AIUTO_ON);
     impostaAiuto(e, VOCE_GRIGLIA, d.grigliaattiva == AIUTO_ON);
     s.cisonooggetti = d.cisonooggetti ? 1 : 0;
     s.cisonotesti = 0;
     s.dis = std::move(d.dis);
     e.redraw();
-    s.numcomando += 1;
-    e.reiniz(s.numcomando);
+    s.comandi.numcomando += 1;
+    e.reiniz(s.comandi.numcomando);
     e.scrivilabel1();
 }
 

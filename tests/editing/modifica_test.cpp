@@ -35,7 +35,7 @@ struct Prova {
         r.tipo = nome;
         r.x1 = p1.x, r.y1 = p1.y, r.x2 = p2.x, r.y2 = p2.y;
         std::int16_t trovato = 0;
-        eseguiComandiModifica(s, s.numcomando, trovato);
+        eseguiComandiModifica(s, s.comandi.numcomando, trovato);
         return trovato;
     }
 };

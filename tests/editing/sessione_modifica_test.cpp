@@ -34,9 +34,9 @@ struct Sessione : FinestraProva {
     // The edit ended well: it stays in the log and the next record is open.
     void conclusa(const std::string& nome)
     {
-        EXPECT_EQ(stato.numcomando, 2);
-        EXPECT_EQ(stato.coma[1].tipo, nome);
-        EXPECT_EQ(stato.comandoattivo, nome);
+        EXPECT_EQ(stato.comandi.numcomando, 2);
+        EXPECT_EQ(stato.comandi.coma[1].tipo, nome);
+        EXPECT_EQ(stato.comandi.comandoattivo, nome);
         EXPECT_EQ(riga.Label1, "Comando: ");
     }
 };

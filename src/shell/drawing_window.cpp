@@ -9,6 +9,7 @@
 
 #include "commands/filtri.h"
 #include "commands/finestra.h"
+#include "editing/modifica.h"
 #include "files/applica_dis.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
@@ -73,6 +74,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.altezzaPicture3 = [this] { return Picture3_->height() * 25.4 / stato_.vista.dpiY; };
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
+    collegaModifica(agganci.modifica, stato_);
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;

@@ -13,11 +13,12 @@ namespace tramel {
 
 // A drawing file read whole and found sound: the header's values and a new
 // drawing of its entities, all in the normal state, in file order. The window
-// applies it: the window state, the view fitted to the client area that
-// state gives (selzoom on the stored corners, sums in single precision), the
-// colours (colevidenzia from colsfondo), the snap and grid switches and
-// steps, the entities, then cisonooggetti; the reader leaves cisonotesti at
-// 0, since cisonooggetti covers texts too.
+// applies it (its own window state, then applicaDisegno): the window state,
+// the view fitted to the client area that state gives (selzoom on the stored
+// corners, sums in single precision), the colours (colevidenzia from
+// colsfondo), the snap and grid switches and steps, the entities, then
+// cisonooggetti; the reader leaves cisonotesti at 0, since cisonooggetti
+// covers texts too.
 struct DisegnoLetto {
     // The stored view, or the default one when vistaValida is false.
     float finx = 0;

@@ -14,9 +14,10 @@ struct PenObj {
 };
 
 struct BrushObj {
-    enum Kind { Solid, Hatch, Hollow } kind = Hollow;
+    enum Kind { Solid, Hatch, Hollow, Pattern } kind = Hollow;
     int hatch = 0;
     Rgb color = 0;
+    std::int32_t bitmap = 0; // a pattern brush's bitmap
     bool operator==(const BrushObj&) const = default;
 };
 

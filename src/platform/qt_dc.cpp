@@ -81,7 +81,8 @@ QBrush qtBrush(const BrushObj& brush)
     switch (brush.kind) {
     case BrushObj::Solid: return QBrush(qtColor(brush.color));
     case BrushObj::Hatch: return QBrush(qtColor(brush.color), hatchStyle(brush.hatch));
-    case BrushObj::Hollow: break;
+    case BrushObj::Hollow:
+    case BrushObj::Pattern: break; // no bitmaps on this device: a pattern paints nothing
     }
     return QBrush(Qt::NoBrush);
 }
@@ -226,9 +227,9 @@ GdiObject QtDc::CreateHatchBrush(int hatch, Rgb color)
     return objects_.create(BrushObj{BrushObj::Hatch, hatch, color});
 }
 
-GdiObject QtDc::CreatePatternBrush(std::int32_t)
+GdiObject QtDc::CreatePatternBrush(std::int32_t bitmap)
 {
-    return objects_.create(BrushObj{});
+    return objects_.create(BrushObj{BrushObj::Pattern, 0, 0, bitmap});
 }
 
 GdiObject QtDc::CreateFontIndirect(const LogFont& font)

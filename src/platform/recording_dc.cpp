@@ -22,6 +22,52 @@ std::string RecordingDc::pointsText(const std::vector<DevPoint>& points)
     return text;
 }
 
+namespace {
+
+std::string penText(int style, int width, Rgb color)
+{
+    return std::to_string(style) + ',' + std::to_string(width) + ',' + RecordingDc::colorText(color);
+}
+
+std::string fontText(const LogFont& f)
+{
+    return std::to_string(f.height) + ',' + std::to_string(f.escapement) + ',' + std::to_string(f.weight) + ','
+           + std::to_string(int(f.italic)) + std::to_string(int(f.underline)) + std::to_string(int(f.strikeOut))
+           + ',' + f.faceName;
+}
+
+std::string brushText(const BrushObj& b)
+{
+    switch (b.kind) {
+    case BrushObj::Solid: return "brush(solid," + RecordingDc::colorText(b.color) + ')';
+    case BrushObj::Hatch: return "brush(hatch," + std::to_string(b.hatch) + ',' + RecordingDc::colorText(b.color) + ')';
+    case BrushObj::Pattern: return "brush(pattern," + std::to_string(b.bitmap) + ')';
+    case BrushObj::Hollow: break;
+    }
+    return "brush(hollow)";
+}
+
+} // namespace
+
+void RecordingDc::clear()
+{
+    calls.clear();
+    disegni_.clear();
+}
+
+void RecordingDc::draw(std::string call, Uses uses)
+{
+    record(call);
+    const PenObj& pen = objects_.pen();
+    if (uses == Uses::Pen || uses == Uses::PenAndBrush)
+        call += " pen(" + penText(pen.style, pen.width, pen.color) + ')';
+    if (uses == Uses::PenAndBrush)
+        call += ' ' + brushText(objects_.brush());
+    if (uses == Uses::Font)
+        call += " font(" + fontText(objects_.font()) + ')';
+    disegni_.push_back(std::move(call));
+}
+
 std::vector<std::string> RecordingDc::only(std::initializer_list<std::string_view> names) const
 {
     std::vector<std::string> kept;
@@ -37,7 +83,7 @@ std::vector<std::string> RecordingDc::only(std::initializer_list<std::string_vie
 GdiObject RecordingDc::CreatePen(int style, int width, Rgb color)
 {
     const GdiObject h = objects_.create(PenObj{style, width, color});
-    record("CreatePen(" + std::to_string(style) + ',' + std::to_string(width) + ',' + colorText(color) + ")=" + std::to_string(h));
+    record("CreatePen(" + penText(style, width, color) + ")=" + std::to_string(h));
     return h;
 }
 
@@ -57,7 +103,7 @@ GdiObject RecordingDc::CreateHatchBrush(int hatch, Rgb color)
 
 GdiObject RecordingDc::CreatePatternBrush(std::int32_t bitmap)
 {
-    const GdiObject h = objects_.create(BrushObj{});
+    const GdiObject h = objects_.create(BrushObj{BrushObj::Pattern, 0, 0, bitmap});
     record("CreatePatternBrush(" + std::to_string(bitmap) + ")=" + std::to_string(h));
     return h;
 }
@@ -65,9 +111,7 @@ GdiObject RecordingDc::CreatePatternBrush(std::int32_t bitmap)
 GdiObject RecordingDc::CreateFontIndirect(const LogFont& f)
 {
     const GdiObject h = objects_.create(f);
-    record("CreateFontIndirect(" + std::to_string(f.height) + ',' + std::to_string(f.escapement) + ','
-           + std::to_string(f.weight) + ',' + std::to_string(int(f.italic)) + std::to_string(int(f.underline))
-           + std::to_string(int(f.strikeOut)) + ',' + f.faceName + ")=" + std::to_string(h));
+    record("CreateFontIndirect(" + fontText(f) + ")=" + std::to_string(h));
     return h;
 }
 
@@ -87,41 +131,44 @@ bool RecordingDc::DeleteObject(GdiObject object)
 
 void RecordingDc::Polygon(const std::vector<DevPoint>& points)
 {
-    record("Polygon(" + pointsText(points) + ')');
+    draw("Polygon(" + pointsText(points) + ')', Uses::PenAndBrush);
 }
 
 void RecordingDc::Polyline(const std::vector<DevPoint>& points)
 {
-    record("Polyline(" + pointsText(points) + ')');
+    draw("Polyline(" + pointsText(points) + ')', Uses::Pen);
 }
 
 void RecordingDc::Arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye)
 {
-    record("Arc(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
+    draw("Arc(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
            + std::to_string(bottom) + ',' + std::to_string(xs) + ',' + std::to_string(ys) + ',' + std::to_string(xe)
-           + ',' + std::to_string(ye) + ')');
+           + ',' + std::to_string(ye) + ')',
+         Uses::Pen);
 }
 
 void RecordingDc::Ellipse(int left, int top, int right, int bottom)
 {
-    record("Ellipse(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
-           + std::to_string(bottom) + ')');
+    draw("Ellipse(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
+             + std::to_string(bottom) + ')',
+         Uses::PenAndBrush);
 }
 
 void RecordingDc::TextOut(int x, int y, std::string_view ansiText)
 {
-    record("TextOut(" + std::to_string(x) + ',' + std::to_string(y) + ',' + std::string(ansiText) + ')');
+    draw("TextOut(" + std::to_string(x) + ',' + std::to_string(y) + ',' + std::string(ansiText) + ')', Uses::Font);
 }
 
 void RecordingDc::SetPixel(int x, int y, Rgb color)
 {
-    record("SetPixel(" + std::to_string(x) + ',' + std::to_string(y) + ',' + colorText(color) + ')');
+    draw("SetPixel(" + std::to_string(x) + ',' + std::to_string(y) + ',' + colorText(color) + ')', Uses::Nothing);
 }
 
 void RecordingDc::FillRect(int left, int top, int right, int bottom, Rgb color)
 {
-    record("FillRect(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
-           + std::to_string(bottom) + ',' + colorText(color) + ')');
+    draw("FillRect(" + std::to_string(left) + ',' + std::to_string(top) + ',' + std::to_string(right) + ','
+             + std::to_string(bottom) + ',' + colorText(color) + ')',
+         Uses::Nothing);
 }
 
 int RecordingDc::SetBkMode(int mode)

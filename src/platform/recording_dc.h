@@ -17,6 +17,15 @@ public:
 
     // The calls whose name (the text before "(") is one of the given names.
     std::vector<std::string> only(std::initializer_list<std::string_view> names) const;
+    // Every drawing call, in order, with the objects selected as it was made:
+    // the pen for lines and arcs, the pen and brush for filled shapes, the font
+    // for texts, as "Polyline(30,60 90,120) pen(1,1,#c80000)",
+    // "Polygon(0,0 9,0 9,9) pen(0,1,#000000) brush(hatch,3,#0000ff)" or
+    // "TextOut(2,4,ab) font(10,0,0,000,Arial)". Which handles the objects
+    // have, and in which order they were made, does not show.
+    const std::vector<std::string>& disegni() const { return disegni_; }
+    // Forgets every call recorded so far.
+    void clear();
     const GdiObjects& objects() const { return objects_; }
     int bkMode() const { return bkMode_; }
 
@@ -41,9 +50,14 @@ public:
     static std::string colorText(Rgb color);
 
 private:
+    enum class Uses { Nothing, Pen, PenAndBrush, Font };
+
     void record(std::string call) { calls.push_back(std::move(call)); }
+    // A drawing call, recorded in both lists.
+    void draw(std::string call, Uses uses);
     static std::string pointsText(const std::vector<DevPoint>& points);
 
+    std::vector<std::string> disegni_;
     GdiObjects objects_;
     int bkMode_ = TRANSPARENT;
     Rgb bkColor_ = RGB(255, 255, 255);

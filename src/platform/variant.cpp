@@ -4,6 +4,7 @@
 #include "rounding.h"
 
 #include <array>
+#include <cmath>
 
 namespace tramel {
 
@@ -64,6 +65,11 @@ std::string Variant::toText() const
                           [](auto number) { return numberText(number); },
                       },
                       value_);
+}
+
+bool valoreNumerico(const Variant& x)
+{
+    return x.tag() != Variant::Empty && x.tag() != Variant::Text && std::isfinite(x.toDouble());
 }
 
 } // namespace tramel

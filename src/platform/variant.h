@@ -50,4 +50,7 @@ private:
     std::variant<std::monostate, std::int16_t, std::int32_t, float, double, std::string, Bool> value_;
 };
 
+// A finite value of a tag other than Empty and Text (a Boolean counts as -1 or 0).
+bool valoreNumerico(const Variant& x);
+
 } // namespace tramel

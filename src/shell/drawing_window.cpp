@@ -8,10 +8,11 @@
 #include "tavola.h"
 
 #include "commands/filtri.h"
+#include "commands/finestra.h"
+#include "files/applica_dis.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 
-#include "platform/numbers.h"
 #include "platform/palette.h"
 
 #include <QCloseEvent>
@@ -46,14 +47,6 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
     barra->setEnabled(false);
     layout->addWidget(barra);
     return pannello;
-}
-
-// The status label of a drawing aid: black with its step while on, grey while off.
-void etichettaAiuto(Frame& frame, int n, const std::string& stato, const std::string& suggerimentoOn)
-{
-    const bool on = stato == AIUTO_ON;
-    frame.coloreEtichetta(n, on ? NERO : GRIGIO);
-    frame.suggerimentoEtichetta(n, on ? suggerimentoOn : "[ OFF ]");
 }
 
 } // namespace
@@ -136,33 +129,16 @@ bool DrawingWindow::senzaTitolo() const
 
 void DrawingWindow::Form_Load()
 {
-    frame_.coloreEtichetta(8, NERO);
-    frame_.coloreEtichetta(9, NERO);
-    frame_.coloreEtichetta(10, GRIGIO);
+    frame_.coloreEtichetta(ETICHETTA_SNAP, NERO);
+    frame_.coloreEtichetta(ETICHETTA_GRIGLIA, NERO);
+    frame_.coloreEtichetta(ETICHETTA_ORTO, GRIGIO);
     // A settings file that cannot be written leaves the defaults in force.
     leggifileini_dis(stato_);
-    // The toggles decide by their check marks: start them in step with the settings.
-    aiutdis(4, stato_.snapattivo == AIUTO_ON);
-    aiutdis(5, stato_.grigliaattiva == AIUTO_ON);
+    spuntaAiuti();
     barre();
     impscroll();
-    DrawingState& s = stato_;
-    s.dasalvare = 0;
-    s.numcomando = 1;
-    s.ridimensionato = false;
-    engine_->reiniz(s.numcomando);
-    s.modoselez = "Inters";
-    s.comasospeso = recordcoma{};
-    s.xmin = 0;
-    s.ymin = 0;
-    s.xmax = 500000000000.0;
-    s.ymax = 300000000000.0;
-    engine_->selzoom(0, 0, s.xmax, s.ymax);
-    s.xmax = 50;
-    s.ymax = 20;
-    engine_->selzoom(0, 0, s.xmax, s.ymax);
-    engine_->memxin();
-    tavola_->dc().SetPixel(0, 0, s.forecolor);
+    caricaFinestra(*engine_);
+    tavola_->dc().SetPixel(0, 0, stato_.forecolor);
     tavola_->aggiorna();
     caricata_ = true;
 }
@@ -200,9 +176,8 @@ void DrawingWindow::Form_Activate()
     if (const int n = ctx_.registro.numero(this))
         ctx_.registro.disegnocorrente = n;
     engine_->scrivilabel1();
-    etichettaAiuto(frame_, 8, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
-    etichettaAiuto(frame_, 9, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
-    etichettaAiuto(frame_, 10, s.ortoattivo, "[ON]");
+    for (int n : {ETICHETTA_SNAP, ETICHETTA_GRIGLIA, ETICHETTA_ORTO})
+        mostra(etichettaAiuto(s, n));
     impfiltri(s.filtrosnap);
     // The snap marker stands out from the window's own foreground colour.
     s.overlay.Shape3.colore =
@@ -320,21 +295,14 @@ void DrawingWindow::aiutdis(int k, bool spuntato)
 
 void DrawingWindow::impaiut(int k)
 {
-    if (k != 1 && k != 4 && k != 5)
+    if (k != VOCE_IMPOSTAZIONI && k != VOCE_SNAP && k != VOCE_GRIGLIA)
         return;
-    Notifier& notifier = ctx_.porte.notifier;
-    // The settings and the grid wait for the command in progress; the snap step may change during one.
-    const std::string nome = stato_.corrente().nome();
-    if (k != 4 && !nome.empty()) {
-        const std::string cosa = k == 1 ? " modificare le impostazioni generali."
-                                 : aiutdis(5) ? " disattivare la griglia."
-                                              : " attivare la griglia.";
-        notifier.beep();
-        notifier.messaggio("Completare il comando \"" + nome + "\" prima di" + cosa, titoloProgramma, Pulsanti::Ok,
-                           Icona::Informazione);
+    if (const auto rifiuto = rifiutoAiuto(stato_, k, aiutdis(VOCE_GRIGLIA))) {
+        ctx_.porte.notifier.beep();
+        ctx_.porte.notifier.messaggio(*rifiuto, titoloProgramma, Pulsanti::Ok, Icona::Informazione);
         return;
     }
-    if (k == 1)
+    if (k == VOCE_IMPOSTAZIONI)
         impostGenerali();
     else
         commutaAiuto(k);
@@ -343,19 +311,22 @@ void DrawingWindow::impaiut(int k)
 
 void DrawingWindow::commutaAiuto(int k)
 {
-    DrawingState& s = stato_;
+    // The toggle decides by the check mark, which the general settings leave as it was.
     const bool attiva = !aiutdis(k);
     aiutdis(k, attiva);
-    if (k == 4) {
-        s.snapattivo = aiuto(attiva);
-        if (attiva && s.passosnap == 0)
-            s.passosnap = 1.0f;
-        etichettaAiuto(frame_, 8, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
-    } else {
-        s.grigliaattiva = aiuto(attiva);
-        etichettaAiuto(frame_, 9, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
-        engine_->redraw();
-    }
+    mostra(impostaAiuto(*engine_, k, attiva));
+}
+
+void DrawingWindow::spuntaAiuti()
+{
+    aiutdis(VOCE_SNAP, stato_.snapattivo == AIUTO_ON);
+    aiutdis(VOCE_GRIGLIA, stato_.grigliaattiva == AIUTO_ON);
+}
+
+void DrawingWindow::mostra(const EtichettaAiuto& etichetta)
+{
+    frame_.coloreEtichetta(etichetta.n, etichetta.colore);
+    frame_.suggerimentoEtichetta(etichetta.n, etichetta.suggerimento);
 }
 
 void DrawingWindow::impostGenerali()
@@ -395,31 +366,12 @@ void DrawingWindow::applica(DisegnoLetto& d)
     const int dasalvare = s.dasalvare;
     mostraStato(d.statoFinestra);
     s.dasalvare = dasalvare;
-    // A stored view of no size keeps the view of a new window.
-    if (d.vistaValida) {
-        s.finx = d.finx;
-        s.finy = d.finy;
-        s.finlarg = d.finlarg;
-        s.finalt = d.finalt;
-        engine_->selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
-    }
-    s.colsfondo = d.colsfondo;
-    s.colevidenzia = colevidenziaPer(s.colsfondo);
-    s.colanteprima = d.colanteprima;
-    s.passosnap = d.passosnap;
-    s.passogriglia = d.passogriglia;
-    // Each switch is set through its toggle, so that the menu and the frame's labels follow.
-    aiutdis(4, d.snapattivo != AIUTO_ON);
-    impaiut(4);
-    aiutdis(5, d.grigliaattiva != AIUTO_ON);
-    impaiut(5);
-    s.cisonooggetti = d.cisonooggetti ? 1 : 0;
-    s.cisonotesti = 0;
-    s.dis = std::move(d.dis);
-    engine_->redraw();
-    s.numcomando += 1;
-    engine_->reiniz(s.numcomando);
-    engine_->scrivilabel1();
+    applicaDisegno(*engine_, d);
+    // The menu, the frame's labels and the settings follow the switches read.
+    spuntaAiuti();
+    mostra(etichettaAiuto(s, ETICHETTA_SNAP));
+    mostra(etichettaAiuto(s, ETICHETTA_GRIGLIA));
+    salvafileini_dis(s);
 }
 
 void DrawingWindow::mostraStato(int statoFinestra)

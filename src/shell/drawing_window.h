@@ -14,6 +14,7 @@ class QScrollBar;
 namespace tramel {
 
 struct DisegnoLetto;
+struct EtichettaAiuto;
 
 struct AppContext;
 class Frame;
@@ -81,6 +82,10 @@ private:
     void costruisciMenu();
     void impostGenerali();
     void commutaAiuto(int k);
+    // The snap and grid items' check marks, from the switches in the state.
+    void spuntaAiuti();
+    // A status label of a drawing aid, on the frame.
+    void mostra(const EtichettaAiuto& etichetta);
     // Puts a drawing read from its file into this window.
     void applica(DisegnoLetto& letto);
     // WindowState: 0 normal, 1 minimised, 2 maximised.

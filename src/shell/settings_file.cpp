@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "platform/palette.h"
 #include "platform/record_file.h"
+#include "view/impostdistipo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,11 +83,6 @@ struct Testo {
 template <class T>
 Testo(T&) -> Testo<T>;
 
-bool numerico(const Variant& x)
-{
-    return x.tag() != Variant::Empty && x.tag() != Variant::Text && std::isfinite(x.toDouble());
-}
-
 // "ON" or "OFF", stored as a Variant text.
 template <class T>
 struct Interruttore {
@@ -114,7 +110,7 @@ struct IndiceColore {
     void leggi(Record& r) const
     {
         const auto x = r.getVariant();
-        if (x && numerico(*x) && Palette::valid(x->toInt16()))
+        if (x && valoreNumerico(*x) && Palette::valid(x->toInt16()))
             v = Variant(x->toInt16());
         else if (sfondo)
             v = colevidenziaPer(*sfondo);
@@ -139,7 +135,7 @@ struct InteroVariante {
     void scrivi(Record& r) const { r.putVariant(Variant(std::int16_t{v})); }
     void leggi(Record& r) const
     {
-        if (const auto x = r.getVariant(); x && numerico(*x) && valido(x->toInt16()))
+        if (const auto x = r.getVariant(); x && valoreNumerico(*x) && valido(x->toInt16()))
             v = x->toInt16();
     }
 };
@@ -238,14 +234,6 @@ void inizializ_varTesto(DrawingState& s)
     s.gen_colore_testo = Palette::color(0);
     s.gen_opaco_testo = 0;
     s.gen_colore_opaco_testo = Palette::color(15);
-}
-
-Variant colevidenziaPer(const Variant& colsfondo)
-{
-    // The test is on the index the background is painted with, so that a
-    // value such as 2.9 gets white selections as well.
-    const std::int16_t indice = numerico(colsfondo) && colsfondo.toInt16() == 3 ? 15 : 3;
-    return Variant(indice);
 }
 
 bool leggifileini_dis(DrawingState& s)

@@ -21,11 +21,6 @@ void inizializ_varSup(ValoriModulo& m);
 // The window's defaults for new texts and the text frame switch.
 void inizializ_varTesto(DrawingState& s);
 
-// Palette index of selected entities for a background: white (15) on
-// "Verde Acqua", a value of any numeric tag that rounds to index 3, else 3;
-// a 16-bit integer.
-Variant colevidenziaPer(const Variant& colsfondo);
-
 // Reads the settings file into the window and the module. A missing file is
 // created with the defaults (inizializini). A short or damaged file is read as
 // far as each record is valid; every other record takes its default. False

@@ -161,6 +161,7 @@ struct DrawingState {
     CacheTesti cachetesti;
 
     recordcoma& corrente() { return coma.at(static_cast<std::size_t>(numcomando)); }
+    const recordcoma& corrente() const { return coma.at(static_cast<std::size_t>(numcomando)); }
 };
 
 } // namespace tramel

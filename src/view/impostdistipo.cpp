@@ -20,6 +20,14 @@ std::optional<GrigliaPunti> grigliaPunti(double sinistra, double alto, double la
     return g;
 }
 
+Variant colevidenziaPer(const Variant& colsfondo)
+{
+    // The test is on the index the background is painted with, so that a
+    // value such as 2.9 gets white selections as well.
+    const std::int16_t indice = valoreNumerico(colsfondo) && colsfondo.toInt16() == 3 ? 15 : 3;
+    return Variant(indice);
+}
+
 void impostaSfondo(DrawingState& s, SuperficieDisegno& sup, Rgb colore)
 {
     if (s.sfondoFinestra == colore)

@@ -25,6 +25,11 @@ std::optional<GrigliaPunti> grigliaPunti(double sinistra, double alto, double la
 // The most steps across for which the window shows its grid.
 constexpr int PASSI_GRIGLIA_MASSIMI = 100;
 
+// Palette index of selected entities for a background: white (15) on
+// "Verde Acqua", a value of any numeric tag that rounds to index 3, else 3;
+// a 16-bit integer.
+Variant colevidenziaPer(const Variant& colsfondo);
+
 // Gives the window's picture a background colour: a new colour clears it, the
 // colour it already has clears nothing.
 void impostaSfondo(DrawingState& s, SuperficieDisegno& sup, Rgb colore);

@@ -72,7 +72,7 @@ TEST(ListaVertici, IndexesRoundHalfToEvenAndStayInBounds)
 struct CasoCampitura {
     std::int32_t campitura;
     std::int32_t hBmp;
-    std::string pennello; // the expected brush creation, empty for none
+    std::string pennello; // the brush in force as the surface is drawn
 };
 
 class CampituraTest : public ::testing::TestWithParam<CasoCampitura> {};
@@ -92,32 +92,25 @@ TEST_P(CampituraTest, PenAndBrushAreCreatedSelectedRestoredAndDeletedInOrder)
     s.DC = &dc;
     s.disSup();
 
-    std::vector<std::string> atteso = {"CreatePen(1,2,#ff0000)=100", "SelectObject(100)=1"};
-    if (!c.pennello.empty()) {
-        atteso.push_back(c.pennello + "=101");
-        atteso.push_back("SelectObject(101)=2");
-    }
-    atteso.push_back("Polygon(0,0 10,0 10,10 0,10)");
-    if (!c.pennello.empty()) {
-        atteso.push_back("SelectObject(2)=101");
-        atteso.push_back("DeleteObject(101)=1");
-    }
-    atteso.push_back("SelectObject(1)=100");
-    atteso.push_back("DeleteObject(100)=1");
-    EXPECT_EQ(dc.calls, atteso);
-    EXPECT_EQ(dc.objects().liveCount(), 3u); // only the stock objects are left
+    EXPECT_EQ(dc.disegni(), std::vector<std::string>{"Polygon(0,0 10,0 10,10 0,10) pen(1,2,#ff0000) " + c.pennello});
+    // The device has its own objects back, and only the stock objects are left.
+    const GdiObjects nuovo;
+    EXPECT_EQ(dc.objects().pen(), nuovo.pen());
+    EXPECT_EQ(dc.objects().brush(), nuovo.brush());
+    EXPECT_EQ(dc.objects().liveCount(), 3u);
+    EXPECT_EQ(dc.only({"DeleteObject"}).size(), c.pennello == "brush(hollow)" ? 1u : 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codici, CampituraTest,
-                         ::testing::Values(CasoCampitura{0, 0, "CreateHatchBrush(0,#0000ff)"},
-                                           CasoCampitura{3, 0, "CreateHatchBrush(3,#0000ff)"},
-                                           CasoCampitura{5, 0, "CreateHatchBrush(5,#0000ff)"},
-                                           CasoCampitura{6, 0, "CreateSolidBrush(#0000ff)"},
-                                           CasoCampitura{7, 0, ""},
-                                           CasoCampitura{8, 0, ""},
-                                           CasoCampitura{8, 42, "CreatePatternBrush(42)"},
-                                           CasoCampitura{-1, 0, ""},
-                                           CasoCampitura{99, 0, ""}));
+                         ::testing::Values(CasoCampitura{0, 0, "brush(hatch,0,#0000ff)"},
+                                           CasoCampitura{3, 0, "brush(hatch,3,#0000ff)"},
+                                           CasoCampitura{5, 0, "brush(hatch,5,#0000ff)"},
+                                           CasoCampitura{6, 0, "brush(solid,#0000ff)"},
+                                           CasoCampitura{7, 0, "brush(hollow)"},
+                                           CasoCampitura{8, 0, "brush(hollow)"},
+                                           CasoCampitura{8, 42, "brush(pattern,42)"},
+                                           CasoCampitura{-1, 0, "brush(hollow)"},
+                                           CasoCampitura{99, 0, "brush(hollow)"}));
 
 TEST(DisegnoVertici, RectangleAndSurfaceCloseWhilePolylineStaysOpen)
 {
@@ -157,8 +150,10 @@ TEST(CerchioDisegno, UsesTheCentrePointDistanceNotTheStoredRadius)
     c.discerchio();
     EXPECT_EQ(dc.only({"Ellipse"}), std::vector<std::string>{"Ellipse(95,45,105,55)"});
     // Fill code 7: only the pen is created and deleted.
-    EXPECT_EQ(dc.only({"CreatePen", "CreateHatchBrush", "CreateSolidBrush", "DeleteObject"}),
-              (std::vector<std::string>{"CreatePen(0,0,#000000)=100", "DeleteObject(100)=1"}));
+    EXPECT_EQ(dc.disegni(), std::vector<std::string>{"Ellipse(95,45,105,55) pen(0,0,#000000) brush(hollow)"});
+    EXPECT_EQ(dc.only({"CreatePen", "CreateHatchBrush", "CreateSolidBrush"}).size(), 1u);
+    EXPECT_EQ(dc.only({"DeleteObject"}).size(), 1u);
+    EXPECT_EQ(dc.objects().liveCount(), 3u);
 }
 
 TEST(ArcoCerchio, CircleThroughThreePoints)
@@ -302,10 +297,12 @@ TEST(TestoDisegno, OpaqueTextLeavesTheDeviceTransparent)
     RecordingDc dc;
     t.DC = &dc;
     t.dis_testo();
-    const std::vector<std::string> atteso = {
-        "SetBkMode(2)", "SetBkColor(#010203)", "CreateFontIndirect(10,0,0,000,Arial)=100", "SelectObject(100)=3",
-        "TextOut(2,4,Caff\xE8)", "SelectObject(3)=100", "DeleteObject(100)=1", "SetBkMode(1)"};
-    EXPECT_EQ(dc.calls, atteso);
+    const std::vector<std::string> atteso = {"SetBkMode(2)", "SetBkColor(#010203)", "TextOut(2,4,Caff\xE8)",
+                                             "SetBkMode(1)"};
+    EXPECT_EQ(dc.only({"SetBkMode", "SetBkColor", "TextOut"}), atteso);
+    EXPECT_EQ(dc.disegni(), std::vector<std::string>{"TextOut(2,4,Caff\xE8) font(10,0,0,000,Arial)"});
+    EXPECT_EQ(dc.objects().font(), GdiObjects().font()); // the device's own font back
+    EXPECT_EQ(dc.objects().liveCount(), 3u);
 
     t.opaco_testo = 1; // only -1 is opaque
     RecordingDc dc2;

@@ -4,6 +4,7 @@
 #include "files/scrittura_dis.h"
 #include "platform/palette.h"
 #include "platform/record.h"
+#include "view/impostdistipo.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

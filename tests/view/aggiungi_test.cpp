@@ -141,7 +141,7 @@ TEST(AggiungiOggetto, ARectangleIsDrawnOnceWithTheDefaultsAndItsMeasures)
     EXPECT_EQ(dentro.spescont, 5.0f);
     EXPECT_TRUE(f.sup.pulizie.empty()); // no full redraw
     EXPECT_EQ(f.sup.solo({"Polygon"}).size(), 1u);
-    EXPECT_EQ(f.sup.solo({"CreateSolidBrush"}), std::vector<std::string>{"CreateSolidBrush(#0000ff)=101"});
+    EXPECT_EQ(f.sup.disegni().back(), "Polygon(0,0 90,0 90,60 0,60) pen(0,6,#000000) brush(solid,#0000ff)");
     EXPECT_FALSE(f.s.ogg.oggrettangolo.esiste());
 
     // The defaults were copied: changing them later leaves the entity alone.

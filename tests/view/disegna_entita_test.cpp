@@ -110,9 +110,8 @@ TEST(Disegnalinea, WindowUnitsToPixelsInItsColourOrTheHighlight)
     l.TipoLinea = PS_DASH;
     disegnalinea(d.contesto(), l, true);
     disegnalinea(d.contesto(), l, false);
-    EXPECT_EQ(d.sup.solo({"CreatePen", "Polyline"}),
-              (std::vector<std::string>{"CreatePen(1,1,#c80000)=100", "Polyline(30,60 90,120)",
-                                        "CreatePen(1,1," + EVIDENZIA + ")=101", "Polyline(30,60 90,120)"}));
+    EXPECT_EQ(d.sup.disegni(), (std::vector<std::string>{"Polyline(30,60 90,120) pen(1,1,#c80000)",
+                                                         "Polyline(30,60 90,120) pen(1,1," + EVIDENZIA + ")"}));
     // A line is drawn by the window itself: no pixel at the scale origin.
     EXPECT_TRUE(d.sup.solo({"SetPixel"}).empty());
 }
@@ -157,12 +156,12 @@ TEST(DisegnaEntita, SelectedSurfaceHasOutlineAndFillInTheHighlightColour)
     disegnasuperficie(d.contesto(), quadrato(), true);
     disegnasuperficie(d.contesto(), quadrato(), false);
     disegnasuperficie(d.contesto(), quadrato(HS_CROSS), false);
-    EXPECT_EQ(d.sup.solo({"CreatePen", "CreateSolidBrush", "CreateHatchBrush"}),
-              (std::vector<std::string>{"CreatePen(0,1,#0000c8)=100", "CreateSolidBrush(#00c800)=101",
-                                        "CreatePen(0,1," + EVIDENZIA + ")=102",
-                                        "CreateSolidBrush(" + EVIDENZIA + ")=103",
-                                        "CreatePen(0,1," + EVIDENZIA + ")=104",
-                                        "CreateHatchBrush(4," + EVIDENZIA + ")=105"}));
+    const std::string q = "Polygon(30,30 90,30 90,90 30,90) ";
+    const std::string origine = "SetPixel(0,0," + PRIMO_PIANO + ")";
+    EXPECT_EQ(d.sup.disegni(),
+              (std::vector<std::string>{origine, q + "pen(0,1,#0000c8) brush(solid,#00c800)", origine,
+                                        q + "pen(0,1," + EVIDENZIA + ") brush(solid," + EVIDENZIA + ")",
+                                        origine, q + "pen(0,1," + EVIDENZIA + ") brush(hatch,4," + EVIDENZIA + ")"}));
 }
 
 template <class T, class Disegna>
@@ -211,9 +210,9 @@ TEST(Disegnaarco, ThroughPointOnTheSegmentDrawsTheSegment)
     a.spescont = 5;
     a.trattcont = PS_DOT;
     disegnaarco(d.contesto(), a, false);
-    EXPECT_EQ(d.sup.chiamate(), (std::vector<std::string>{"CreatePen(2,6," + EVIDENZIA + ")=100", "SelectObject(100)=1",
-                                                          "Polyline(30,30 90,30)", "SelectObject(1)=100",
-                                                          "DeleteObject(100)=1"}));
+    EXPECT_EQ(d.sup.disegni(), (std::vector<std::string>{"Polyline(30,30 90,30) pen(2,6," + EVIDENZIA + ")"}));
+    EXPECT_TRUE(d.sup.solo({"Arc"}).empty());
+    EXPECT_EQ(d.sup.solo({"CreatePen", "DeleteObject"}).size(), 2u); // its pen made and deleted
 }
 
 TEST(Disegnaarco, CollinearThroughPointOutsideTheSegmentAlsoDrawsTheSegment)
@@ -267,9 +266,9 @@ TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
     disegnatesto(d.contesto(), scritta(10), true);
     // h = -2 * 10 * 3 / (1440 / 254) = -10.58 pixels; the reference point (2, 3) at 30 px a unit.
     EXPECT_EQ(d.sup.chiamate().front(), "SetPixel(0,0," + PRIMO_PIANO + ")");
-    EXPECT_EQ(d.sup.solo({"CreateFontIndirect", "SetTextColor", "TextOut"}),
-              (std::vector<std::string>{"SetTextColor(#0000c8)", "CreateFontIndirect(-11,0,0,000,Arial)=100",
-                                        "TextOut(60,90,AB)", "SetTextColor(#000000)"}));
+    EXPECT_EQ(d.sup.solo({"SetTextColor", "TextOut"}),
+              (std::vector<std::string>{"SetTextColor(#0000c8)", "TextOut(60,90,AB)", "SetTextColor(#000000)"}));
+    EXPECT_EQ(d.sup.disegni().back(), "TextOut(60,90,AB) font(-11,0,0,000,Arial)");
 }
 
 TEST(Disegnatesto, SizeZeroOrBelowDrawsNothing)

@@ -87,12 +87,10 @@ TEST(Redraw, KindsInTheirOrderSelectedOnesHighlighted)
     l.stato = STATO_SELEZIONATO;
     aggiungi(r.dis().superfici, quadratoSup(0, 0, 10, 10, CAMPITURA_PIENA));
     r.ridisegna();
-    const auto chiamate = r.sup.chiamate();
     EXPECT_EQ(disegni(r.sup), (std::vector<std::string>{"Polygon", "Polyline"}));
     // The surface in its own colours first, then the line over it in the highlight colour.
-    EXPECT_TRUE(prima(chiamate, "CreatePen(0,1,#000000)=100", "Polygon(0,0 300,0 300,300 0,300)"));
-    EXPECT_TRUE(prima(chiamate, "Polygon(0,0 300,0 300,300 0,300)", "CreatePen(0,1," + EVIDENZIA + ")=102"));
-    EXPECT_TRUE(prima(chiamate, "CreatePen(0,1," + EVIDENZIA + ")=102", "Polyline(30,30 150,150)"));
+    EXPECT_TRUE(prima(r.sup.disegni(), "Polygon(0,0 300,0 300,300 0,300) pen(0,1,#000000) brush(solid,#000000)",
+                      "Polyline(30,30 150,150) pen(0,1," + EVIDENZIA + ")"));
 }
 
 TEST(Redraw, EveryKindInTheFixedOrder)
@@ -154,7 +152,7 @@ TEST(Redraw, APenReachingIntoTheViewCounts)
     Linea& spessa = aggiungi(r.dis().linee, linea(50.5, 1, 50.5, 5));
     spessa.speslinea = 25; // 30 px wide: reaches 15 px to the left
     r.ridisegna();
-    EXPECT_EQ(r.sup.solo({"CreatePen"}), (std::vector<std::string>{"CreatePen(0,30,#000000)=100"}));
+    EXPECT_EQ(r.sup.disegni(), (std::vector<std::string>{"Polyline(1515,30 1515,150) pen(0,30,#000000)"}));
 }
 
 TEST(Redraw, LeavesTheEntitiesUnderConstructionEmpty)

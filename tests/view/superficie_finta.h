@@ -21,7 +21,8 @@ public:
 
     const std::vector<std::string>& chiamate() const { return dc_.calls; }
     std::vector<std::string> solo(std::initializer_list<std::string_view> nomi) const { return dc_.only(nomi); }
-    void dimentica() { dc_.calls.clear(); }
+    void dimentica() { dc_.clear(); }
+    const std::vector<std::string>& disegni() const { return dc_.disegni(); }
 
     std::vector<Rgb> pulizie;
     int aggiornamenti = 0;

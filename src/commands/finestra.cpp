@@ -1,0 +1,74 @@
+#include "finestra.h"
+
+#include "platform/numbers.h"
+
+namespace tramel {
+
+namespace {
+
+constexpr int NERO = 0;
+constexpr int GRIGIO = 8;
+
+EtichettaAiuto etichetta(int n, const std::string& stato, const std::string& suggerimentoOn)
+{
+    const bool on = stato == AIUTO_ON;
+    return {n, on ? NERO : GRIGIO, on ? suggerimentoOn : "[ OFF ]"};
+}
+
+} // namespace
+
+void caricaFinestra(CommandEngine& e)
+{
+    DrawingState& s = e.stato();
+    s.dasalvare = 0;
+    s.numcomando = 1;
+    s.ridimensionato = false;
+    e.reiniz(s.numcomando);
+    s.modoselez = "Inters";
+    s.comasospeso = recordcoma{};
+    s.xmin = 0;
+    s.ymin = 0;
+    s.xmax = 500000000000.0;
+    s.ymax = 300000000000.0;
+    e.selzoom(0, 0, s.xmax, s.ymax);
+    s.xmax = 50;
+    s.ymax = 20;
+    e.selzoom(0, 0, s.xmax, s.ymax);
+    e.memxin();
+}
+
+EtichettaAiuto etichettaAiuto(const DrawingState& s, int n)
+{
+    if (n == ETICHETTA_SNAP)
+        return etichetta(n, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
+    if (n == ETICHETTA_GRIGLIA)
+        return etichetta(n, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
+    return etichetta(n, s.ortoattivo, "[ON]");
+}
+
+std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool grigliaSpuntata)
+{
+    const std::string nome = s.corrente().nome();
+    if (voce == VOCE_SNAP || nome.empty())
+        return std::nullopt;
+    const std::string cosa = voce == VOCE_IMPOSTAZIONI ? " modificare le impostazioni generali."
+                             : grigliaSpuntata        ? " disattivare la griglia."
+                                                      : " attivare la griglia.";
+    return "Completare il comando \"" + nome + "\" prima di" + cosa;
+}
+
+EtichettaAiuto impostaAiuto(CommandEngine& e, int voce, bool attiva)
+{
+    DrawingState& s = e.stato();
+    if (voce == VOCE_SNAP) {
+        s.snapattivo = aiuto(attiva);
+        if (attiva && s.passosnap == 0)
+            s.passosnap = 1.0f;
+        return etichettaAiuto(s, ETICHETTA_SNAP);
+    }
+    s.grigliaattiva = aiuto(attiva);
+    e.redraw();
+    return etichettaAiuto(s, ETICHETTA_GRIGLIA);
+}
+
+} // namespace tramel

@@ -1,0 +1,36 @@
+#include "applica_dis.h"
+
+#include "commands/finestra.h"
+#include "view/impostdistipo.h"
+
+#include <utility>
+
+namespace tramel {
+
+void applicaDisegno(CommandEngine& e, DisegnoLetto& d)
+{
+    DrawingState& s = e.stato();
+    if (d.vistaValida) {
+        s.finx = d.finx;
+        s.finy = d.finy;
+        s.finlarg = d.finlarg;
+        s.finalt = d.finalt;
+        e.selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
+    }
+    s.colsfondo = d.colsfondo;
+    s.colevidenzia = colevidenziaPer(s.colsfondo);
+    s.colanteprima = d.colanteprima;
+    s.passosnap = d.passosnap;
+    s.passogriglia = d.passogriglia;
+    impostaAiuto(e, VOCE_SNAP, d.snapattivo == AIUTO_ON);
+    impostaAiuto(e, VOCE_GRIGLIA, d.grigliaattiva == AIUTO_ON);
+    s.cisonooggetti = d.cisonooggetti ? 1 : 0;
+    s.cisonotesti = 0;
+    s.dis = std::move(d.dis);
+    e.redraw();
+    s.numcomando += 1;
+    e.reiniz(s.numcomando);
+    e.scrivilabel1();
+}
+
+} // namespace tramel

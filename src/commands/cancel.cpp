@@ -36,21 +36,27 @@ bool CommandEngine::deselezionaTutto(bool segniStira)
     return cambiato;
 }
 
-void CommandEngine::annullacomando(int k)
+void CommandEngine::annullacomando(int k, Annullo modo)
 {
     if (k == -1)
         k = s_.numcomando;
+    disegnoPersistente(true);
     const auto indice = static_cast<std::size_t>(k);
     const std::string nome = s_.coma.at(indice).nome();
     const Comando c = comando(nome);
     // A cancel that is part of a suspension keeps the selection for the resume.
-    const bool sospeso = !s_.comasospeso.nome().empty();
-    if (!sospeso) {
+    if (modo == Annullo::Reale) {
+        const bool stira = c == Comando::Stira || comando(s_.comasospeso.nome()) == Comando::Stira ||
+                           comando(s_.comasospeso2.nome()) == Comando::Stira;
         s_.numselez = 0;
         s_.passocomando = 0;
+        scartaSospeso();
         // Only the stretch marks vertices, so only its cancel clears them.
-        if (deselezionaTutto(c == Comando::Stira))
+        if (deselezionaTutto(stira))
             redraw();
+        // After the stretch the user's own selection mode is back.
+        if (c == Comando::Stira)
+            s_.modoselez = s_.modoscelto;
         // A cancelled print-window selection is not repeated by the right click.
         if (c != Comando::Selstamp)
             s_.comandoattivo = nome;
@@ -61,9 +67,19 @@ void CommandEngine::annullacomando(int k)
     s_.overlay.Line3.visibile = false;
     nascondiForme();
     scrivilabel1();
-    // Undoes the colour of the distance report.
+    // Undoes the colour and the read-only state of the distance report.
     riga_.Text[1].coloreTesto = 0;
+    riga_.Text[1].solaLettura = false;
     riga_.notifica();
+}
+
+// A command suspended under the one cancelled goes with it, and so does the
+// entity it was building.
+void CommandEngine::scartaSospeso()
+{
+    s_.comasospeso = recordcoma{};
+    s_.comasospeso2 = recordcoma{};
+    s_.ogg2 = OggettiCorrenti{};
 }
 
 } // namespace tramel

@@ -1,12 +1,406 @@
 #include "command_engine.h"
 
+#include "geometry/intersezioni.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace tramel {
 
-// The click state machine is not there yet: input reaches the engine and
-// leaves the drawing as it is.
-void CommandEngine::clicksin(float&, float&) {}
-void CommandEngine::puntoDigitato(double, double) {}
-void CommandEngine::clickdes(float, float) {}
-void CommandEngine::gestastiera(int) {}
+namespace {
+
+constexpr std::int16_t VERTICI_MASSIMI = 32767;
+constexpr int BEEP_PUNTI_UGUALI = 7;
+
+} // namespace
+
+void CommandEngine::clicksin(float& x, float& y)
+{
+    clicca(x / s_.vista.scala, y / s_.vista.scala, Origine::Mouse);
+}
+
+void CommandEngine::puntoDigitato(double X, double Y)
+{
+    clicca(X, Y, Origine::Digitato);
+}
+
+void CommandEngine::clicca(double X, double Y, Origine origine)
+{
+    const DatiComando& c = comandoCorrente();
+    if (c.famiglia == Famiglia::Nessuna || !std::isfinite(X) || !std::isfinite(Y))
+        return;
+    // Only a mouse click takes the pending object-snap point; any other point drops it.
+    const bool snap = origine == Origine::Mouse && prendeSnap(c);
+    if (snap) {
+        X = s_.snapx;
+        Y = s_.snapy;
+    }
+    if (snap || origine != Origine::Mouse) {
+        s_.trovatosnap = 0;
+        s_.snapx = s_.snapy = 0;
+    }
+    switch (c.famiglia) {
+    case Famiglia::Disegno:
+        clicDisegno(c, X, Y);
+        break;
+    case Famiglia::Misura:
+        clicMisura(X, Y);
+        break;
+    case Famiglia::Zoom:
+        if (c.comando == Comando::ZoomArea)
+            clicZoomArea(X, Y);
+        break;
+    case Famiglia::Modifica:
+        clicModifica(c, X, Y);
+        break;
+    case Famiglia::Stampa:
+        clicStampa(X, Y);
+        break;
+    case Famiglia::Nessuna:
+        break;
+    }
+    riga_.notifica();
+}
+
+bool CommandEngine::prendeSnap(const DatiComando& c) const
+{
+    if (s_.filtrosnap == 0 || s_.trovatosnap != 1)
+        return false;
+    switch (c.saltaSnap) {
+    case SaltaSnap::Mai:
+        return true;
+    case SaltaSnap::Sempre:
+        return false;
+    case SaltaSnap::InSelezione:
+        return !(s_.passocomando == PASSO_PRIMO || (s_.passocomando == PASSO_SECONDO && s_.modoselez != "Ogget"));
+    }
+    return false;
+}
+
+void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    int& passo = s_.passocomando;
+    switch (c.comando) {
+    case Comando::Superficie:
+    case Comando::Polilinea:
+        clicPoligono(c, singolo(X), singolo(Y));
+        return;
+    case Comando::Arco:
+        clicArco(singolo(X), singolo(Y));
+        return;
+    case Comando::Testo:
+        if (passo != PASSO_PRIMO)
+            return;
+        r.x1 = X;
+        r.y1 = Y;
+        passo = PASSO_SECONDO;
+        if (agganci_.inserisciTesto)
+            agganci_.inserisciTesto(r.x1, r.y1);
+        return;
+    default:
+        break;
+    }
+    if (passo == PASSO_PRIMO) {
+        if (c.comando == Comando::Linea) {
+            s_.ogg.ogglinea->Xi = X;
+            s_.ogg.ogglinea->Yi = Y;
+        } else if (c.comando == Comando::Cerchio) {
+            s_.ogg.oggcerchio->Xcentro = X;
+            s_.ogg.oggcerchio->Ycentro = Y;
+        }
+        r.x1 = X;
+        r.y1 = Y;
+        passo = PASSO_SECONDO;
+        scrivilabel2();
+        return;
+    }
+    clicUltimoPunto(c, X, Y);
+}
+
+// The point that completes a line, a circle or a rectangle.
+void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    switch (c.comando) {
+    case Comando::Linea: {
+        orto(X, Y);
+        s_.overlay.Shape2.visibile = false;
+        r.x2 = X;
+        r.y2 = Y;
+        s_.ogg.ogglinea->Xf = X;
+        s_.ogg.ogglinea->Yf = Y;
+        eseguicomando(s_.numcomando);
+        break;
+    }
+    case Comando::Cerchio: {
+        // The radius is the one typed (or written by the circle's rubber band); the click only confirms it.
+        s_.overlay.Shape2.visibile = false;
+        const double raggio = valNumero(riga_.Text[2].testo);
+        Cerchio& cerchio = *s_.ogg.oggcerchio;
+        cerchio.Xpunto = r.x1 + raggio;
+        cerchio.YPunto = r.y1;
+        r.x2 = cerchio.Xpunto;
+        r.y2 = cerchio.YPunto;
+        eseguicomando(s_.numcomando);
+        break;
+    }
+    case Comando::Rettangolo: {
+        r.x2 = X;
+        r.y2 = Y;
+        Rettangolo& ret = *s_.ogg.oggrettangolo;
+        ret.vertic(4);
+        ret.inser_vert_ret(r.x1, r.y1, 1);
+        ret.inser_vert_ret(r.x1, r.y2, 2);
+        ret.inser_vert_ret(r.x2, r.y2, 3);
+        ret.inser_vert_ret(r.x2, r.y1, 4);
+        eseguicomando(s_.numcomando);
+        scrivilabel1();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// A vertex of a surface or polyline per click; the next one starts from it.
+void CommandEngine::clicPoligono(const DatiComando& c, double X, double Y)
+{
+    const bool sup = c.comando == Comando::Superficie;
+    ListaVertici& v = sup ? static_cast<ListaVertici&>(*s_.ogg.oggsuperficie)
+                          : static_cast<ListaVertici&>(*s_.ogg.oggpolilinea);
+    // The vertex count is a 16-bit number: it never wraps.
+    if (v.vertic() >= VERTICI_MASSIMI) {
+        porte_.notifier.beep();
+        return;
+    }
+    recordcoma& r = s_.corrente();
+    const auto n = static_cast<std::int16_t>(v.vertic() + 1);
+    if (s_.passocomando != PASSO_PRIMO) {
+        orto(X, Y);
+        riga_.Label1 = " " + std::string(c.nome) + ": " + strNumero(static_cast<double>(n)) + "° Vertice";
+        riga_.Text[1].testo = riga_.Text[2].testo;
+        r.x2 = X;
+        r.y2 = Y;
+    }
+    v.vertic(n);
+    if (sup)
+        s_.ogg.oggsuperficie->inser_vert_sup(X, Y, n);
+    else
+        s_.ogg.oggpolilinea->inser_vert_pol(X, Y, n);
+    s_.passocomando = PASSO_SECONDO;
+    r.x1 = X;
+    r.y1 = Y;
+    scrivilabel2();
+}
+
+void CommandEngine::clicArco(double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    Arco& arco = *s_.ogg.oggarco;
+    switch (s_.passocomando) {
+    case PASSO_PRIMO:
+        r.x1 = arco.p1x = X;
+        r.y1 = arco.p1y = Y;
+        s_.passocomando = PASSO_SECONDO;
+        scrivilabel2();
+        break;
+    case PASSO_SECONDO:
+        r.x2 = arco.p2x = X;
+        r.y2 = arco.p2y = Y;
+        s_.passocomando = PASSO_TERZO;
+        riga_.Label1 = riga_.Label2;
+        riga_.Text[1].testo = riga_.Text[2].testo;
+        scrivilabel2();
+        break;
+    case PASSO_TERZO:
+        arco.p3x = X;
+        arco.p3y = Y;
+        // The arc runs from p1 through falling angles to p2: a third point off that way turns it round.
+        // Three points on one line make no circle and are kept as clicked.
+        if (const auto c = arco.cerchio(); c && !detPinArco(X, Y, c->xc, c->yc, arco.p1x, arco.p1y, arco.p2x, arco.p2y)) {
+            std::swap(arco.p1x, arco.p2x);
+            std::swap(arco.p1y, arco.p2y);
+        }
+        eseguicomando(s_.numcomando);
+        scrivilabel1();
+        break;
+    default:
+        break;
+    }
+}
+
+void CommandEngine::clicMisura(double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    if (s_.passocomando == PASSO_PRIMO) {
+        r.x1 = X;
+        r.y1 = Y;
+        s_.passocomando = PASSO_SECONDO;
+        scrivilabel2();
+        return;
+    }
+    orto(X, Y);
+    s_.overlay.Shape2.visibile = false;
+    r.x2 = X;
+    r.y2 = Y;
+    // No distance between a point and itself: the second point is not taken.
+    if (r.x2 == r.x1 && r.y2 == r.y1) {
+        for (int i = 0; i < BEEP_PUNTI_UGUALI; ++i)
+            porte_.notifier.beep();
+        return;
+    }
+    eseguicomando(s_.numcomando);
+}
+
+void CommandEngine::clicZoomArea(double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    if (s_.passocomando == PASSO_PRIMO) {
+        r.x1 = X;
+        r.y1 = Y;
+        s_.passocomando = PASSO_SECONDO;
+        scrivilabel2();
+        return;
+    }
+    const double x1 = std::min(r.x1, X), x2 = std::max(r.x1, X);
+    const double y1 = std::min(r.y1, Y), y2 = std::max(r.y1, Y);
+    if (x2 - x1 < 0.01 || y2 - y1 < 0.01) {
+        porte_.notifier.beep();
+        return;
+    }
+    selzoom(x1, y1, x2, y2);
+    riprendi();
+}
+
+void CommandEngine::clicModifica(const DatiComando& c, double X, double Y)
+{
+    const bool soloSelezione = c.comando == Comando::Cancella || c.comando == Comando::ProprietaOggetto;
+    if (s_.modoselez == "Ogget" && c.comando != Comando::Stira && s_.passocomando == PASSO_PRIMO) {
+        selezionaoggetti(X, Y);
+        scrivitrov();
+        return;
+    }
+    recordcoma& r = s_.corrente();
+    switch (s_.passocomando) {
+    case PASSO_PRIMO:
+        primoAngolo(X, Y);
+        if (!soloSelezione)
+            riga_.Text[1].abilitata = false;
+        break;
+    case PASSO_SECONDO: {
+        r.x2 = X;
+        r.y2 = Y;
+        s_.passocomando = PASSO_PRIMO;
+        Notifier::Occupato occupato(porte_.notifier);
+        // Further windows add to the selection until the right click confirms it.
+        if (c.comando == Comando::Stira)
+            selezintersStira(r.x1, r.y1, r.x2, r.y2);
+        else if (s_.modoselez == "Fines")
+            selezfin(r.x1, r.y1, r.x2, r.y2);
+        else
+            selezinters(r.x1, r.y1, r.x2, r.y2);
+        s_.overlay.Shape1.visibile = false;
+        scrivitrov();
+        break;
+    }
+    case PASSO_BASE:
+        if (!soloSelezione)
+            puntoBase(c, X, Y);
+        break;
+    case PASSO_FINALE:
+        if (!soloSelezione)
+            puntoFinale(c, X, Y);
+        break;
+    default:
+        break;
+    }
+}
+
+void CommandEngine::clicStampa(double X, double Y)
+{
+    if (s_.passocomando == PASSO_PRIMO) {
+        primoAngolo(X, Y);
+        return;
+    }
+    recordcoma& r = s_.corrente();
+    r.x2 = X;
+    r.y2 = Y;
+    s_.passocomando = PASSO_PRIMO;
+    Notifier::Occupato occupato(porte_.notifier);
+    const double x = std::min(r.x1, r.x2), y = std::min(r.y1, r.y2);
+    selezinters(r.x1, r.y1, r.x2, r.y2);
+    // The print origin is the window's corner with the smaller x and the smaller y.
+    const AgganciMotore::Stampa& stampa = agganci_.stampa;
+    if (stampa.origine)
+        stampa.origine(strNumero(x), strNumero(y));
+    if (stampa.ripristina)
+        stampa.ripristina();
+    if (stampa.anteprima)
+        stampa.anteprima();
+}
+
+// The first corner of a selection window.
+void CommandEngine::primoAngolo(double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    r.x1 = X;
+    r.y1 = Y;
+    eco(X, Y);
+    casella(2, true);
+    riga_.Label2 = "Secondo Punto:";
+    s_.passocomando = PASSO_SECONDO;
+}
+
+void CommandEngine::puntoBase(const DatiComando& c, double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    disegnoPersistente(false);
+    r.x1 = X;
+    r.y1 = Y;
+    s_.passocomando = PASSO_FINALE;
+    riga_.Label1 = c.comando == Comando::Specchio ? "Primo Punto - Asse:" : "<" + std::string(c.nome) + "> Punto Base:";
+    eco(X, Y);
+    riga_.Label2 = c.comando == Comando::Ruota     ? "Angolo Rotazione:"
+                   : c.comando == Comando::Specchio ? "Secondo Punto - Asse:"
+                                                    : "Punto Finale:";
+    riga_.Text[2].testo.clear();
+}
+
+void CommandEngine::puntoFinale(const DatiComando& c, double X, double Y)
+{
+    recordcoma& r = s_.corrente();
+    orto(X, Y);
+    // The angle of a rotation is the number in the second box, in the plain form.
+    if (c.comando == Comando::Ruota) {
+        r.x2 = valNumero(riga_.Text[2].testo);
+    } else {
+        r.x2 = X;
+        r.y2 = Y;
+    }
+    disegnoPersistente(true);
+    eseguicomando(s_.numcomando);
+    scrivilabel1();
+}
+
+// Orthogonal mode: the point goes level with the first point, or plumb
+// below it when it lies at least as far across as along.
+void CommandEngine::orto(double& X, double& Y) const
+{
+    if (s_.ortoattivo != AIUTO_ON)
+        return;
+    const recordcoma& r = s_.coma.at(static_cast<std::size_t>(s_.numcomando));
+    if (std::abs(X - r.x1) > std::abs(Y - r.y1))
+        Y = r.y1;
+    else
+        X = r.x1;
+}
+
+// The point shown in the first box.
+void CommandEngine::eco(double x, double y)
+{
+    riga_.Text[1].testo = strNumero(x) + "," + strNumero(y);
+}
 
 } // namespace tramel

@@ -2,16 +2,52 @@
 #include "riga_comando.h"
 #include "selezione.h"
 
+#include "platform/numbers.h"
 #include "platform/ui_ports.h"
 #include "view/comando.h"
 #include "view/drawing_state.h"
 #include "view/superficie.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace tramel {
+
+// What the engine reaches beyond the command line: the drawing window and the
+// dialogs fill these; an empty hook does nothing (or measures 0).
+struct AgganciMotore {
+    std::function<void()> impscroll;          // the scroll bars back to the middle, after a zoom
+    std::function<double()> altezzaPicture3;  // height of the horizontal scroll strip, mm
+    std::function<double()> larghezzaPicture4; // width of the vertical scroll strip, mm
+    // The text dialog, modal, at the insertion point of "Testo" (drawing units).
+    std::function<void(double x, double y)> inserisciTesto;
+    // The print dialog while the print window is picked.
+    struct Stampa {
+        std::function<void(const std::string& x, const std::string& y)> origine; // its Text2 and Text3
+        std::function<void()> ripristina; // its window back to the normal state
+        std::function<void()> anteprima;  // anteprimastampa
+    } stampa;
+    std::string titolo;                            // of the engine's message boxes
+    NumberFormat formato = NumberFormat::system(); // the user's numbers, for reports read by people
+};
+
+// The steps of a command (passocomando).
+constexpr int PASSO_PRIMO = 0;   // waiting for the first point, or selecting
+constexpr int PASSO_SECONDO = 1; // after the first point, or the first corner of a window
+constexpr int PASSO_TERZO = 2;   // an arc's third point
+constexpr int PASSO_BASE = 2;    // an edit's base point, after the confirmation
+constexpr int PASSO_FINALE = 3;  // an edit's final point
+
+// Where a point given to the engine comes from: only a mouse click takes a
+// pending object-snap point; a typed or replayed point clears it.
+enum class Origine { Mouse, Digitato, Ripetuto };
+
+// A cancel made to suspend a command keeps its selection for the resume; a
+// real cancel also discards a suspended command.
+enum class Annullo { Reale, PerSospendere };
 
 // The command engine of one drawing window: the routines that read and write
 // the window's command state, prompts and view, over the window's state.
@@ -23,6 +59,7 @@ public:
 
     DrawingState& stato() { return s_; }
     RigaComando& riga() { return riga_; }
+    AgganciMotore& agganci() { return agganci_; }
 
     // Command log.
     void reiniz(int k);
@@ -40,10 +77,37 @@ public:
     // The window's background and grid, as every redraw ends.
     void impostdistipo();
 
+    // Starting a command as its menu item does: the drawing and measuring
+    // commands cancel a pending one, the edits go through `modifica`, the
+    // zooms through `avviaZoom`.
+    void avviaComando(Comando c);
+    // The Edita items (3 "Cancella" to 9 "Proprietà Oggetto"; 1 and 2 only reset the count).
+    void modifica(int voce);
+    // The Visualizza items: 1 "Zoom Area", 2 "Zoom Tutto", 3 "Zoom Prec.", 4
+    // "Zoom %" (which only suspends: its dialog then calls zoomperc, or
+    // riprendi when it is left with Annulla).
+    void avviaZoom(int voce);
+    void zoomperc(std::int32_t percento);
+    // A pan of one scroll bar to the value v (the window calls it while the bar's strip shows).
+    void scorri(bool verticale, int v);
+    // The window's client area changed size.
+    void ridimensiona();
+
     // Completion and cancel of the current command: k is numcomando (the
     // dialogs cancel with -1, which stands for it).
     void eseguicomando(int& k);
-    void annullacomando(int k);
+    void annullacomando(int k, Annullo modo = Annullo::Reale);
+
+    // Suspension around a view change: the pending command is kept aside with
+    // its step and its entity under construction, then comes back. A view
+    // command running inside another is kept above it (two levels).
+    void sospendi();
+    void impostatrasparente();
+    void ripristinatrasparente();
+    // Resumes a suspended command, if any (a view step that changed nothing).
+    void riprendi();
+    // Suspends, changes the view, resumes: what pans and resizes share.
+    void cambiaVista(const std::function<void()>& cambio);
 
     // Selection and object snap, in drawing units. The selections select what
     // they find (stato -1), count the newly selected in numselez and draw them
@@ -56,6 +120,7 @@ public:
     // Marks the vertices in the window as well, for the stretch.
     void selezintersStira(double& x1, double& y1, double& x2, double& y2);
     void selezoggettifiltri(double X, double Y);
+
     // Input: a left click in window units, a point typed on the command line
     // in drawing units, the right click, and the keys Enter (13) and Esc (27).
     void clicksin(float& x, float& y);
@@ -66,6 +131,17 @@ public:
     // the typed point, confirms or prompts again; Esc is the window's own.
     void tastoRiga(int n, int tasto);
 
+
+    // The edit of record k applied to the selected entities of one kind;
+    // found becomes 1 when one was met.
+    void eseguiComandoModifica_su_Superfici(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Linee(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Rettangoli(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Testi(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Cerchi(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Archi(int& k, std::int16_t& found);
+    void eseguiComandoModifica_su_Polilinee(int& k, std::int16_t& found);
+
 private:
     // The row of the command the current record names.
     const DatiComando& comandoCorrente() const;
@@ -75,6 +151,46 @@ private:
     void promptSelezione(std::string_view nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
+    void scartaSospeso();
+    // Drops the view command running inside another and resumes that one.
+    void lasciaVista();
+
+    // The left click once the point is in drawing units.
+    void clicca(double X, double Y, Origine origine);
+    bool prendeSnap(const DatiComando& c) const;
+    void clicDisegno(const DatiComando& c, double X, double Y);
+    void clicUltimoPunto(const DatiComando& c, double X, double Y);
+    void clicPoligono(const DatiComando& c, double X, double Y);
+    void clicArco(double X, double Y);
+    void clicMisura(double X, double Y);
+    void clicZoomArea(double X, double Y);
+    void clicModifica(const DatiComando& c, double X, double Y);
+    void clicStampa(double X, double Y);
+    void primoAngolo(double X, double Y);
+    void puntoBase(const DatiComando& c, double X, double Y);
+    void puntoFinale(const DatiComando& c, double X, double Y);
+    void orto(double& X, double& Y) const;
+    void eco(double x, double y);
+
+    // The right click's confirmation of a selection.
+    void confermaSelezione(const DatiComando& c);
+
+    // Completion, by family.
+    void completaModifica(int& k);
+    void completaDisegno(const DatiComando& c, recordcoma& r);
+    void completaMisura(const recordcoma& r);
+    bool zoomA(double x1, double y1, double x2, double y2);
+    bool zoomPercento();
+    bool zoomTutto();
+    bool zoomPrec();
+
+    void riprendiDisegno(const DatiComando& c, const recordcoma& sospeso);
+    void catenaVertici(const DatiComando& c);
+    void riprendiModifica(const DatiComando& c, const recordcoma& sospeso);
+
+    // The window's persistent drawing: off while the ghost previews of an
+    // edit's last step draw transiently. Nothing draws transiently yet.
+    void disegnoPersistente(bool) {}
     const CacheTesti& testiMisurati();
     Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
     void evidenzia(const std::vector<Preso>& presi);
@@ -83,6 +199,7 @@ private:
     RigaComando& riga_;
     SuperficieDisegno& superficie_;
     Porte porte_;
+    AgganciMotore agganci_;
 };
 
 } // namespace tramel

@@ -23,6 +23,7 @@ void CommandEngine::casella(int n, bool abilitata)
 void CommandEngine::scrivilabel1()
 {
     casella(1, true);
+    riga_.Text[1].solaLettura = false;
     const DatiComando& c = comandoCorrente();
     if (c.immediato) {
         eseguicomando(s_.numcomando);

@@ -28,6 +28,7 @@ struct RigaComando {
         bool abilitata = true;
         int colore = 15; // palette index of the background: 15 white, 7 grey
         int coloreTesto = 0; // palette index of the text
+        bool solaLettura = false;
     };
 
     std::string Label1 = "Comando: ";

@@ -80,6 +80,41 @@ void CommandEngine::impostdistipo()
     disattivaText2();
 }
 
+void CommandEngine::scorri(bool verticale, int v)
+{
+    const Vista& vista = s_.vista;
+    const float l = singolo(vista.origineX / vista.scala);
+    const float t = singolo(vista.origineY / vista.scala);
+    const float r = singolo(l + vista.larghezzaMm / vista.scala);
+    const float b = singolo(t + vista.altezzaMm / vista.scala);
+    // A step of a twentieth of the view's shorter side, while the drawing is longer than that.
+    const float larghezza = r - l;
+    const float altezza = b - t;
+    const double passo = (larghezza < altezza ? larghezza : altezza) / 20.0;
+    const double estensione = verticale ? s_.ymax - s_.ymin : s_.xmax - s_.xmin;
+    if (!(passo < estensione))
+        return;
+    int& valore = verticale ? s_.valvscroll : s_.valhscroll;
+    const std::string attivo = s_.comandoattivo;
+    cambiaVista([&] {
+        const double d = (v - valore) * passo;
+        s_.comandoattivo = dati(Comando::ZoomDinamico).nome;
+        if (verticale)
+            selzoom(l, t + d, r, b + d);
+        else
+            selzoom(singolo(l + d), t, singolo(r + d), b);
+        valore = v;
+    });
+    s_.comandoattivo = attivo;
+}
+
+void CommandEngine::ridimensiona()
+{
+    if (const std::string nome = s_.corrente().nome(); !nome.empty())
+        s_.comandoattivo = nome;
+    cambiaVista([this] { redraw(); });
+}
+
 // Painting the window's background and grid leaves the second command box disabled.
 void CommandEngine::disattivaText2()
 {

@@ -45,8 +45,6 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
     // The strip keeps the bar's own thickness; the picture takes the rest.
     pannello->setSizePolicy(verso == Qt::Horizontal ? QSizePolicy::Expanding : QSizePolicy::Fixed,
                             verso == Qt::Horizontal ? QSizePolicy::Fixed : QSizePolicy::Expanding);
-    // Panning by the bars is not wired yet.
-    barra->setEnabled(false);
     layout->addWidget(barra);
     return pannello;
 }
@@ -72,6 +70,19 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     griglia->setColumnStretch(0, 1);
     setWidget(contenuto);
     engine_ = std::make_unique<CommandEngine>(stato_, ctx_.riga, *tavola_, ctx_.porte);
+    AgganciMotore& agganci = engine_->agganci();
+    agganci.impscroll = [this] { impscroll(); };
+    agganci.altezzaPicture3 = [this] { return Picture3_->height() * 25.4 / stato_.vista.dpiY; };
+    agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
+    agganci.titolo = titoloProgramma;
+    // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
+    for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
+        const bool verticale = barra == VScroll1_;
+        connect(barra, &QScrollBar::valueChanged, this, [this, verticale](int valore) {
+            if (!(verticale ? Picture4_ : Picture3_)->isHidden())
+                engine_->scorri(verticale, valore);
+        });
+    }
     tavola_->ridimensionata = [this] { Form_Resize(); };
     costruisciMenu();
 }
@@ -200,16 +211,15 @@ void DrawingWindow::Form_Resize()
     if (!caricata_ || ctx_.registro.numdisegni() == 0)
         return;
     // The first sizing, when the window is shown, is no change to the drawing.
-    const bool primo = !s.ridimensionato;
-    s.ridimensionato = true;
-    // The picture follows the new size. The redraw empties the entities under construction: a pending command
-    // keeps its own aside and goes on with it.
-    OggettiCorrenti inCostruzione = std::move(s.ogg);
-    engine_->redraw();
-    s.ogg = std::move(inCostruzione);
+    if (!s.ridimensionato) {
+        s.ridimensionato = true;
+        engine_->redraw();
+        return;
+    }
+    // The picture follows the new size; a pending command is suspended around the redraw.
+    engine_->ridimensiona();
     // The view is stored with the drawing, so a new size is a change.
-    if (!primo)
-        s.dasalvare = 1;
+    s.dasalvare = 1;
 }
 
 bool DrawingWindow::Form_QueryUnload()

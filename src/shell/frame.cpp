@@ -253,6 +253,7 @@ void Frame::mostraRigaComando()
         if (box.text().toStdString() != c.testo)
             box.setText(QString::fromStdString(c.testo));
         box.setEnabled(c.abilitata);
+        box.setReadOnly(c.solaLettura);
         colora(box, QPalette::Base, colorePalette(c.colore));
         colora(box, QPalette::Text, colorePalette(c.coloreTesto));
     }

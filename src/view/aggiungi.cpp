@@ -104,6 +104,7 @@ void aggiungi_oggetto(DrawingState& s, SuperficieDisegno& sup, const std::string
     case Comando::Sconosciuto:
         return;
     }
+    s.dasalvare = 1;
     sup.aggiorna();
 }
 

@@ -9,9 +9,9 @@ namespace tramel {
 // Adds the finished entity held in the current object of the kind ("Superficie",
 // "Polilinea", "Rettangolo", "Linea", "Cerchio", "Arco"; any other text does
 // nothing): puts the defaults for new entities on it, works out its measures,
-// draws it at once in its normal look, appends it to its collection and
-// empties the current object. A polyline or surface of fewer than two
-// vertices is left as it is.
+// draws it at once in its normal look, appends it to its collection, empties
+// the current object and marks the drawing modified. A polyline or surface of
+// fewer than two vertices is left as it is.
 void aggiungi_oggetto(DrawingState& s, SuperficieDisegno& sup, const std::string& tipo);
 
 } // namespace tramel

@@ -98,7 +98,9 @@ struct DrawingState {
     int passocomando = 0;
     std::string comandoattivo;
     recordcoma comasospeso;
+    recordcoma comasospeso2; // below comasospeso: the command a suspended view command ran inside
     std::string modoselez = "Inters";
+    std::string modoscelto = "Inters"; // the selection mode the user chose (the checked impo item)
     int numselez = 0;
     int dasalvare = 0;
     bool ridimensionato = false;

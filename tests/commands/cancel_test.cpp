@@ -1,4 +1,4 @@
-#include "finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -151,7 +151,7 @@ TEST(Annullacomando, SuspensionKeepsTheSelection)
     f.stato.comasospeso.tipo = "Cancella";
     f.stato.corrente().tipo = "Cancella";
     f.stato.numselez = 7;
-    f.motore.annullacomando(f.stato.numcomando);
+    f.motore.annullacomando(f.stato.numcomando, Annullo::PerSospendere);
     EXPECT_EQ(sel.stati(), std::vector<std::int16_t>(7, STATO_SELEZIONATO));
     EXPECT_EQ(f.stato.numselez, 7);
     EXPECT_TRUE(f.superficie.pulizie.empty());

@@ -1,4 +1,4 @@
-#include "finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include "commands/finestra.h"
 

@@ -1,5 +1,5 @@
 // Points typed on the command line, and Enter in its two boxes.
-#include "finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "disegno_prova.h"
-#include "finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include "platform/palette.h"
 

@@ -1,6 +1,6 @@
 #include "commands/snap_oggetti.h"
 #include "disegno_prova.h"
-#include "finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "files/applica_dis.h"
 
-#include "commands/finestra_prova.h"
+#include "support/finestra_prova.h"
 
 #include <gtest/gtest.h>
 

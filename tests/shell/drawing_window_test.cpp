@@ -122,11 +122,13 @@ TEST(Finestra, ALaterResizeIsAChangeThatKeepsTheCommandUnderWay)
     DrawingWindow* w = s.nuova();
     DrawingState& st = w->stato();
     ASSERT_EQ(st.dasalvare, 0);
-    st.corrente().tipo = "Linea";
-    st.passocomando = 1;
-    st.ogg.ogglinea->Xi = 7;
+    w->engine().avviaComando(Comando::Linea);
+    w->engine().puntoDigitato(7, 2);
+    st.dasalvare = 0;
     const double larghezza = st.vista.larghezzaMm;
     w->resize(w->size() + QSize(40, 30));
+    EXPECT_EQ(s.frame->Label(2).text().toStdString(), "Al Punto: ");
+    EXPECT_EQ(s.frame->Text(1).text().toStdString(), " 7, 2");
     EXPECT_GT(st.vista.larghezzaMm, larghezza);
     EXPECT_EQ(st.dasalvare, 1);
     EXPECT_EQ(st.corrente().nome(), "Linea");
@@ -134,6 +136,25 @@ TEST(Finestra, ALaterResizeIsAChangeThatKeepsTheCommandUnderWay)
     ASSERT_TRUE(st.ogg.ogglinea.esiste());
     EXPECT_EQ(st.ogg.ogglinea->Xi, 7);
     EXPECT_EQ(w->tavola().immagine().size(), w->tavola().size());
+}
+
+TEST(Finestra, AScrollBarPansAroundTheCommandUnderWay)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    DrawingState& st = w->stato();
+    w->engine().avviaComando(Comando::Linea);
+    w->engine().puntoDigitato(7, 2);
+    const float alto = st.vista.origineY;
+    w->VScroll1().setValue(60);
+    EXPECT_GT(st.vista.origineY, alto);
+    EXPECT_EQ(st.corrente().nome(), "Linea");
+    EXPECT_EQ(st.passocomando, 1);
+    EXPECT_EQ(s.frame->Label(2).text().toStdString(), "Al Punto: ");
+    w->impscroll(); // the bars back to the middle do not pan
+    EXPECT_EQ(st.valvscroll, 50);
+    EXPECT_GT(st.vista.origineY, alto);
 }
 
 TEST(Finestra, SettingsDecideWhichBarsANewWindowShows)

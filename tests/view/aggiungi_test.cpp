@@ -114,6 +114,7 @@ TEST(AggiungiOggetto, APolylineOfOneVertexIsLeftAsItIs)
     aggiungi_oggetto(f.s, f.sup, "Polilinea");
     EXPECT_EQ(f.s.dis.polilinee.Count(), 0);
     EXPECT_TRUE(f.sup.chiamate().empty());
+    EXPECT_EQ(f.s.dasalvare, 0);
     double x = 0, y = 0;
     f.s.ogg.oggpolilinea->prel_vert_pol(x, y, 1);
     EXPECT_EQ(x, 3);
@@ -157,6 +158,7 @@ TEST(AggiungiOggetto, ACircleGetsItsRadiusBeforeItIsDrawn)
     c.YPunto = 4;
     aggiungi_oggetto(f.s, f.sup, "Cerchio");
     ASSERT_EQ(f.s.dis.cerchi.Count(), 1);
+    EXPECT_EQ(f.s.dasalvare, 1); // a new entity is a change to save
     const Cerchio& dentro = f.s.dis.cerchi.Item(1);
     EXPECT_DOUBLE_EQ(dentro.raggio, 5);
     EXPECT_DOUBLE_EQ(dentro.supf, 25 * pigreco);

@@ -1,0 +1,118 @@
+#include "command_engine.h"
+
+#include <utility>
+
+namespace tramel {
+
+namespace {
+
+constexpr int TASTO_INVIO = 13;
+constexpr int TASTO_ESC = 27;
+
+bool spostamento(Comando c)
+{
+    return c == Comando::Sposta || c == Comando::Copia || c == Comando::Ruota || c == Comando::Specchio;
+}
+
+} // namespace
+
+void CommandEngine::clickdes(float, float)
+{
+    const DatiComando& c = comandoCorrente();
+    const int passo = s_.passocomando;
+    // A view command running inside another: the right click drops it and resumes the other, as Esc does.
+    if (const std::string sospeso = s_.comasospeso.nome();
+        c.comando != Comando::Nessuno && !sospeso.empty() && sospeso != s_.corrente().nome()) {
+        lasciaVista();
+        return;
+    }
+    switch (c.comando) {
+    case Comando::Nessuno:
+        // Repeats the command that ended last.
+        if (s_.comandoattivo.empty()) {
+            porte_.notifier.beep();
+            return;
+        }
+        s_.corrente().tipo = std::exchange(s_.comandoattivo, std::string());
+        scrivilabel1();
+        return;
+    case Comando::Superficie:
+    case Comando::Polilinea:
+        eseguicomando(s_.numcomando);
+        s_.numselez = 0;
+        scrivilabel1();
+        return;
+    case Comando::Cancella:
+    case Comando::ProprietaOggetto:
+        if (passo == PASSO_BASE)
+            break;
+        eseguicomando(s_.numcomando);
+        s_.numselez = 0;
+        scrivilabel1();
+        return;
+    case Comando::Selstamp:
+        if (passo != PASSO_PRIMO)
+            s_.overlay.Shape1.visibile = false;
+        if (agganci_.stampa.ripristina)
+            agganci_.stampa.ripristina();
+        if (agganci_.stampa.anteprima)
+            agganci_.stampa.anteprima();
+        return;
+    default:
+        break;
+    }
+    const bool conferma = (spostamento(c.comando) && (passo == PASSO_PRIMO ||
+                                                      (s_.modoselez == "Ogget" && passo != PASSO_BASE))) ||
+                          (c.comando == Comando::Stira && passo == PASSO_PRIMO);
+    if (conferma) {
+        confermaSelezione(c);
+        return;
+    }
+    // Ends a line chain, drops a command before its last point or a selection window half drawn.
+    annullacomando(s_.numcomando);
+    scrivilabel1();
+}
+
+void CommandEngine::confermaSelezione(const DatiComando& c)
+{
+    if (s_.numselez == 0) {
+        annullacomando(s_.numcomando);
+        scrivilabel1();
+        return;
+    }
+    // The selected entities stay selected; the count starts again for the next edit.
+    s_.numselez = 0;
+    s_.passocomando = PASSO_BASE;
+    riga_.Label2 = c.comando == Comando::Specchio ? "Primo Punto - Asse:" : "Punto Base:";
+    riga_.Text[2].testo.clear();
+    riga_.Label1 = "<" + std::string(c.nome) + ">";
+    riga_.Text[1].testo.clear();
+    s_.overlay.Shape2.visibile = false;
+    s_.overlay.Shape1.visibile = false;
+    riga_.notifica();
+}
+
+void CommandEngine::gestastiera(int key)
+{
+    if (key == TASTO_INVIO) {
+        clickdes(0, 0);
+        return;
+    }
+    const DatiComando& c = comandoCorrente();
+    if (key != TASTO_ESC || c.comando == Comando::Nessuno)
+        return;
+    if (const std::string sospeso = s_.comasospeso.nome(); !sospeso.empty() && sospeso != s_.corrente().nome()) {
+        lasciaVista();
+        return;
+    }
+    // Esc throws a half-built surface away; everything else ends as at the last step.
+    if (c.comando == Comando::Superficie) {
+        annullacomando(s_.numcomando);
+        redraw();
+        return;
+    }
+    s_.passocomando = PASSO_BASE;
+    clickdes(0, 0);
+}
+
+} // namespace tramel

@@ -1,0 +1,89 @@
+#pragma once
+// One drawing window's engine over a recording surface and scripted ports,
+// driven as a user drives it: commands started as the menus start them,
+// clicks in drawing units, points typed on the command line, Enter and Esc.
+#include "commands/command_engine.h"
+#include "platform/fake_ports.h"
+#include "platform/recording_dc.h"
+
+#include <string>
+#include <vector>
+
+namespace tramel {
+
+class SuperficieProva : public SuperficieDisegno {
+public:
+    RecordingDc registro;
+    FakeTextMetrics misure;
+    std::vector<Rgb> pulizie; // the colour of every clear
+
+    Dc& dc() override { return registro; }
+    const TextMetrics& metrics() const override { return misure; }
+    void cls(Rgb colore) override { pulizie.push_back(colore); }
+    void aggiorna() override {}
+};
+
+enum class Tasto { Invio = 13, Esc = 27 };
+
+struct FinestraProva {
+    ValoriModulo modulo;
+    DrawingState stato{modulo};
+    RigaComando riga;
+    SuperficieProva superficie;
+    FakePorte porte;
+    CommandEngine motore{stato, riga, superficie, porte.porte()};
+
+    FinestraProva(double larghezzaMm = 150, double altezzaMm = 110)
+    {
+        stato.vista.larghezzaMm = larghezzaMm;
+        stato.vista.altezzaMm = altezzaMm;
+    }
+
+    // Writes a name into the current record and shows its first prompt (the
+    // prompt routines' own view of a command start).
+    void avvia(const std::string& nome)
+    {
+        stato.corrente().tipo = nome;
+        motore.scrivilabel1();
+    }
+
+    // Starts a command as its menu item does.
+    void start(const std::string& nome) { motore.avviaComando(comando(nome)); }
+    // A left click at a drawing point, as the window's mouse handler hands it over.
+    void click(double x, double y)
+    {
+        float X = static_cast<float>(x * stato.vista.scala);
+        float Y = static_cast<float>(y * stato.vista.scala);
+        motore.clicksin(X, Y);
+    }
+    // Types into the box that takes input and presses Enter there.
+    void type(const std::string& testo)
+    {
+        const int n = riga.Text[2].abilitata ? 2 : 1;
+        riga.Text[n].testo = testo;
+        motore.tastoRiga(n, static_cast<int>(Tasto::Invio));
+    }
+    void key(Tasto t) { motore.gestastiera(static_cast<int>(t)); }
+    void rightClick() { motore.clickdes(0, 0); }
+
+    // A line drawn as a user draws it.
+    void linea(double x1, double y1, double x2, double y2)
+    {
+        start("Linea");
+        click(x1, y1);
+        click(x2, y2);
+        key(Tasto::Esc);
+    }
+
+    const RigaComando::Casella& box(int n) const { return riga.Text[n]; }
+    int beeps() const { return porte.notifier.beeps; }
+    std::vector<std::string> messaggi() const
+    {
+        std::vector<std::string> m;
+        for (const auto& x : porte.notifier.messaggi)
+            m.push_back(x.testo);
+        return m;
+    }
+};
+
+} // namespace tramel

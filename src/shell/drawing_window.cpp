@@ -407,7 +407,7 @@ std::optional<ErroreTxt> DrawingWindow::leggitxt(const Avanzamento& avanzamento)
     EsitoTxt esito = ErroreTxt{};
     // The file is held only while it is read.
     if (const auto bytes = readWhole(caption()))
-        esito = leggiTxt(*bytes, NumberFormat::system(), avanzamento);
+        esito = leggiTxt(*bytes, engine_->agganci().formato, avanzamento);
     auto* letto = std::get_if<DisegnoTxt>(&esito);
     if (!letto)
         return std::get<ErroreTxt>(esito);
@@ -422,10 +422,8 @@ std::optional<ErroreTxt> DrawingWindow::leggitxt(const Avanzamento& avanzamento)
     mostraStato(2);
     stato_.dasalvare = dasalvare;
     // A drawing of texts only keeps its view.
-    if (letto->geometrici) {
-        stato_.corrente().tipo = "Zoom Tutto";
-        engine_->scrivilabel1();
-    }
+    if (letto->geometrici)
+        engine_->avviaZoom(2);
     return std::nullopt;
 }
 

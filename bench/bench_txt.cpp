@@ -50,7 +50,8 @@ void BM_ImportaTxt(benchmark::State& state)
             state.SkipWithError("read failed");
     }
     state.counters["righe"] = static_cast<double>(righe);
-    state.counters["righe/s"] = benchmark::Counter(static_cast<double>(righe), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["righe/s"] =
+        benchmark::Counter(static_cast<double>(righe), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["entita/s"] = benchmark::Counter(7.0 * PER_TIPO, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["core"] = std::thread::hardware_concurrency();
     std::filesystem::remove(FILE_PROVA);

@@ -119,7 +119,8 @@ TEST(ImportaTxt, EachAidEndsAsTheFileGivesIt)
                 EXPECT_EQ(s.frame->Label(9).toolTip().toStdString(), griglia == "ON" ? "[ON] : 4 " : "[ OFF ]");
                 EXPECT_EQ(st.colevidenzia, snap == "ON" ? 15.0 : 3.0);
                 // The toggles saved the settings as the file gives them.
-                EXPECT_EQ(ini(s).mid(2 * 128, 6), QByteArray("\x08\x00", 2) + QByteArray(snap == "ON" ? "\x02\x00ON" : "\x03\x00OF", 4));
+                const QByteArray testo = snap == "ON" ? QByteArray("\x02\x00ON", 4) : QByteArray("\x03\x00OF", 4);
+                EXPECT_EQ(ini(s).mid(2 * 128, 6), QByteArray("\x08\x00", 2) + testo);
                 EXPECT_EQ(st.cisonooggetti, 0);
             }
         }
@@ -166,7 +167,8 @@ TEST(ImportaTxt, ADamagedFileLeavesNothingBehind)
     const std::vector<std::pair<std::string, std::string>> casi = {
         {"15,5,ON,1,OFF,x\r\n" + LINEA, "\nRiga 1: atteso un numero in singola precisione"},
         {"1,5,OFF,1,ON,1\r\n" + LINEA + LINEA.substr(0, LINEA.size() - 6), "\nRiga 17: atteso un numero"},
-        {"1,5,OFF,1,ON,1\r\n" + LINEA + righe({"Polilinea", "0", "0", "0", "-2"}), "\nRiga 14: atteso un numero di vertici da 0 a 32767"},
+        {"1,5,OFF,1,ON,1\r\n" + LINEA + righe({"Polilinea", "0", "0", "0", "-2"}),
+         "\nRiga 14: atteso un numero di vertici da 0 a 32767"},
     };
     for (const auto& [contenuto, dettaglio] : casi) {
         Sessione s;
@@ -176,7 +178,8 @@ TEST(ImportaTxt, ADamagedFileLeavesNothingBehind)
         const std::string percorso = s.file("rotto.txt", QByteArray::fromStdString(contenuto));
         s.fake.files.scelte = {percorso};
         s.frame->apri();
-        EXPECT_EQ(s.messaggi(), std::vector<std::string>{"Impossibile leggere il file: \"" + percorso + "\"" + dettaglio});
+        const std::string messaggio = "Impossibile leggere il file: \"" + percorso + "\"" + dettaglio;
+        EXPECT_EQ(s.messaggi(), std::vector<std::string>{messaggio});
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_EQ(s.ctx.registro.numdisegni(), 1);
         EXPECT_EQ(s.ctx.registro.contadisegni(), 1);

@@ -52,7 +52,7 @@ struct Finestra100000 {
         disegno& d = stato.dis;
         deseleziona(d.superfici), deseleziona(d.rettangoli), deseleziona(d.linee), deseleziona(d.polilinee);
         deseleziona(d.testi), deseleziona(d.archi), deseleziona(d.cerchi);
-        stato.numselez = 0;
+        stato.comandi.numselez = 0;
     }
 };
 
@@ -73,10 +73,10 @@ void contatori(benchmark::State& state)
 void BM_snap(benchmark::State& state, double x, double y)
 {
     Finestra100000& f = finestra();
-    f.stato.filtrosnap = static_cast<std::int16_t>(state.range(0));
+    f.stato.aiuti.filtrosnap = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state)
         f.motore.selezoggettifiltri(x, y);
-    state.counters["trovato"] = f.stato.trovatosnap;
+    state.counters["trovato"] = f.stato.snap.trovatosnap;
     contatori(state);
 }
 void BM_snap_sottoCursore(benchmark::State& s) { BM_snap(s, ESTENSIONE / 2, ESTENSIONE / 2); }
@@ -92,7 +92,7 @@ void BM_pick(benchmark::State& state, double x, double y)
         state.ResumeTiming();
         f.motore.selezionaoggetti(x, y);
     }
-    state.counters["presi"] = f.stato.numselez;
+    state.counters["presi"] = f.stato.comandi.numselez;
     contatori(state);
 }
 void BM_pick_sottoCursore(benchmark::State& s) { BM_pick(s, ESTENSIONE / 2, ESTENSIONE / 2); }
@@ -112,7 +112,7 @@ void BM_inters_10percento(benchmark::State& state)
         double x1 = a, y1 = a, x2 = a + lato, y2 = a + lato;
         f.motore.selezinters(x1, y1, x2, y2);
     }
-    state.counters["presi"] = f.stato.numselez;
+    state.counters["presi"] = f.stato.comandi.numselez;
     contatori(state);
 }
 

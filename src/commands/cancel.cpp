@@ -39,29 +39,29 @@ bool CommandEngine::deselezionaTutto(bool segniStira)
 void CommandEngine::annullacomando(int k, Annullo modo)
 {
     if (k == -1)
-        k = s_.numcomando;
+        k = s_.comandi.numcomando;
     disegnoPersistente(true);
     const auto indice = static_cast<std::size_t>(k);
-    const std::string nome = s_.coma.at(indice).nome();
+    const std::string nome = s_.comandi.coma.at(indice).nome();
     const Comando c = comando(nome);
     // A cancel that is part of a suspension keeps the selection for the resume.
     if (modo == Annullo::Reale) {
-        const bool stira = c == Comando::Stira || comando(s_.comasospeso.nome()) == Comando::Stira ||
-                           comando(s_.comasospeso2.nome()) == Comando::Stira;
-        s_.numselez = 0;
-        s_.passocomando = 0;
+        const bool stira = c == Comando::Stira || comando(s_.comandi.comasospeso.nome()) == Comando::Stira ||
+                           comando(s_.comandi.comasospeso2.nome()) == Comando::Stira;
+        s_.comandi.numselez = 0;
+        s_.comandi.passocomando = 0;
         scartaSospeso();
         // Only the stretch marks vertices, so only its cancel clears them.
         if (deselezionaTutto(stira))
             redraw();
         // After the stretch the user's own selection mode is back.
         if (c == Comando::Stira)
-            s_.modoselez = s_.modoscelto;
+            s_.comandi.modoselez = s_.comandi.modoscelto;
         // A cancelled print-window selection is not repeated by the right click.
         if (c != Comando::Selstamp)
-            s_.comandoattivo = nome;
+            s_.comandi.comandoattivo = nome;
     }
-    recordcoma& r = s_.coma.at(indice);
+    recordcoma& r = s_.comandi.coma.at(indice);
     r.tipo.clear();
     r.x1 = r.y1 = r.x2 = r.y2 = 0;
     s_.overlay.Line3.visibile = false;
@@ -77,8 +77,8 @@ void CommandEngine::annullacomando(int k, Annullo modo)
 // entity it was building.
 void CommandEngine::scartaSospeso()
 {
-    s_.comasospeso = recordcoma{};
-    s_.comasospeso2 = recordcoma{};
+    s_.comandi.comasospeso = recordcoma{};
+    s_.comandi.comasospeso2 = recordcoma{};
     s_.ogg2 = OggettiCorrenti{};
 }
 

@@ -20,6 +20,18 @@ void CommandEngine::clicksin(float& x, float& y)
     clicca(x / s_.vista.scala, y / s_.vista.scala, Origine::Mouse);
 }
 
+void CommandEngine::agganciaPasso(float& x, float& y) const
+{
+    const float p = s_.aiuti.passosnap;
+    if (s_.aiuti.snapattivo != AIUTO_ON || p == 0 || !std::isfinite(p))
+        return;
+    const float scala = static_cast<float>(s_.vista.scala);
+    const float xd = x / scala;
+    const float yd = y / scala;
+    x = std::floor(xd / p) * p * scala;
+    y = std::floor((yd + p / 2) / p) * p * scala;
+}
+
 void CommandEngine::puntoDigitato(double X, double Y)
 {
     clicca(X, Y, Origine::Digitato);
@@ -33,12 +45,12 @@ void CommandEngine::clicca(double X, double Y, Origine origine)
     // Only a mouse click takes the pending object-snap point; any other point drops it.
     const bool snap = origine == Origine::Mouse && prendeSnap(c);
     if (snap) {
-        X = s_.snapx;
-        Y = s_.snapy;
+        X = s_.snap.snapx;
+        Y = s_.snap.snapy;
     }
     if (snap || origine != Origine::Mouse) {
-        s_.trovatosnap = 0;
-        s_.snapx = s_.snapy = 0;
+        s_.snap.trovatosnap = 0;
+        s_.snap.snapx = s_.snap.snapy = 0;
     }
     switch (c.famiglia) {
     case Famiglia::Disegno:
@@ -65,7 +77,7 @@ void CommandEngine::clicca(double X, double Y, Origine origine)
 
 bool CommandEngine::prendeSnap(const DatiComando& c) const
 {
-    if (s_.filtrosnap == 0 || s_.trovatosnap != 1)
+    if (s_.aiuti.filtrosnap == 0 || s_.snap.trovatosnap != 1)
         return false;
     switch (c.saltaSnap) {
     case SaltaSnap::Mai:
@@ -73,7 +85,8 @@ bool CommandEngine::prendeSnap(const DatiComando& c) const
     case SaltaSnap::Sempre:
         return false;
     case SaltaSnap::InSelezione:
-        return !(s_.passocomando == PASSO_PRIMO || (s_.passocomando == PASSO_SECONDO && s_.modoselez != "Ogget"));
+        return !(s_.comandi.passocomando == PASSO_PRIMO ||
+                 (s_.comandi.passocomando == PASSO_SECONDO && s_.comandi.modoselez != "Ogget"));
     }
     return false;
 }
@@ -81,7 +94,7 @@ bool CommandEngine::prendeSnap(const DatiComando& c) const
 void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
 {
     recordcoma& r = s_.corrente();
-    int& passo = s_.passocomando;
+    int& passo = s_.comandi.passocomando;
     switch (c.comando) {
     case Comando::Superficie:
     case Comando::Polilinea:
@@ -131,7 +144,7 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         r.y2 = Y;
         s_.ogg.ogglinea->Xf = X;
         s_.ogg.ogglinea->Yf = Y;
-        eseguicomando(s_.numcomando);
+        eseguicomando(s_.comandi.numcomando);
         break;
     }
     case Comando::Cerchio: {
@@ -143,7 +156,7 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         cerchio.YPunto = r.y1;
         r.x2 = cerchio.Xpunto;
         r.y2 = cerchio.YPunto;
-        eseguicomando(s_.numcomando);
+        eseguicomando(s_.comandi.numcomando);
         break;
     }
     case Comando::Rettangolo: {
@@ -155,7 +168,7 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         ret.inser_vert_ret(r.x1, r.y2, 2);
         ret.inser_vert_ret(r.x2, r.y2, 3);
         ret.inser_vert_ret(r.x2, r.y1, 4);
-        eseguicomando(s_.numcomando);
+        eseguicomando(s_.comandi.numcomando);
         scrivilabel1();
         break;
     }
@@ -177,7 +190,7 @@ void CommandEngine::clicPoligono(const DatiComando& c, double X, double Y)
     }
     recordcoma& r = s_.corrente();
     const auto n = static_cast<std::int16_t>(v.vertic() + 1);
-    if (s_.passocomando != PASSO_PRIMO) {
+    if (s_.comandi.passocomando != PASSO_PRIMO) {
         orto(X, Y);
         riga_.Label1 = " " + std::string(c.nome) + ": " + strNumero(static_cast<double>(n)) + "° Vertice";
         riga_.Text[1].testo = riga_.Text[2].testo;
@@ -189,7 +202,7 @@ void CommandEngine::clicPoligono(const DatiComando& c, double X, double Y)
         s_.ogg.oggsuperficie->inser_vert_sup(X, Y, n);
     else
         s_.ogg.oggpolilinea->inser_vert_pol(X, Y, n);
-    s_.passocomando = PASSO_SECONDO;
+    s_.comandi.passocomando = PASSO_SECONDO;
     r.x1 = X;
     r.y1 = Y;
     scrivilabel2();
@@ -199,17 +212,17 @@ void CommandEngine::clicArco(double X, double Y)
 {
     recordcoma& r = s_.corrente();
     Arco& arco = *s_.ogg.oggarco;
-    switch (s_.passocomando) {
+    switch (s_.comandi.passocomando) {
     case PASSO_PRIMO:
         r.x1 = arco.p1x = X;
         r.y1 = arco.p1y = Y;
-        s_.passocomando = PASSO_SECONDO;
+        s_.comandi.passocomando = PASSO_SECONDO;
         scrivilabel2();
         break;
     case PASSO_SECONDO:
         r.x2 = arco.p2x = X;
         r.y2 = arco.p2y = Y;
-        s_.passocomando = PASSO_TERZO;
+        s_.comandi.passocomando = PASSO_TERZO;
         riga_.Label1 = riga_.Label2;
         riga_.Text[1].testo = riga_.Text[2].testo;
         scrivilabel2();
@@ -223,7 +236,7 @@ void CommandEngine::clicArco(double X, double Y)
             std::swap(arco.p1x, arco.p2x);
             std::swap(arco.p1y, arco.p2y);
         }
-        eseguicomando(s_.numcomando);
+        eseguicomando(s_.comandi.numcomando);
         scrivilabel1();
         break;
     default:
@@ -234,10 +247,10 @@ void CommandEngine::clicArco(double X, double Y)
 void CommandEngine::clicMisura(double X, double Y)
 {
     recordcoma& r = s_.corrente();
-    if (s_.passocomando == PASSO_PRIMO) {
+    if (s_.comandi.passocomando == PASSO_PRIMO) {
         r.x1 = X;
         r.y1 = Y;
-        s_.passocomando = PASSO_SECONDO;
+        s_.comandi.passocomando = PASSO_SECONDO;
         scrivilabel2();
         return;
     }
@@ -251,16 +264,16 @@ void CommandEngine::clicMisura(double X, double Y)
             porte_.notifier.beep();
         return;
     }
-    eseguicomando(s_.numcomando);
+    eseguicomando(s_.comandi.numcomando);
 }
 
 void CommandEngine::clicZoomArea(double X, double Y)
 {
     recordcoma& r = s_.corrente();
-    if (s_.passocomando == PASSO_PRIMO) {
+    if (s_.comandi.passocomando == PASSO_PRIMO) {
         r.x1 = X;
         r.y1 = Y;
-        s_.passocomando = PASSO_SECONDO;
+        s_.comandi.passocomando = PASSO_SECONDO;
         scrivilabel2();
         return;
     }
@@ -277,13 +290,13 @@ void CommandEngine::clicZoomArea(double X, double Y)
 void CommandEngine::clicModifica(const DatiComando& c, double X, double Y)
 {
     const bool soloSelezione = c.comando == Comando::Cancella || c.comando == Comando::ProprietaOggetto;
-    if (s_.modoselez == "Ogget" && c.comando != Comando::Stira && s_.passocomando == PASSO_PRIMO) {
+    if (s_.comandi.modoselez == "Ogget" && c.comando != Comando::Stira && s_.comandi.passocomando == PASSO_PRIMO) {
         selezionaoggetti(X, Y);
         scrivitrov();
         return;
     }
     recordcoma& r = s_.corrente();
-    switch (s_.passocomando) {
+    switch (s_.comandi.passocomando) {
     case PASSO_PRIMO:
         primoAngolo(X, Y);
         if (!soloSelezione)
@@ -292,12 +305,12 @@ void CommandEngine::clicModifica(const DatiComando& c, double X, double Y)
     case PASSO_SECONDO: {
         r.x2 = X;
         r.y2 = Y;
-        s_.passocomando = PASSO_PRIMO;
+        s_.comandi.passocomando = PASSO_PRIMO;
         Notifier::Occupato occupato(porte_.notifier);
         // Further windows add to the selection until the right click confirms it.
         if (c.comando == Comando::Stira)
             selezintersStira(r.x1, r.y1, r.x2, r.y2);
-        else if (s_.modoselez == "Fines")
+        else if (s_.comandi.modoselez == "Fines")
             selezfin(r.x1, r.y1, r.x2, r.y2);
         else
             selezinters(r.x1, r.y1, r.x2, r.y2);
@@ -320,14 +333,14 @@ void CommandEngine::clicModifica(const DatiComando& c, double X, double Y)
 
 void CommandEngine::clicStampa(double X, double Y)
 {
-    if (s_.passocomando == PASSO_PRIMO) {
+    if (s_.comandi.passocomando == PASSO_PRIMO) {
         primoAngolo(X, Y);
         return;
     }
     recordcoma& r = s_.corrente();
     r.x2 = X;
     r.y2 = Y;
-    s_.passocomando = PASSO_PRIMO;
+    s_.comandi.passocomando = PASSO_PRIMO;
     Notifier::Occupato occupato(porte_.notifier);
     const double x = std::min(r.x1, r.x2), y = std::min(r.y1, r.y2);
     selezinters(r.x1, r.y1, r.x2, r.y2);
@@ -350,7 +363,7 @@ void CommandEngine::primoAngolo(double X, double Y)
     eco(X, Y);
     casella(2, true);
     riga_.Label2 = "Secondo Punto:";
-    s_.passocomando = PASSO_SECONDO;
+    s_.comandi.passocomando = PASSO_SECONDO;
 }
 
 void CommandEngine::puntoBase(const DatiComando& c, double X, double Y)
@@ -359,7 +372,7 @@ void CommandEngine::puntoBase(const DatiComando& c, double X, double Y)
     disegnoPersistente(false);
     r.x1 = X;
     r.y1 = Y;
-    s_.passocomando = PASSO_FINALE;
+    s_.comandi.passocomando = PASSO_FINALE;
     riga_.Label1 = c.comando == Comando::Specchio ? "Primo Punto - Asse:" : "<" + std::string(c.nome) + "> Punto Base:";
     eco(X, Y);
     riga_.Label2 = c.comando == Comando::Ruota     ? "Angolo Rotazione:"
@@ -380,7 +393,7 @@ void CommandEngine::puntoFinale(const DatiComando& c, double X, double Y)
         r.y2 = Y;
     }
     disegnoPersistente(true);
-    eseguicomando(s_.numcomando);
+    eseguicomando(s_.comandi.numcomando);
     scrivilabel1();
 }
 
@@ -388,9 +401,9 @@ void CommandEngine::puntoFinale(const DatiComando& c, double X, double Y)
 // below it when it lies at least as far across as along.
 void CommandEngine::orto(double& X, double& Y) const
 {
-    if (s_.ortoattivo != AIUTO_ON)
+    if (s_.aiuti.ortoattivo != AIUTO_ON)
         return;
-    const recordcoma& r = s_.coma.at(static_cast<std::size_t>(s_.numcomando));
+    const recordcoma& r = s_.comandi.coma.at(static_cast<std::size_t>(s_.comandi.numcomando));
     if (std::abs(X - r.x1) > std::abs(Y - r.y1))
         Y = r.y1;
     else

@@ -125,6 +125,10 @@ public:
     // in drawing units, the right click, and the keys Enter (13) and Esc (27).
     void clicksin(float& x, float& y);
     void puntoDigitato(double X, double Y);
+    // The snap step on a point in window units, as the mouse's clicks and
+    // moves take it: x down to the step at or below it, y to the nearest step.
+    // A step of 0, or one that is not a number, snaps nothing.
+    void agganciaPasso(float& x, float& y) const;
     void clickdes(float x, float y);
     void gestastiera(int key);
     // A key pressed in box n of the command line (1 or 2): Enter clicks at

@@ -16,9 +16,9 @@ void CommandEngine::reiniz(int k)
 {
     // The log only grows: earlier records stay readable for "Zoom Prec.".
     const auto indice = static_cast<std::size_t>(k);
-    if (s_.coma.size() <= indice)
-        s_.coma.resize(indice + 1);
-    s_.coma[indice].tipo.clear();
+    if (s_.comandi.coma.size() <= indice)
+        s_.comandi.coma.resize(indice + 1);
+    s_.comandi.coma[indice].tipo.clear();
     nascondiForme();
 }
 

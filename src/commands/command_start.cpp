@@ -38,7 +38,7 @@ void CommandEngine::avviaComando(Comando c)
         break;
     }
     if (!s_.corrente().nome().empty())
-        annullacomando(s_.numcomando);
+        annullacomando(s_.comandi.numcomando);
     s_.corrente().tipo = d.nome;
     // Measuring changes nothing in the drawing.
     if (d.famiglia == Famiglia::Disegno)
@@ -58,16 +58,16 @@ void CommandEngine::modifica(int voce)
         return;
     }
     // A suspended command keeps its selection count.
-    if (s_.comasospeso.nome().empty())
-        s_.numselez = 0;
+    if (s_.comandi.comasospeso.nome().empty())
+        s_.comandi.numselez = 0;
     if (!d)
         return;
     if (!s_.corrente().nome().empty())
-        annullacomando(s_.numcomando);
+        annullacomando(s_.comandi.numcomando);
     s_.corrente().tipo = d->nome;
     s_.dasalvare = 1;
     if (d->comando != Comando::Stira)
-        s_.modoselez = s_.modoscelto;
+        s_.comandi.modoselez = s_.comandi.modoscelto;
     scrivilabel1();
 }
 
@@ -77,8 +77,8 @@ void CommandEngine::avviaZoom(int voce)
     if (!d)
         return;
     // A zoom chosen while another zoom runs inside a command takes its place.
-    if (comandoCorrente().famiglia == Famiglia::Zoom && !s_.comasospeso.nome().empty())
-        annullacomando(s_.numcomando, Annullo::PerSospendere);
+    if (comandoCorrente().famiglia == Famiglia::Zoom && !s_.comandi.comasospeso.nome().empty())
+        annullacomando(s_.comandi.numcomando, Annullo::PerSospendere);
     sospendi();
     if (d->comando == Comando::ZoomTutto && disegnoVuoto(s_)) {
         porte_.notifier.beep();

@@ -17,7 +17,7 @@ constexpr double MARGINE_STRISCIA = 2.5;   // strip sizes to margins
 
 void CommandEngine::eseguicomando(int& k)
 {
-    recordcoma& r = s_.coma.at(static_cast<std::size_t>(k));
+    recordcoma& r = s_.comandi.coma.at(static_cast<std::size_t>(k));
     const DatiComando& c = dati(comando(r.nome()));
     switch (c.famiglia) {
     case Famiglia::Modifica:
@@ -56,7 +56,7 @@ void CommandEngine::completaModifica(int& k)
     {
         // The property dialogs ask the user: no hourglass over them.
         std::optional<Notifier::Occupato> occupato;
-        if (comando(s_.coma.at(static_cast<std::size_t>(k)).nome()) != Comando::ProprietaOggetto)
+        if (comando(s_.comandi.coma.at(static_cast<std::size_t>(k)).nome()) != Comando::ProprietaOggetto)
             occupato.emplace(porte_.notifier);
         eseguiComandoModifica_su_Superfici(k, found);
         eseguiComandoModifica_su_Linee(k, found);
@@ -66,10 +66,10 @@ void CommandEngine::completaModifica(int& k)
         eseguiComandoModifica_su_Archi(k, found);
         eseguiComandoModifica_su_Polilinee(k, found);
     }
-    const std::string nome = s_.coma.at(static_cast<std::size_t>(k0)).nome();
+    const std::string nome = s_.comandi.coma.at(static_cast<std::size_t>(k0)).nome();
     // After the stretch the user's own selection mode is back.
     if (comando(nome) == Comando::Stira)
-        s_.modoselez = s_.modoscelto;
+        s_.comandi.modoselez = s_.comandi.modoscelto;
     if (found == 0) {
         annullacomando(k);
         return;
@@ -77,10 +77,10 @@ void CommandEngine::completaModifica(int& k)
     s_.dasalvare = 1;
     redraw();
     // A property dialog cancelled blanks the name: the edit is over without a record.
-    const std::string fatto = s_.coma.at(static_cast<std::size_t>(k0)).nome();
+    const std::string fatto = s_.comandi.coma.at(static_cast<std::size_t>(k0)).nome();
     if (fatto.empty())
         return;
-    s_.comandoattivo = fatto;
+    s_.comandi.comandoattivo = fatto;
     k = k0 + 1;
     reiniz(k);
     s_.overlay.Line3.visibile = false;
@@ -115,11 +115,11 @@ void CommandEngine::completaDisegno(const DatiComando& c, recordcoma& r)
         riga_.notifica();
         return;
     }
-    s_.comandoattivo = c.nome;
+    s_.comandi.comandoattivo = c.nome;
     s_.overlay.Line3.visibile = false;
     if (c.comando == Comando::Cerchio)
         s_.overlay.Shape1.visibile = false;
-    reiniz(s_.numcomando);
+    reiniz(s_.comandi.numcomando);
     if (c.comando == Comando::Cerchio)
         scrivilabel1();
 }
@@ -144,9 +144,9 @@ void CommandEngine::completaMisura(const recordcoma& r)
 // scroll bars back to the middle; false when the rectangle has no scale.
 bool CommandEngine::zoomA(double x1, double y1, double x2, double y2)
 {
-    const int prima = s_.numcomando;
+    const int prima = s_.comandi.numcomando;
     selzoom(x1, y1, x2, y2);
-    if (s_.numcomando == prima)
+    if (s_.comandi.numcomando == prima)
         return false;
     if (agganci_.impscroll)
         agganci_.impscroll();
@@ -188,8 +188,8 @@ bool CommandEngine::zoomPrec()
     // more plain zoom is skipped for every "Zoom Prec." met on the way back.
     int zoom = 0;
     int cercati = 2;
-    for (int i = s_.numcomando - 1; i >= 1; --i) {
-        const recordcoma& r = s_.coma.at(static_cast<std::size_t>(i));
+    for (int i = s_.comandi.numcomando - 1; i >= 1; --i) {
+        const recordcoma& r = s_.comandi.coma.at(static_cast<std::size_t>(i));
         if (r.tipo.rfind("Zoom", 0) != 0)
             continue;
         if (r.tipo.rfind("Zoom Prec.", 0) == 0)

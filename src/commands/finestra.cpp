@@ -21,11 +21,11 @@ void caricaFinestra(CommandEngine& e)
 {
     DrawingState& s = e.stato();
     s.dasalvare = 0;
-    s.numcomando = 1;
+    s.comandi.numcomando = 1;
     s.ridimensionato = false;
-    e.reiniz(s.numcomando);
-    s.modoselez = "Inters";
-    s.comasospeso = recordcoma{};
+    e.reiniz(s.comandi.numcomando);
+    s.comandi.modoselez = "Inters";
+    s.comandi.comasospeso = recordcoma{};
     s.xmin = 0;
     s.ymin = 0;
     s.xmax = 500000000000.0;
@@ -40,10 +40,10 @@ void caricaFinestra(CommandEngine& e)
 EtichettaAiuto etichettaAiuto(const DrawingState& s, int n)
 {
     if (n == ETICHETTA_SNAP)
-        return etichetta(n, s.snapattivo, "[ON] :" + strNumero(s.passosnap) + " ");
+        return etichetta(n, s.aiuti.snapattivo, "[ON] :" + strNumero(s.aiuti.passosnap) + " ");
     if (n == ETICHETTA_GRIGLIA)
-        return etichetta(n, s.grigliaattiva, "[ON] :" + strNumero(s.passogriglia) + " ");
-    return etichetta(n, s.ortoattivo, "[ON]");
+        return etichetta(n, s.aiuti.grigliaattiva, "[ON] :" + strNumero(s.aiuti.passogriglia) + " ");
+    return etichetta(n, s.aiuti.ortoattivo, "[ON]");
 }
 
 std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool grigliaSpuntata)
@@ -61,12 +61,12 @@ EtichettaAiuto impostaAiuto(CommandEngine& e, int voce, bool attiva)
 {
     DrawingState& s = e.stato();
     if (voce == VOCE_SNAP) {
-        s.snapattivo = aiuto(attiva);
-        if (attiva && s.passosnap == 0)
-            s.passosnap = 1.0f;
+        s.aiuti.snapattivo = aiuto(attiva);
+        if (attiva && s.aiuti.passosnap == 0)
+            s.aiuti.passosnap = 1.0f;
         return etichettaAiuto(s, ETICHETTA_SNAP);
     }
-    s.grigliaattiva = aiuto(attiva);
+    s.aiuti.grigliaattiva = aiuto(attiva);
     e.redraw();
     return etichettaAiuto(s, ETICHETTA_GRIGLIA);
 }

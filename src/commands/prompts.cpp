@@ -26,10 +26,10 @@ void CommandEngine::scrivilabel1()
     riga_.Text[1].solaLettura = false;
     const DatiComando& c = comandoCorrente();
     if (c.immediato) {
-        eseguicomando(s_.numcomando);
+        eseguicomando(s_.comandi.numcomando);
     } else {
         primoPrompt(c);
-        s_.passocomando = 0;
+        s_.comandi.passocomando = 0;
     }
     for (int n : {5, 6, 7})
         riga_.Text[n].testo.clear();
@@ -66,12 +66,12 @@ void CommandEngine::primoPrompt(const DatiComando& c)
     case Famiglia::Zoom:
         // The apostrophe marks a zoom inside another command.
         if (c.comando == Comando::ZoomArea)
-            riga_.Label1 = (s_.comasospeso.nome().empty() ? "" : "'") + std::string(c.primoPrompt);
+            riga_.Label1 = (s_.comandi.comasospeso.nome().empty() ? "" : "'") + std::string(c.primoPrompt);
         break;
     case Famiglia::Modifica:
-        s_.numselez = 0;
+        s_.comandi.numselez = 0;
         if (c.comando == Comando::Stira) {
-            s_.modoselez = "Inters";
+            s_.comandi.modoselez = "Inters";
             riga_.Label1 = c.primoPrompt;
             s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
         } else {
@@ -87,12 +87,12 @@ void CommandEngine::primoPrompt(const DatiComando& c)
 
 void CommandEngine::promptSelezione(std::string_view nome)
 {
-    if (s_.modoselez == "Ogget") {
+    if (s_.comandi.modoselez == "Ogget") {
         riga_.Label1 = std::string(nome) + " _ Selez. Oggetto: ";
         s_.overlay.Shape2.visibile = true;
-        s_.overlay.Shape2.colore = Palette::color(s_.colanteprima.toInt16());
+        s_.overlay.Shape2.colore = Palette::color(s_.colori.colanteprima.toInt16());
     } else {
-        riga_.Label1 = std::string(nome) + " (" + s_.modoselez.substr(0, 1) + ") _ Primo Punto:";
+        riga_.Label1 = std::string(nome) + " (" + s_.comandi.modoselez.substr(0, 1) + ") _ Primo Punto:";
         s_.overlay.Shape1.forma = FormaOverlay::Rettangolo;
     }
 }
@@ -107,7 +107,7 @@ void CommandEngine::scrivilabel2()
     else if (c.comando == Comando::Polilinea)
         riga_.Label2 = prossimoVertice(s_.ogg.oggpolilinea->vertic());
     else if (c.comando == Comando::Arco)
-        riga_.Label2 = s_.passocomando == 1 ? " Arco_Secondo Punto(P.Finale): " : " Arco_Terzo Punto: ";
+        riga_.Label2 = s_.comandi.passocomando == 1 ? " Arco_Secondo Punto(P.Finale): " : " Arco_Terzo Punto: ";
     else if (!c.secondoPrompt.empty())
         riga_.Label2 = c.secondoPrompt;
     riga_.notifica();
@@ -115,7 +115,7 @@ void CommandEngine::scrivilabel2()
 
 void CommandEngine::scrivitrov()
 {
-    if (s_.numselez == 0) {
+    if (s_.comandi.numselez == 0) {
         porte_.notifier.beep();
         riga_.Text[1].testo = "Nessun Oggetto selezionato";
         riga_.Text[2].testo.clear();
@@ -124,8 +124,8 @@ void CommandEngine::scrivitrov()
         riga_.notifica();
         return;
     }
-    riga_.Text[1].testo = "<" + std::to_string(s_.numselez) +
-                          (s_.numselez == 1 ? "> Oggetto Selezionato" : "> Oggetti Selezionati");
+    riga_.Text[1].testo = "<" + std::to_string(s_.comandi.numselez) +
+                          (s_.comandi.numselez == 1 ? "> Oggetto Selezionato" : "> Oggetti Selezionati");
     // "Stira" has no question: its prompt stays.
     if (const DatiComando& c = comandoCorrente(); !c.conferma.empty())
         riga_.Label2 = c.conferma;

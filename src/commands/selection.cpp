@@ -89,7 +89,7 @@ void CommandEngine::evidenzia(const std::vector<Preso>& presi)
         if (e.stato == STATO_SELEZIONATO)
             continue;
         e.stato = STATO_SELEZIONATO;
-        ++s_.numselez;
+        ++s_.comandi.numselez;
         disegnaEvidenziato(c, s_, p);
         disegnato = true;
     }
@@ -114,7 +114,7 @@ void CommandEngine::selezinters(double& x1, double& y1, double& x2, double& y2)
 {
     const Riquadro f = ordinaAngoli(x1, y1, x2, y2);
     const Notifier::Occupato attesa(porte_.notifier);
-    const auto presi = tramel::selezinters(s_.dis, testiMisurati(), f, comandoZoom(s_.comandoattivo));
+    const auto presi = tramel::selezinters(s_.dis, testiMisurati(), f, comandoZoom(s_.comandi.comandoattivo));
     if (s_.corrente().nome() != "Selstamp") {
         evidenzia(presi);
         return;
@@ -134,7 +134,7 @@ void CommandEngine::selezintersStira(double& x1, double& y1, double& x2, double&
         Entita& e = entita(s_.dis, p.entita);
         if (e.stato != STATO_SELEZIONATO) {
             e.stato = STATO_SELEZIONATO;
-            ++s_.numselez;
+            ++s_.comandi.numselez;
         }
         // Every entity the window caught is drawn highlighted, selected before or not.
         disegnaEvidenziato(c, s_, p.entita);
@@ -145,11 +145,11 @@ void CommandEngine::selezintersStira(double& x1, double& y1, double& x2, double&
 void CommandEngine::selezoggettifiltri(double X, double Y)
 {
     const auto punto =
-        tramel::selezoggettifiltri(s_.dis, testiMisurati(), s_.filtrosnap, X, Y, raggioMirino(s_.vista.scala));
-    s_.trovatosnap = punto ? 1 : 0;
+        tramel::selezoggettifiltri(s_.dis, testiMisurati(), s_.aiuti.filtrosnap, X, Y, raggioMirino(s_.vista.scala));
+    s_.snap.trovatosnap = punto ? 1 : 0;
     if (punto) {
-        s_.snapx = punto->x;
-        s_.snapy = punto->y;
+        s_.snap.snapx = punto->x;
+        s_.snap.snapy = punto->y;
     }
 }
 

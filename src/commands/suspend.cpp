@@ -47,22 +47,22 @@ void CommandEngine::sospendi()
     if (r.nome().empty())
         return;
     // A view command running inside another keeps that one below it.
-    if (!s_.comasospeso.nome().empty())
-        s_.comasospeso2 = std::exchange(s_.comasospeso, recordcoma{});
-    s_.comasospeso = r;
-    s_.comasospeso.numero = static_cast<std::int16_t>(s_.passocomando);
+    if (!s_.comandi.comasospeso.nome().empty())
+        s_.comandi.comasospeso2 = std::exchange(s_.comandi.comasospeso, recordcoma{});
+    s_.comandi.comasospeso = r;
+    s_.comandi.comasospeso.numero = static_cast<std::int16_t>(s_.comandi.passocomando);
     impostatrasparente();
-    annullacomando(s_.numcomando, Annullo::PerSospendere);
+    annullacomando(s_.comandi.numcomando, Annullo::PerSospendere);
 }
 
 void CommandEngine::impostatrasparente()
 {
-    spostaOggetto(s_.ogg, s_.ogg2, comando(s_.comasospeso.nome()));
+    spostaOggetto(s_.ogg, s_.ogg2, comando(s_.comandi.comasospeso.nome()));
 }
 
 void CommandEngine::riprendi()
 {
-    if (!s_.comasospeso.nome().empty())
+    if (!s_.comandi.comasospeso.nome().empty())
         ripristinatrasparente();
 }
 
@@ -75,13 +75,13 @@ void CommandEngine::cambiaVista(const std::function<void()>& cambio)
 
 void CommandEngine::lasciaVista()
 {
-    annullacomando(s_.numcomando, Annullo::PerSospendere);
+    annullacomando(s_.comandi.numcomando, Annullo::PerSospendere);
     ripristinatrasparente();
 }
 
 void CommandEngine::ripristinatrasparente()
 {
-    const recordcoma sospeso = s_.comasospeso;
+    const recordcoma sospeso = s_.comandi.comasospeso;
     const DatiComando& c = dati(comando(sospeso.nome()));
     switch (c.famiglia) {
     case Famiglia::Disegno:
@@ -94,7 +94,7 @@ void CommandEngine::ripristinatrasparente()
         break;
     }
     s_.corrente() = sospeso;
-    s_.comasospeso = std::exchange(s_.comasospeso2, recordcoma{});
+    s_.comandi.comasospeso = std::exchange(s_.comandi.comasospeso2, recordcoma{});
     // The others start their input again, with their own prompt.
     if (c.famiglia != Famiglia::Disegno && c.famiglia != Famiglia::Modifica)
         scrivilabel1();
@@ -114,7 +114,7 @@ void CommandEngine::riprendiDisegno(const DatiComando& c, const recordcoma& sosp
             eco(sospeso.x2, sospeso.y2);
         }
     }
-    s_.passocomando = n;
+    s_.comandi.passocomando = n;
     if (n == 0 || n == 1)
         eco(sospeso.x1, sospeso.y1);
     if (n > 0)
@@ -155,9 +155,9 @@ void CommandEngine::catenaVertici(const DatiComando& c)
 void CommandEngine::riprendiModifica(const DatiComando& c, const recordcoma& sospeso)
 {
     // The entities stay selected across the suspension, and so does their count.
-    const int selezionati = s_.numselez;
+    const int selezionati = s_.comandi.numselez;
     modifica(c.voce);
-    s_.numselez = selezionati;
+    s_.comandi.numselez = selezionati;
     switch (sospeso.numero) {
     case 0:
         scrivitrov();
@@ -171,12 +171,12 @@ void CommandEngine::riprendiModifica(const DatiComando& c, const recordcoma& sos
         riga_.Label1 = "<" + std::string(c.nome) + ">";
         casella(1, true);
         casella(2, true);
-        s_.passocomando = 2;
+        s_.comandi.passocomando = 2;
         s_.overlay.Shape2.visibile = false;
         break;
     default: {
         // Waiting for the final point: the base point is replayed.
-        s_.passocomando = 2;
+        s_.comandi.passocomando = 2;
         clicca(sospeso.x1, sospeso.y1, Origine::Ripetuto);
         if (c.comando != Comando::Specchio)
             riga_.Label1 = "<" + std::string(c.nome) + "> Punto Base:";
@@ -190,7 +190,7 @@ void CommandEngine::riprendiModifica(const DatiComando& c, const recordcoma& sos
             return t.substr(t.find_first_not_of(' '));
         };
         riga_.Text[1].testo = senzaSpazi(sospeso.x1) + ";" + senzaSpazi(sospeso.y1);
-        s_.passocomando = 3;
+        s_.comandi.passocomando = 3;
         s_.overlay.Shape2.visibile = false;
         break;
     }

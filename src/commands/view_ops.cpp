@@ -46,9 +46,9 @@ void CommandEngine::selzoom(double x1, double y1, double x2, double y2)
         r.y1 = y1;
         r.x2 = x2;
         r.y2 = y2;
-        s_.comandoattivo = nome;
-        ++s_.numcomando;
-        reiniz(s_.numcomando);
+        s_.comandi.comandoattivo = nome;
+        ++s_.comandi.numcomando;
+        reiniz(s_.comandi.numcomando);
     }
     impost_rapscala(x1, y1, x2, y2);
     riga_.Label3 = strNumero(s_.vista.scala);
@@ -95,23 +95,23 @@ void CommandEngine::scorri(bool verticale, int v)
     if (!(passo < estensione))
         return;
     int& valore = verticale ? s_.valvscroll : s_.valhscroll;
-    const std::string attivo = s_.comandoattivo;
+    const std::string attivo = s_.comandi.comandoattivo;
     cambiaVista([&] {
         const double d = (v - valore) * passo;
-        s_.comandoattivo = dati(Comando::ZoomDinamico).nome;
+        s_.comandi.comandoattivo = dati(Comando::ZoomDinamico).nome;
         if (verticale)
             selzoom(l, t + d, r, b + d);
         else
             selzoom(singolo(l + d), t, singolo(r + d), b);
         valore = v;
     });
-    s_.comandoattivo = attivo;
+    s_.comandi.comandoattivo = attivo;
 }
 
 void CommandEngine::ridimensiona()
 {
     if (const std::string nome = s_.corrente().nome(); !nome.empty())
-        s_.comandoattivo = nome;
+        s_.comandi.comandoattivo = nome;
     cambiaVista([this] { redraw(); });
 }
 

@@ -19,8 +19,8 @@ void applicaDisegno(CommandEngine& e, DisegnoLetto& d)
     s.cisonotesti = 0;
     s.dis = std::move(d.dis);
     e.redraw();
-    s.numcomando += 1;
-    e.reiniz(s.numcomando);
+    s.comandi.numcomando += 1;
+    e.reiniz(s.comandi.numcomando);
     e.scrivilabel1();
 }
 

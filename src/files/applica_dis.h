@@ -14,11 +14,11 @@ template <class D>
 void applicaImpostazioni(CommandEngine& e, const D& d)
 {
     DrawingState& s = e.stato();
-    s.colsfondo = d.colsfondo;
-    s.colevidenzia = colevidenziaPer(s.colsfondo);
-    s.colanteprima = d.colanteprima;
-    s.passosnap = d.passosnap;
-    s.passogriglia = d.passogriglia;
+    s.colori.colsfondo = d.colsfondo;
+    s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
+    s.colori.colanteprima = d.colanteprima;
+    s.aiuti.passosnap = d.passosnap;
+    s.aiuti.passogriglia = d.passogriglia;
     impostaAiuto(e, VOCE_SNAP, d.snapattivo == AIUTO_ON);
     impostaAiuto(e, VOCE_GRIGLIA, d.grigliaattiva == AIUTO_ON);
 }

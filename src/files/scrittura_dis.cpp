@@ -30,12 +30,12 @@ void intestazione(RecordFileWriter& out, const DrawingState& s, std::int16_t sta
     for (const float v : {s.finx, s.finy, s.finlarg, s.finalt})
         out.write(conSingola(v));
     out.write(conVariante(Variant(statoFinestra)));
-    out.write(conVariante(s.colsfondo));
-    out.write(conVariante(s.colanteprima));
-    out.write(conVariante(Variant(s.snapattivo)));
-    out.write(conSingola(s.passosnap));
-    out.write(conVariante(Variant(s.grigliaattiva)));
-    out.write(conSingola(s.passogriglia));
+    out.write(conVariante(s.colori.colsfondo));
+    out.write(conVariante(s.colori.colanteprima));
+    out.write(conVariante(Variant(s.aiuti.snapattivo)));
+    out.write(conSingola(s.aiuti.passosnap));
+    out.write(conVariante(Variant(s.aiuti.grigliaattiva)));
+    out.write(conSingola(s.aiuti.passogriglia));
 }
 
 recordcoma conTipo(std::string_view tipo)

@@ -158,11 +158,11 @@ void DrawingWindow::Form_Load()
 
 void DrawingWindow::barre()
 {
-    if (stato_.vedibarra1 == 0)
+    if (stato_.barre.vedibarra1 == 0)
         frame_.disattivabarraStrum();
-    if (stato_.vedibarra3 == 0)
+    if (stato_.barre.vedibarra3 == 0)
         frame_.disattivapicture(1);
-    if (stato_.vedibarra4 == 0)
+    if (stato_.barre.vedibarra4 == 0)
         frame_.disattivapicture(2);
 }
 
@@ -178,8 +178,8 @@ void DrawingWindow::impscroll()
     }
     stato_.valhscroll = HScroll1_->value();
     stato_.valvscroll = VScroll1_->value();
-    Picture3_->setVisible(stato_.vedibarra6 == 1);
-    Picture4_->setVisible(stato_.vedibarra7 == 1);
+    Picture3_->setVisible(stato_.barre.vedibarra6 == 1);
+    Picture4_->setVisible(stato_.barre.vedibarra7 == 1);
 }
 
 void DrawingWindow::Form_Activate()
@@ -191,7 +191,7 @@ void DrawingWindow::Form_Activate()
     engine_->scrivilabel1();
     for (int n : {ETICHETTA_SNAP, ETICHETTA_GRIGLIA, ETICHETTA_ORTO})
         mostra(etichettaAiuto(s, n));
-    impfiltri(s.filtrosnap);
+    impfiltri(s.aiuti.filtrosnap);
     // The snap marker stands out from the window's own foreground colour.
     s.overlay.Shape3.colore =
         Palette::color(s.forecolor == Palette::color(VERDE_LIMONE) ? BORDEAUX : VERDE_LIMONE);
@@ -202,7 +202,7 @@ void DrawingWindow::Form_Deactivate()
     tavola_->unsetCursor();
     // A command never survives a change of the active window.
     if (!stato_.corrente().nome().empty())
-        engine_->annullacomando(stato_.numcomando);
+        engine_->annullacomando(stato_.comandi.numcomando);
 }
 
 void DrawingWindow::Form_Resize()
@@ -331,8 +331,8 @@ void DrawingWindow::commutaAiuto(int k)
 
 void DrawingWindow::spuntaAiuti()
 {
-    aiutdis(VOCE_SNAP, stato_.snapattivo == AIUTO_ON);
-    aiutdis(VOCE_GRIGLIA, stato_.grigliaattiva == AIUTO_ON);
+    aiutdis(VOCE_SNAP, stato_.aiuti.snapattivo == AIUTO_ON);
+    aiutdis(VOCE_GRIGLIA, stato_.aiuti.grigliaattiva == AIUTO_ON);
 }
 
 void DrawingWindow::mostra(const EtichettaAiuto& etichetta)

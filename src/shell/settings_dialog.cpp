@@ -69,13 +69,13 @@ Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
     : s_(s), agganci_(std::move(agganci)), notifier_(notifier)
 {
     Label2 = strNumero(s.vista.scala);
-    Text1 = s.colanteprima.toText();
-    Text2 = s.colsfondo.toText();
-    Option1 = s.grigliaattiva == AIUTO_ON;
+    Text1 = s.colori.colanteprima.toText();
+    Text2 = s.colori.colsfondo.toText();
+    Option1 = s.aiuti.grigliaattiva == AIUTO_ON;
     griglia = aiuto(Option1);
-    Text3 = testoNumero(s.passogriglia);
-    Option3 = s.snapattivo == AIUTO_ON;
-    Text4 = testoNumero(s.passosnap);
+    Text3 = testoNumero(s.aiuti.passogriglia);
+    Option3 = s.aiuti.snapattivo == AIUTO_ON;
+    Text4 = testoNumero(s.aiuti.passosnap);
     carattere = {s.font.nome, s.font.dimensione, s.font.grassetto, s.font.corsivo,
                  s.font.barrato, s.font.sottolineato, s.forecolor};
 }
@@ -206,17 +206,17 @@ bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci
         if (agganci.etichetta)
             agganci.etichetta(numero, attivo ? nero : grigio);
     };
-    s.grigliaattiva = aiuto(d.Option1);
-    s.passogriglia = d.Option1 ? static_cast<float>(valNumero(d.Text3)) : 0.0f;
+    s.aiuti.grigliaattiva = aiuto(d.Option1);
+    s.aiuti.passogriglia = d.Option1 ? static_cast<float>(valNumero(d.Text3)) : 0.0f;
     etichetta(9, d.Option1);
-    s.snapattivo = aiuto(d.Option3);
-    s.passosnap = d.Option3 ? static_cast<float>(valNumero(d.Text4)) : 0.0f;
+    s.aiuti.snapattivo = aiuto(d.Option3);
+    s.aiuti.passosnap = d.Option3 ? static_cast<float>(valNumero(d.Text4)) : 0.0f;
     etichetta(8, d.Option3);
 
-    s.colanteprima = Variant(valNumero(d.Text1));
-    s.colsfondo = Variant(valNumero(d.Text2));
-    s.colevidenzia = colevidenziaPer(s.colsfondo);
-    const Rgb anteprima = Palette::color(s.colanteprima.toInt16());
+    s.colori.colanteprima = Variant(valNumero(d.Text1));
+    s.colori.colsfondo = Variant(valNumero(d.Text2));
+    s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
+    const Rgb anteprima = Palette::color(s.colori.colanteprima.toInt16());
     for (LineaOverlay* linea : {&s.overlay.Line1, &s.overlay.Line2, &s.overlay.Line3})
         linea->colore = anteprima;
     s.overlay.Shape1.colore = anteprima;

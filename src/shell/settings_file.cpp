@@ -149,13 +149,13 @@ template <class S, class F>
 void perOgniRecord(S& s, F&& f)
 {
     auto& m = s.modulo;
-    f(Singola{s.passogriglia});
-    f(Singola{s.passosnap});
-    f(Interruttore{s.snapattivo});
-    f(Interruttore{s.grigliaattiva});
-    f(IndiceColore{s.colsfondo});
-    f(IndiceColore{s.colanteprima});
-    f(IndiceColore{s.colevidenzia, &s.colsfondo});
+    f(Singola{s.aiuti.passogriglia});
+    f(Singola{s.aiuti.passosnap});
+    f(Interruttore{s.aiuti.snapattivo});
+    f(Interruttore{s.aiuti.grigliaattiva});
+    f(IndiceColore{s.colori.colsfondo});
+    f(IndiceColore{s.colori.colanteprima});
+    f(IndiceColore{s.colori.colevidenzia, &s.colori.colsfondo});
     f(Lungo{m.gen_colorelinea, 0, maxRgb});
     f(Lungo{m.gen_TipoLinea, 0, 5});
     f(Lungo{m.gen_speslinea, 0, maxLong});
@@ -164,23 +164,23 @@ void perOgniRecord(S& s, F&& f)
     f(Lungo{m.gen_colcont, 0, maxRgb});
     f(Lungo{m.gen_spescont, 0, maxLong});
     f(Lungo{m.gen_trattcont, 0, 5});
-    f(InteroVariante{s.vedibarra3});
-    f(InteroVariante{s.vedibarra4});
-    f(InteroVariante{s.vedibarra1});
-    f(InteroVariante{s.vedibarra6});
-    f(InteroVariante{s.vedibarra7});
-    f(InteroVariante{s.filtrosnap, filtroValido});
-    f(Interruttore{s.ortoattivo});
-    f(Intero{s.mostrabordotesto});
-    f(Testo{s.gen_carattere_testo});
-    f(Lungo{s.gen_dimens_testo, minLong, maxLong});
-    f(Intero{s.gen_bold_testo});
-    f(Intero{s.gen_corsivo_testo});
-    f(Intero{s.gen_barrato_testo});
-    f(Intero{s.gen_sottolineato_testo});
-    f(Lungo{s.gen_colore_testo, 0, maxRgb});
-    f(Intero{s.gen_opaco_testo});
-    f(Lungo{s.gen_colore_opaco_testo, 0, maxRgb});
+    f(InteroVariante{s.barre.vedibarra3});
+    f(InteroVariante{s.barre.vedibarra4});
+    f(InteroVariante{s.barre.vedibarra1});
+    f(InteroVariante{s.barre.vedibarra6});
+    f(InteroVariante{s.barre.vedibarra7});
+    f(InteroVariante{s.aiuti.filtrosnap, filtroValido});
+    f(Interruttore{s.aiuti.ortoattivo});
+    f(Intero{s.aiuti.mostrabordotesto});
+    f(Testo{s.testoNuovo.gen_carattere_testo});
+    f(Lungo{s.testoNuovo.gen_dimens_testo, minLong, maxLong});
+    f(Intero{s.testoNuovo.gen_bold_testo});
+    f(Intero{s.testoNuovo.gen_corsivo_testo});
+    f(Intero{s.testoNuovo.gen_barrato_testo});
+    f(Intero{s.testoNuovo.gen_sottolineato_testo});
+    f(Lungo{s.testoNuovo.gen_colore_testo, 0, maxRgb});
+    f(Intero{s.testoNuovo.gen_opaco_testo});
+    f(Lungo{s.testoNuovo.gen_colore_opaco_testo, 0, maxRgb});
     for (auto& spessore : m.spesslinstampa)
         f(Singola{spessore});
 }
@@ -188,19 +188,19 @@ void perOgniRecord(S& s, F&& f)
 // Every value of the file at its default, nothing written.
 void valoriiniziali(DrawingState& s)
 {
-    s.passogriglia = 1.0f;
-    s.passosnap = 1.0f;
-    s.snapattivo = AIUTO_ON;
-    s.grigliaattiva = AIUTO_ON;
-    s.colsfondo = Variant(std::int16_t{15});
-    s.colanteprima = Variant(std::int16_t{5});
-    s.colevidenzia = Variant(std::int16_t{3});
+    s.aiuti.passogriglia = 1.0f;
+    s.aiuti.passosnap = 1.0f;
+    s.aiuti.snapattivo = AIUTO_ON;
+    s.aiuti.grigliaattiva = AIUTO_ON;
+    s.colori.colsfondo = Variant(std::int16_t{15});
+    s.colori.colanteprima = Variant(std::int16_t{5});
+    s.colori.colevidenzia = Variant(std::int16_t{3});
     inizializ_varLinee(s.modulo);
     inizializ_varSup(s.modulo);
     inizializ_varTesto(s);
-    s.vedibarra1 = s.vedibarra3 = s.vedibarra4 = s.vedibarra6 = s.vedibarra7 = 1;
-    s.filtrosnap = 0;
-    s.ortoattivo = AIUTO_OFF;
+    s.barre.vedibarra1 = s.barre.vedibarra3 = s.barre.vedibarra4 = s.barre.vedibarra6 = s.barre.vedibarra7 = 1;
+    s.aiuti.filtrosnap = 0;
+    s.aiuti.ortoattivo = AIUTO_OFF;
     s.modulo.spesslinstampa.fill(0.0f);
 }
 
@@ -224,16 +224,16 @@ void inizializ_varSup(ValoriModulo& m)
 
 void inizializ_varTesto(DrawingState& s)
 {
-    s.mostrabordotesto = 0;
-    s.gen_carattere_testo = "Arial";
-    s.gen_dimens_testo = 10;
-    s.gen_bold_testo = 0;
-    s.gen_corsivo_testo = 0;
-    s.gen_barrato_testo = 0;
-    s.gen_sottolineato_testo = 0;
-    s.gen_colore_testo = Palette::color(0);
-    s.gen_opaco_testo = 0;
-    s.gen_colore_opaco_testo = Palette::color(15);
+    s.aiuti.mostrabordotesto = 0;
+    s.testoNuovo.gen_carattere_testo = "Arial";
+    s.testoNuovo.gen_dimens_testo = 10;
+    s.testoNuovo.gen_bold_testo = 0;
+    s.testoNuovo.gen_corsivo_testo = 0;
+    s.testoNuovo.gen_barrato_testo = 0;
+    s.testoNuovo.gen_sottolineato_testo = 0;
+    s.testoNuovo.gen_colore_testo = Palette::color(0);
+    s.testoNuovo.gen_opaco_testo = 0;
+    s.testoNuovo.gen_colore_opaco_testo = Palette::color(15);
 }
 
 bool leggifileini_dis(DrawingState& s)

@@ -152,8 +152,8 @@ void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonfe
 } // namespace
 
 ContestoDisegno::ContestoDisegno(const DrawingState& s, const TextMetrics& metrics, Dc& dc)
-    : dc(dc), vista(s.vista), evidenzia(Palette::color(s.colevidenzia.toInt16())), primoPiano(s.forecolor),
-      bordoTesto(s.mostrabordotesto == 1), misura{metrics, s.vista.dpiX, s.vista.dpiY},
+    : dc(dc), vista(s.vista), evidenzia(Palette::color(s.colori.colevidenzia.toInt16())), primoPiano(s.forecolor),
+      bordoTesto(s.aiuti.mostrabordotesto == 1), misura{metrics, s.vista.dpiX, s.vista.dpiY},
       centroSchermo{larghezzaPixel(s.vista) / 2, altezzaPixel(s.vista) / 2}
 {
 }

@@ -79,6 +79,66 @@ struct FontFinestra {
     bool barrato = false;
 };
 
+// The command in progress, the log of commands and the selection.
+struct StatoComandi {
+    std::vector<recordcoma> coma = std::vector<recordcoma>(2); // element 0 is the file's record buffer
+    int numcomando = 1;
+    int passocomando = 0;
+    std::string comandoattivo;
+    recordcoma comasospeso;
+    recordcoma comasospeso2; // below comasospeso: the command a suspended view command ran inside
+    std::string modoselez = "Inters";
+    std::string modoscelto = "Inters"; // the selection mode the user chose (the checked impo item)
+    int numselez = 0;
+};
+
+// The drawing aids: grid, snap step, orthogonal mode, object-snap filter, text frames.
+struct AiutiDisegno {
+    std::string grigliaattiva{AIUTO_ON};
+    float passogriglia = 1.0f;
+    std::string snapattivo{AIUTO_ON};
+    float passosnap = 1.0f;
+    std::string ortoattivo{AIUTO_OFF};
+    std::int16_t filtrosnap = 0;
+    std::int16_t mostrabordotesto = 0;
+};
+
+// The window's colours, palette indexes; they keep the tag they were stored with.
+struct ColoriFinestra {
+    Variant colsfondo = Variant(std::int16_t{15});
+    Variant colanteprima = Variant(std::int16_t{5});
+    Variant colevidenzia = Variant(std::int16_t{3});
+};
+
+// The bars shown for this window (1 shown, 0 hidden).
+struct BarreFinestra {
+    std::int16_t vedibarra1 = 1;
+    std::int16_t vedibarra3 = 1;
+    std::int16_t vedibarra4 = 1;
+    std::int16_t vedibarra6 = 1;
+    std::int16_t vedibarra7 = 1;
+};
+
+// The object-snap point found under the cursor, and when the last search missed.
+struct SnapTrovato {
+    int trovatosnap = 0;
+    double snapx = 0, snapy = 0;
+    double snaptempo = 0;
+};
+
+// The defaults for new texts.
+struct TestoNuovo {
+    std::string gen_carattere_testo = "Arial";
+    std::int32_t gen_dimens_testo = 10;
+    std::int16_t gen_bold_testo = 0;
+    std::int16_t gen_corsivo_testo = 0;
+    std::int16_t gen_barrato_testo = 0;
+    std::int16_t gen_sottolineato_testo = 0;
+    Rgb gen_colore_testo = RGB(0, 0, 0);
+    std::int16_t gen_opaco_testo = 0;
+    Rgb gen_colore_opaco_testo = RGB(255, 255, 255);
+};
+
 // Everything one drawing window knows: its drawing, its command state, its
 // drawing aids, colours, view and text defaults.
 struct DrawingState {
@@ -92,41 +152,16 @@ struct DrawingState {
     OggettiCorrenti ogg;
     OggettiCorrenti ogg2;
 
-    // Command state.
-    std::vector<recordcoma> coma = std::vector<recordcoma>(2); // element 0 is the file's record buffer
-    int numcomando = 1;
-    int passocomando = 0;
-    std::string comandoattivo;
-    recordcoma comasospeso;
-    recordcoma comasospeso2; // below comasospeso: the command a suspended view command ran inside
-    std::string modoselez = "Inters";
-    std::string modoscelto = "Inters"; // the selection mode the user chose (the checked impo item)
-    int numselez = 0;
+    // The command in progress, and whether the drawing changed since it was saved.
+    StatoComandi comandi;
     int dasalvare = 0;
     bool ridimensionato = false;
     int cisonooggetti = 0;
     int cisonotesti = 0;
 
-    // Drawing aids.
-    std::string grigliaattiva{AIUTO_ON};
-    float passogriglia = 1.0f;
-    std::string snapattivo{AIUTO_ON};
-    float passosnap = 1.0f;
-    std::string ortoattivo{AIUTO_OFF};
-    std::int16_t filtrosnap = 0;
-    std::int16_t mostrabordotesto = 0;
-
-    // Colours, palette indexes; they keep the tag they were stored with.
-    Variant colsfondo = Variant(std::int16_t{15});
-    Variant colanteprima = Variant(std::int16_t{5});
-    Variant colevidenzia = Variant(std::int16_t{3});
-
-    // Bars shown for this window (1 shown, 0 hidden).
-    std::int16_t vedibarra1 = 1;
-    std::int16_t vedibarra3 = 1;
-    std::int16_t vedibarra4 = 1;
-    std::int16_t vedibarra6 = 1;
-    std::int16_t vedibarra7 = 1;
+    AiutiDisegno aiuti;
+    ColoriFinestra colori;
+    BarreFinestra barre;
 
     // View.
     Vista vista;
@@ -135,21 +170,8 @@ struct DrawingState {
     double xmin = 0, ymin = 0, xmax = 50, ymax = 20;
     int valhscroll = 50, valvscroll = 50;
 
-    // Object snap.
-    int trovatosnap = 0;
-    double snapx = 0, snapy = 0;
-    double snaptempo = 0;
-
-    // Defaults for new texts.
-    std::string gen_carattere_testo = "Arial";
-    std::int32_t gen_dimens_testo = 10;
-    std::int16_t gen_bold_testo = 0;
-    std::int16_t gen_corsivo_testo = 0;
-    std::int16_t gen_barrato_testo = 0;
-    std::int16_t gen_sottolineato_testo = 0;
-    Rgb gen_colore_testo = RGB(0, 0, 0);
-    std::int16_t gen_opaco_testo = 0;
-    Rgb gen_colore_opaco_testo = RGB(255, 255, 255);
+    SnapTrovato snap;
+    TestoNuovo testoNuovo;
 
     // The window's font and foreground colour, and what moves over its picture.
     FontFinestra font;
@@ -162,8 +184,11 @@ struct DrawingState {
     std::optional<Rgb> sfondoFinestra;
     CacheTesti cachetesti;
 
-    recordcoma& corrente() { return coma.at(static_cast<std::size_t>(numcomando)); }
-    const recordcoma& corrente() const { return coma.at(static_cast<std::size_t>(numcomando)); }
+    recordcoma& corrente() { return comandi.coma.at(static_cast<std::size_t>(comandi.numcomando)); }
+    const recordcoma& corrente() const
+    {
+        return comandi.coma.at(static_cast<std::size_t>(comandi.numcomando));
+    }
 };
 
 } // namespace tramel

@@ -42,11 +42,11 @@ void disegnaGriglia(const DrawingState& s, Dc& dc)
 {
     const Vista& v = s.vista;
     const Riquadro f = finestraVisibile(v);
-    const auto g = grigliaPunti(f.x1, f.y1, v.larghezzaMm / v.scala, v.altezzaMm / v.scala, s.passogriglia);
+    const auto g = grigliaPunti(f.x1, f.y1, v.larghezzaMm / v.scala, v.altezzaMm / v.scala, s.aiuti.passogriglia);
     // More rows than the picture has pixels only comes from a degenerate scale.
     if (!g || g->passiX > PASSI_GRIGLIA_MASSIMI || g->passiY > altezzaPixel(v) + 1)
         return;
-    const Rgb colore = Palette::color(s.colanteprima.toInt16());
+    const Rgb colore = Palette::color(s.colori.colanteprima.toInt16());
     for (int i = 0; i <= g->passiX; ++i) {
         for (int j = 0; j <= g->passiY; ++j) {
             const double x = singolo((g->x0 + i * g->passo) * v.scala);
@@ -61,15 +61,15 @@ void disegnaGriglia(const DrawingState& s, Dc& dc)
 
 void impostdistipo(DrawingState& s, SuperficieDisegno& sup)
 {
-    impostaSfondo(s, sup, Palette::color(s.colsfondo.toInt16()));
-    if (s.grigliaattiva == AIUTO_ON)
+    impostaSfondo(s, sup, Palette::color(s.colori.colsfondo.toInt16()));
+    if (s.aiuti.grigliaattiva == AIUTO_ON)
         disegnaGriglia(s, sup.dc());
     Overlay& o = s.overlay;
     o.Line3.visibile = false;
     o.Shape1.visibile = false;
     o.Shape2.visibile = false;
     o.Shape3.visibile = false;
-    const Rgb anteprima = Palette::color(s.colanteprima.toInt16());
+    const Rgb anteprima = Palette::color(s.colori.colanteprima.toInt16());
     o.Line1.colore = anteprima;
     o.Line2.colore = anteprima;
 }

@@ -102,7 +102,7 @@ void redraw(DrawingState& s, SuperficieDisegno& sup)
 {
     // Cleared straight to the background colour in force, so that
     // impostdistipo, which sets it, finds it set and keeps what is drawn.
-    const Rgb sfondo = Palette::color(s.colsfondo.toInt16());
+    const Rgb sfondo = Palette::color(s.colori.colsfondo.toInt16());
     sup.cls(sfondo);
     s.sfondoFinestra = sfondo;
     s.cachetesti.aggiorna(s.dis.testi, {sup.metrics(), s.vista.dpiX, s.vista.dpiY});

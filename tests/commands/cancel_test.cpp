@@ -10,25 +10,25 @@ namespace {
 TEST(Reiniz, GrowsTheLogAndBlanksOnlyTheNewRecord)
 {
     FinestraProva f;
-    f.stato.coma[1].tipo = "Zoom Area";
-    f.stato.coma[1].x2 = 7;
+    f.stato.comandi.coma[1].tipo = "Zoom Area";
+    f.stato.comandi.coma[1].x2 = 7;
     for (FormaOverlay* s : {&f.stato.overlay.Shape1, &f.stato.overlay.Shape2, &f.stato.overlay.Shape3})
         s->visibile = true;
     f.motore.reiniz(3);
-    ASSERT_EQ(f.stato.coma.size(), 4u);
-    EXPECT_EQ(f.stato.coma[1].tipo, "Zoom Area");
-    EXPECT_EQ(f.stato.coma[1].x2, 7);
-    EXPECT_EQ(f.stato.coma[3].tipo, "");
+    ASSERT_EQ(f.stato.comandi.coma.size(), 4u);
+    EXPECT_EQ(f.stato.comandi.coma[1].tipo, "Zoom Area");
+    EXPECT_EQ(f.stato.comandi.coma[1].x2, 7);
+    EXPECT_EQ(f.stato.comandi.coma[3].tipo, "");
     EXPECT_FALSE(f.stato.overlay.Shape1.visibile);
     EXPECT_FALSE(f.stato.overlay.Shape2.visibile);
     EXPECT_FALSE(f.stato.overlay.Shape3.visibile);
 
-    f.stato.coma[3].tipo = "Cerchio";
+    f.stato.comandi.coma[3].tipo = "Cerchio";
     f.motore.reiniz(1); // a finished drawing command blanks its own record in place
-    EXPECT_EQ(f.stato.coma.size(), 4u);
-    EXPECT_EQ(f.stato.coma[1].tipo, "");
-    EXPECT_EQ(f.stato.coma[1].x2, 7);
-    EXPECT_EQ(f.stato.coma[3].tipo, "Cerchio");
+    EXPECT_EQ(f.stato.comandi.coma.size(), 4u);
+    EXPECT_EQ(f.stato.comandi.coma[1].tipo, "");
+    EXPECT_EQ(f.stato.comandi.coma[1].x2, 7);
+    EXPECT_EQ(f.stato.comandi.coma[3].tipo, "Cerchio");
 }
 
 // A drawing with one selected entity of every kind, each carrying stretch marks.
@@ -96,23 +96,23 @@ TEST(Annullacomando, StretchCancelClearsSelectionAndMarks)
     f.stato.corrente().tipo = "Stira";
     f.stato.corrente().x1 = 4;
     f.stato.corrente().y2 = 5;
-    f.stato.numselez = 7;
-    f.stato.passocomando = 1;
+    f.stato.comandi.numselez = 7;
+    f.stato.comandi.passocomando = 1;
     f.stato.overlay.Line3.visibile = true;
     f.stato.overlay.Shape1.visibile = true;
     f.riga.Text[1].coloreTesto = 9;
-    f.motore.annullacomando(f.stato.numcomando);
+    f.motore.annullacomando(f.stato.comandi.numcomando);
 
     EXPECT_EQ(sel.stati(), std::vector<std::int16_t>(7, STATO_NORMALE));
     EXPECT_EQ(sel.segni(), std::vector<std::int16_t>(16, 0));
     EXPECT_EQ(sel.libera->vert1_selez, 1); // only the selected entities lose their marks
     EXPECT_EQ(f.superficie.pulizie.size(), 1u); // redrawn once, without the highlight
-    EXPECT_EQ(f.stato.comandoattivo, "Stira");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Stira");
     const recordcoma& r = f.stato.corrente();
     EXPECT_EQ(r.tipo, "");
     EXPECT_EQ(std::tie(r.x1, r.y1, r.x2, r.y2), std::make_tuple(0.0, 0.0, 0.0, 0.0));
-    EXPECT_EQ(f.stato.numselez, 0);
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
     EXPECT_FALSE(f.stato.overlay.Line3.visibile);
     EXPECT_FALSE(f.stato.overlay.Shape1.visibile);
     EXPECT_EQ(f.riga.Label1, "Comando: ");
@@ -128,17 +128,17 @@ TEST(Annullacomando, OtherEditsKeepTheStretchMarks)
     f.motore.annullacomando(-1);
     EXPECT_EQ(sel.stati(), std::vector<std::int16_t>(7, STATO_NORMALE));
     EXPECT_EQ(sel.segni(), std::vector<std::int16_t>(16, 1));
-    EXPECT_EQ(f.stato.comandoattivo, "Sposta");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Sposta");
     EXPECT_EQ(f.stato.corrente().tipo, "");
 }
 
 TEST(Annullacomando, PrintWindowSelectionIsNotRemembered)
 {
     FinestraProva f;
-    f.stato.comandoattivo = "Linea";
+    f.stato.comandi.comandoattivo = "Linea";
     f.stato.corrente().tipo = "Selstamp";
     f.motore.annullacomando(-1);
-    EXPECT_EQ(f.stato.comandoattivo, "Linea");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Linea");
     EXPECT_EQ(f.stato.corrente().tipo, "");
     EXPECT_TRUE(f.superficie.pulizie.empty()); // nothing was selected, nothing to redraw
 }
@@ -147,15 +147,15 @@ TEST(Annullacomando, SuspensionKeepsTheSelection)
 {
     FinestraProva f;
     Selezione sel(f.stato.dis);
-    f.stato.comandoattivo = "Linea";
-    f.stato.comasospeso.tipo = "Cancella";
+    f.stato.comandi.comandoattivo = "Linea";
+    f.stato.comandi.comasospeso.tipo = "Cancella";
     f.stato.corrente().tipo = "Cancella";
-    f.stato.numselez = 7;
-    f.motore.annullacomando(f.stato.numcomando, Annullo::PerSospendere);
+    f.stato.comandi.numselez = 7;
+    f.motore.annullacomando(f.stato.comandi.numcomando, Annullo::PerSospendere);
     EXPECT_EQ(sel.stati(), std::vector<std::int16_t>(7, STATO_SELEZIONATO));
-    EXPECT_EQ(f.stato.numselez, 7);
+    EXPECT_EQ(f.stato.comandi.numselez, 7);
     EXPECT_TRUE(f.superficie.pulizie.empty());
-    EXPECT_EQ(f.stato.comandoattivo, "Linea");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Linea");
     EXPECT_EQ(f.stato.corrente().tipo, "");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }

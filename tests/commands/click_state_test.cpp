@@ -21,10 +21,33 @@ TEST(ClickLinea, ChainGoesOnFromTheEndPoint)
     const Linea& seconda = f.stato.dis.linee.Item(2);
     EXPECT_EQ(seconda.Xi, 10);
     EXPECT_EQ(seconda.Yi, 5);
-    EXPECT_EQ(f.stato.numcomando, 1);
+    EXPECT_EQ(f.stato.comandi.numcomando, 1);
     EXPECT_EQ(f.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.dasalvare, 1);
+}
+
+// The snap step as the mouse takes it, in drawing units at scale 3: x goes
+// down to the step, y to the nearest one; OFF, a step of 0 or of no number snaps nothing.
+TEST(PassoSnap, XDownYToTheNearestStep)
+{
+    struct Caso {
+        const char* snap;
+        float passo, x, y, attesoX, attesoY;
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const Caso& c : {Caso{"ON", 1, 2.7f, 2.7f, 2, 3}, Caso{"ON", 0.5f, 1.3f, 1.3f, 1, 1.5f},
+                          Caso{"ON", 1, -0.2f, -0.6f, -1, -1}, Caso{"OFF", 1, 2.7f, 2.7f, 2.7f, 2.7f},
+                          Caso{"ON", 0, 2.7f, 2.7f, 2.7f, 2.7f}, Caso{"ON", nan, 2.7f, 2.7f, 2.7f, 2.7f}}) {
+        FinestraProva f;
+        f.stato.vista.scala = 3;
+        f.stato.aiuti.snapattivo = c.snap;
+        f.stato.aiuti.passosnap = c.passo;
+        float x = c.x * 3, y = c.y * 3;
+        f.motore.agganciaPasso(x, y);
+        EXPECT_NEAR(x / 3, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
+        EXPECT_NEAR(y / 3, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+    }
 }
 
 TEST(ClickLinea, NoCommandNoClick)
@@ -50,12 +73,12 @@ TEST_P(ClickSnap, TakesKeepsOrDropsThePendingPoint)
     const SnapPendente& p = GetParam();
     FinestraProva f;
     f.stato.cisonooggetti = 1;
-    f.stato.modoselez = f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoselez = f.stato.comandi.modoscelto = "Ogget";
     f.start(p.nome);
-    f.stato.filtrosnap = 2;
-    f.stato.trovatosnap = 1;
-    f.stato.snapx = 7;
-    f.stato.snapy = 8;
+    f.stato.aiuti.filtrosnap = 2;
+    f.stato.snap.trovatosnap = 1;
+    f.stato.snap.snapx = 7;
+    f.stato.snap.snapy = 8;
     if (p.digitato)
         f.type("1,2");
     else
@@ -65,7 +88,7 @@ TEST_P(ClickSnap, TakesKeepsOrDropsThePendingPoint)
         EXPECT_EQ(f.stato.corrente().x1, p.preso ? 7 : 1);
         EXPECT_EQ(f.stato.corrente().y1, p.preso ? 8 : 2);
     }
-    EXPECT_EQ(f.stato.trovatosnap, p.pendente ? 1 : 0);
+    EXPECT_EQ(f.stato.snap.trovatosnap, p.pendente ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Comandi, ClickSnap,
@@ -88,7 +111,7 @@ TEST_P(ClickOrto, LevelOrPlumbWithTheFirstPoint)
 {
     const Ortogonale& o = GetParam();
     FinestraProva f;
-    f.stato.ortoattivo = "ON";
+    f.stato.aiuti.ortoattivo = "ON";
     f.start("Linea");
     f.click(0, 0);
     f.click(o.x, o.y);
@@ -119,7 +142,7 @@ TEST(ClickArco, ThirdPointOffTheArcTurnsItRound)
         EXPECT_EQ(a.p1x, girato ? 0 : -10) << x3;
         EXPECT_EQ(a.p2x, girato ? -10 : 0) << x3;
         EXPECT_EQ(f.stato.corrente().tipo, "");
-        EXPECT_EQ(f.stato.comandoattivo, "Arco");
+        EXPECT_EQ(f.stato.comandi.comandoattivo, "Arco");
     }
 }
 
@@ -152,7 +175,7 @@ TEST(ClickRettangolo, VerticesStartAtTheFirstCorner)
         EXPECT_EQ(y, attesi[i - 1][1]) << i;
     }
     EXPECT_EQ(f.riga.Label1, "Comando: ");
-    EXPECT_EQ(f.stato.comandoattivo, "Rettangolo");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Rettangolo");
 }
 
 TEST(ClickCerchio, RadiusIsTheOneTyped)
@@ -204,7 +227,7 @@ TEST(ClickDistanza, EqualPointsBeepSevenTimesAndWait)
     f.click(2, 2);
     f.click(2, 2);
     EXPECT_EQ(f.beeps(), 7);
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.box(1).testo, "");
 }
 
@@ -216,12 +239,12 @@ TEST(ClickZoomArea, TooNarrowBeepsAndKeepsTheView)
     f.click(1, 1);
     f.click(1.005, 5);
     EXPECT_EQ(f.beeps(), 1);
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.vista.scala, 3);
     f.click(11, 6);
     EXPECT_EQ(f.stato.vista.scala, 15);
-    EXPECT_EQ(f.stato.coma[1].tipo, "Zoom Area");
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.coma[1].tipo, "Zoom Area");
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
 }
 
 TEST(ClickTesto, TheTextDialogGetsTheInsertionPoint)
@@ -236,7 +259,7 @@ TEST(ClickTesto, TheTextDialogGetsTheInsertionPoint)
     f.click(4, 6);
     EXPECT_EQ(x, 4);
     EXPECT_EQ(y, 6);
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
 }
 
 TEST(ClickStampa, SecondCornerGivesThePrintOrigin)
@@ -256,7 +279,7 @@ TEST(ClickStampa, SecondCornerGivesThePrintOrigin)
     EXPECT_EQ(ox, " 3");
     EXPECT_EQ(oy, " 2");
     EXPECT_EQ(anteprime, 1);
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
 }
 
 TEST(ClickFinestra, ASecondWindowAddsToTheFirst)
@@ -264,14 +287,14 @@ TEST(ClickFinestra, ASecondWindowAddsToTheFirst)
     FinestraProva f;
     f.linea(0, 0, 10, 0);
     f.linea(0, 20, 10, 20);
-    f.stato.modoscelto = "Fines";
+    f.stato.comandi.modoscelto = "Fines";
     f.start("Sposta");
     EXPECT_EQ(f.riga.Label1, "Sposta (F) _ Primo Punto:");
     f.click(-1, -1);
     EXPECT_FALSE(f.box(1).abilitata);
     f.click(11, 1);
     EXPECT_EQ(f.box(1).testo, "<1> Oggetto Selezionato");
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
     f.click(11, 21); // corners in any order
     f.click(-1, 19);
     EXPECT_EQ(f.box(1).testo, "<2> Oggetti Selezionati");
@@ -284,7 +307,7 @@ TEST(ClickDigitato, NoInfinitePointBecomesACoordinate)
     f.start("Linea");
     f.motore.puntoDigitato(std::numeric_limits<double>::infinity(), 1);
     f.motore.puntoDigitato(1, std::nan(""));
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
 }
 
 } // namespace

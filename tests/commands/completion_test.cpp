@@ -17,7 +17,7 @@ TEST(CompletaDistanza, ReportInTheUsersNumbers)
     EXPECT_TRUE(f.box(1).solaLettura);
     EXPECT_EQ(f.box(1).coloreTesto, 9);
     // The command stays, measuring again from the same first point.
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     f.click(-3, 0);
     EXPECT_EQ(f.box(1).testo, "   P1=(0,00;0,00) - P2=(-3,00;0,00)     DISTANZA = 3,000 ANGOLO = 180,0000");
     EXPECT_EQ(f.stato.dasalvare, 0);
@@ -47,16 +47,16 @@ TEST(CompletaZoomPrec, WalksBackThroughTheLogThenToTheKeptWindow)
     f.start("Zoom Prec.");
     EXPECT_NEAR(veduta(f).l, 10, 1e-5);
     EXPECT_NEAR(veduta(f).w, 30, 1e-5);
-    EXPECT_EQ(f.stato.coma[3].tipo, "Zoom Prec.");
+    EXPECT_EQ(f.stato.comandi.coma[3].tipo, "Zoom Prec.");
     f.start("Zoom Prec.");
     EXPECT_NEAR(veduta(f).l, 0, 1e-5);
     EXPECT_NEAR(veduta(f).w, 50, 1e-5);
     EXPECT_TRUE(f.messaggi().empty());
-    const int numcomando = f.stato.numcomando;
+    const int numcomando = f.stato.comandi.numcomando;
     f.start("Zoom Prec.");
     EXPECT_EQ(f.beeps(), 1);
     EXPECT_EQ(f.messaggi(), std::vector<std::string>{"Nessun \"Zoom Precedente\" memorizzato"});
-    EXPECT_EQ(f.stato.numcomando, numcomando);
+    EXPECT_EQ(f.stato.comandi.numcomando, numcomando);
     EXPECT_EQ(f.stato.corrente().tipo, "");
 }
 
@@ -68,7 +68,7 @@ TEST(CompletaZoomPrec, RecordZeroIsNoView)
     f.start("Zoom Area");
     f.click(10, 10);
     f.click(40, 20);
-    recordcoma& zero = f.stato.coma[0]; // the drawing file's buffer, whatever it holds
+    recordcoma& zero = f.stato.comandi.coma[0]; // the drawing file's buffer, whatever it holds
     zero.tipo = "Zoom Area";
     zero.x1 = zero.y1 = 100;
     zero.x2 = zero.y2 = 200;
@@ -87,12 +87,12 @@ TEST(CompletaZoomPercento, KeepsTheTopLeftCorner)
     f.motore.zoomperc(200);
     EXPECT_NEAR(veduta(f).l, 10, 1e-5);
     EXPECT_NEAR(veduta(f).w, 25, 1e-5);
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
     EXPECT_EQ(bande, 1);
     f.start("Zoom %");
     f.motore.zoomperc(100);
     EXPECT_NEAR(veduta(f).w, 25, 1e-5);
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
     EXPECT_EQ(f.stato.corrente().tipo, "");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }
@@ -105,33 +105,33 @@ TEST(CompletaZoomTutto, FitsTheDrawingWithTheStripsAsMargins)
     f.linea(0, 0, 100, 0);
     f.start("Zoom Tutto");
     EXPECT_EQ(f.stato.vista.scala, 1); // a drawing with no height is left as it is
-    EXPECT_EQ(f.stato.numcomando, 1);
+    EXPECT_EQ(f.stato.comandi.numcomando, 1);
     f.linea(0, 0, 0, 50);
     f.start("Zoom Tutto");
     // Margins at scale 1: 4 x 2.5 on the right, 6 x 2.5 at the bottom.
-    const recordcoma& r = f.stato.coma[1];
+    const recordcoma& r = f.stato.comandi.coma[1];
     EXPECT_EQ(r.tipo, "Zoom Tutto");
     EXPECT_EQ(r.x2, 110);
     EXPECT_EQ(r.y2, 65);
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
 }
 
 TEST(CompletaModifica, StretchGivesTheUsersModeBack)
 {
     FinestraProva f;
     f.linea(0, 0, 5, 0);
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Stira");
-    EXPECT_EQ(f.stato.modoselez, "Inters");
+    EXPECT_EQ(f.stato.comandi.modoselez, "Inters");
     f.click(-1, -1);
     f.click(1, 1);
     EXPECT_EQ(f.stato.dis.linee.Item(1).vert1_selez, 1);
     f.rightClick();
     f.click(0, 0);
     f.click(2, 2);
-    EXPECT_EQ(f.stato.modoselez, "Ogget");
+    EXPECT_EQ(f.stato.comandi.modoselez, "Ogget");
     // Nothing was edited: the stretch ends as cancelled and the log stays.
-    EXPECT_EQ(f.stato.numcomando, 1);
+    EXPECT_EQ(f.stato.comandi.numcomando, 1);
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
     EXPECT_EQ(f.stato.dis.linee.Item(1).vert1_selez, 0);
 }

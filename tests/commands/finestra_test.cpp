@@ -11,19 +11,19 @@ TEST(Finestra, LoadStartsAnEmptyLogOnANewDrawingsView)
 {
     FinestraProva f(100, 40);
     DrawingState& s = f.stato;
-    s.numcomando = 4;
-    s.coma.resize(5);
+    s.comandi.numcomando = 4;
+    s.comandi.coma.resize(5);
     s.dasalvare = 1;
     s.ridimensionato = true;
-    s.modoselez = "Finestra";
-    s.comasospeso.tipo = "Linea";
+    s.comandi.modoselez = "Finestra";
+    s.comandi.comasospeso.tipo = "Linea";
     caricaFinestra(f.motore);
-    EXPECT_EQ(s.numcomando, 1);
+    EXPECT_EQ(s.comandi.numcomando, 1);
     EXPECT_EQ(s.corrente().nome(), "");
     EXPECT_EQ(s.dasalvare, 0);
     EXPECT_FALSE(s.ridimensionato);
-    EXPECT_EQ(s.modoselez, "Inters");
-    EXPECT_EQ(s.comasospeso.nome(), "");
+    EXPECT_EQ(s.comandi.modoselez, "Inters");
+    EXPECT_EQ(s.comandi.comasospeso.nome(), "");
     EXPECT_EQ(s.xmax, 50);
     EXPECT_EQ(s.ymax, 20);
     // (0,0)-(50,20) fits 100 by 40 mm at scale 2, and the snapshot holds the whole client area.
@@ -60,10 +60,10 @@ TEST(Finestra, SwitchingAnAidGivesItsLabel)
 {
     FinestraProva f;
     DrawingState& s = f.stato;
-    s.passosnap = 0;
+    s.aiuti.passosnap = 0;
     const EtichettaAiuto snap = impostaAiuto(f.motore, VOCE_SNAP, true);
-    EXPECT_EQ(s.snapattivo, "ON");
-    EXPECT_EQ(s.passosnap, 1.0f); // a step of 0 becomes 1 as the snap comes on
+    EXPECT_EQ(s.aiuti.snapattivo, "ON");
+    EXPECT_EQ(s.aiuti.passosnap, 1.0f); // a step of 0 becomes 1 as the snap comes on
     EXPECT_EQ(snap.n, ETICHETTA_SNAP);
     EXPECT_EQ(snap.colore, 0);
     EXPECT_EQ(snap.suggerimento, "[ON] : 1 ");
@@ -71,13 +71,13 @@ TEST(Finestra, SwitchingAnAidGivesItsLabel)
     const std::size_t pulizie = f.superficie.pulizie.size();
     s.sfondoFinestra.reset();
     const EtichettaAiuto griglia = impostaAiuto(f.motore, VOCE_GRIGLIA, false);
-    EXPECT_EQ(s.grigliaattiva, "OFF");
+    EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
     EXPECT_EQ(griglia.n, ETICHETTA_GRIGLIA);
     EXPECT_EQ(griglia.colore, 8);
     EXPECT_EQ(griglia.suggerimento, "[ OFF ]");
     EXPECT_GT(f.superficie.pulizie.size(), pulizie); // the grid shows at once
 
-    s.ortoattivo = "ON";
+    s.aiuti.ortoattivo = "ON";
     EXPECT_EQ(etichettaAiuto(s, ETICHETTA_ORTO).suggerimento, "[ON]");
 }
 

@@ -19,11 +19,11 @@ class Scrivilabel1 : public testing::TestWithParam<PrimoPrompt> {};
 TEST_P(Scrivilabel1, ShowsTheFirstPromptAndWaitsInTheFirstBox)
 {
     FinestraProva f;
-    f.stato.passocomando = 4;
+    f.stato.comandi.passocomando = 4;
     f.riga.Text[6].testo = "12.5";
     f.avvia(GetParam().nome);
     EXPECT_EQ(f.riga.Label1, GetParam().label1);
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
     EXPECT_TRUE(f.box(1).abilitata);
     EXPECT_EQ(f.box(1).colore, 15);
     EXPECT_EQ(f.riga.fuoco, 1);
@@ -68,12 +68,12 @@ TEST_P(NomeConSpazi, PromptsLikeTheTrimmedName)
 {
     auto prompts = [](const std::string& nome) {
         FinestraProva f;
-        f.stato.numselez = 2;
+        f.stato.comandi.numselez = 2;
         f.avvia(nome);
         std::vector<std::string> visti{f.riga.Label1};
         f.motore.scrivilabel2();
         visti.push_back(f.riga.Label2);
-        f.stato.numselez = 2;
+        f.stato.comandi.numselez = 2;
         f.motore.scrivitrov();
         visti.insert(visti.end(), {f.riga.Label2, f.box(1).testo, f.box(2).testo});
         return visti;
@@ -89,7 +89,7 @@ TEST(Scrivilabel1Idle, BlankNameGreysAndEmptiesBothBoxes)
     f.riga.Label2 = "Al Punto: ";
     f.riga.Text[1].testo = " 1, 2";
     f.riga.Text[2].testo = " 3, 4";
-    f.stato.passocomando = 1;
+    f.stato.comandi.passocomando = 1;
     f.avvia("   ");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
     EXPECT_EQ(f.riga.Label2, "");
@@ -98,7 +98,7 @@ TEST(Scrivilabel1Idle, BlankNameGreysAndEmptiesBothBoxes)
         EXPECT_FALSE(f.box(n).abilitata) << n;
         EXPECT_EQ(f.box(n).colore, 7) << n;
     }
-    EXPECT_EQ(f.stato.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
     EXPECT_EQ(f.riga.fuoco, 0);
 }
 
@@ -137,7 +137,7 @@ TEST(Scrivilabel1Vertici, NewPolygonsStartWithoutVertices)
 TEST(Scrivilabel1Zoom, ApostropheWhenACommandIsSuspended)
 {
     FinestraProva f;
-    f.stato.comasospeso.tipo = "Linea";
+    f.stato.comandi.comasospeso.tipo = "Linea";
     f.avvia("Zoom Area");
     EXPECT_EQ(f.riga.Label1, "' Zoom_Primo punto: ");
 }
@@ -148,7 +148,7 @@ TEST(Scrivilabel1Zoom, ImmediateZoomsCompleteAtOnce)
         FinestraProva f;
         f.avvia(nome);
         EXPECT_EQ(f.stato.corrente().tipo, "") << nome;
-        EXPECT_EQ(f.stato.numcomando, 1) << nome;
+        EXPECT_EQ(f.stato.comandi.numcomando, 1) << nome;
         EXPECT_EQ(f.riga.Label1, "Comando: ") << nome;
         EXPECT_FALSE(f.box(1).abilitata) << nome;
     }
@@ -157,20 +157,20 @@ TEST(Scrivilabel1Zoom, ImmediateZoomsCompleteAtOnce)
 TEST(Scrivilabel1Selezione, PickModeShowsThePickBox)
 {
     FinestraProva f;
-    f.stato.modoselez = "Ogget";
-    f.stato.numselez = 3;
-    f.stato.colanteprima = Variant(std::int16_t{9});
+    f.stato.comandi.modoselez = "Ogget";
+    f.stato.comandi.numselez = 3;
+    f.stato.colori.colanteprima = Variant(std::int16_t{9});
     f.avvia("Sposta");
     EXPECT_EQ(f.riga.Label1, "Sposta _ Selez. Oggetto: ");
     EXPECT_TRUE(f.stato.overlay.Shape2.visibile);
     EXPECT_EQ(f.stato.overlay.Shape2.colore, Palette::color(9));
-    EXPECT_EQ(f.stato.numselez, 0);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
 }
 
 TEST(Scrivilabel1Selezione, WindowModeSetsTheRectangleBand)
 {
     FinestraProva f;
-    f.stato.modoselez = "Fines";
+    f.stato.comandi.modoselez = "Fines";
     f.stato.overlay.Shape1.forma = FormaOverlay::Cerchio;
     f.avvia("Copia");
     EXPECT_EQ(f.riga.Label1, "Copia (F) _ Primo Punto:");
@@ -181,10 +181,10 @@ TEST(Scrivilabel1Selezione, WindowModeSetsTheRectangleBand)
 TEST(Scrivilabel1Selezione, StretchForcesCrossingMode)
 {
     FinestraProva f;
-    f.stato.modoselez = "Ogget";
+    f.stato.comandi.modoselez = "Ogget";
     f.stato.overlay.Shape1.forma = FormaOverlay::Cerchio;
     f.avvia("Stira");
-    EXPECT_EQ(f.stato.modoselez, "Inters");
+    EXPECT_EQ(f.stato.comandi.modoselez, "Inters");
     EXPECT_EQ(f.stato.overlay.Shape1.forma, FormaOverlay::Rettangolo);
     EXPECT_FALSE(f.stato.overlay.Shape2.visibile);
 }
@@ -203,7 +203,7 @@ TEST_P(Scrivilabel2, MovesInputToTheSecondBox)
     FinestraProva f;
     f.riga.Label2 = "prima";
     f.stato.corrente().tipo = GetParam().nome;
-    f.stato.passocomando = GetParam().passo;
+    f.stato.comandi.passocomando = GetParam().passo;
     f.stato.ogg.oggsuperficie->vertic(GetParam().vertici);
     f.stato.ogg.oggpolilinea->vertic(GetParam().vertici);
     f.motore.scrivilabel2();
@@ -246,10 +246,10 @@ TEST(Scrivitrov, CountsTheSelection)
 {
     FinestraProva f;
     f.stato.corrente().tipo = "Sposta";
-    f.stato.numselez = 1;
+    f.stato.comandi.numselez = 1;
     f.motore.scrivitrov();
     EXPECT_EQ(f.box(1).testo, "<1> Oggetto Selezionato");
-    f.stato.numselez = 3;
+    f.stato.comandi.numselez = 3;
     f.motore.scrivitrov();
     EXPECT_EQ(f.box(1).testo, "<3> Oggetti Selezionati");
     EXPECT_EQ(f.box(2).testo, "<Invio> oppure <Clic Pulsante destro>    - <Esc> Annulla");
@@ -273,7 +273,7 @@ TEST(Scrivitrov, AsksForConfirmationByCommand)
         FinestraProva f;
         f.riga.Label2 = "Secondo Punto:";
         f.stato.corrente().tipo = nome;
-        f.stato.numselez = 2;
+        f.stato.comandi.numselez = 2;
         f.motore.scrivitrov();
         EXPECT_EQ(f.riga.Label2, label2) << nome;
     }

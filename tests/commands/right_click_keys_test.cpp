@@ -17,8 +17,8 @@ TEST(ClickdesRipeti, RepeatsTheLastCommandOrBeeps)
     f.stato.dasalvare = 0; // as after a save
     f.rightClick();
     EXPECT_EQ(f.riga.Label1, " Cerchio_Centro: ");
-    EXPECT_EQ(f.stato.passocomando, 0);
-    EXPECT_EQ(f.stato.comandoattivo, "");
+    EXPECT_EQ(f.stato.comandi.passocomando, 0);
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "");
     f.click(5, 5);
     f.type("1");
     EXPECT_EQ(f.stato.dis.cerchi.Count(), 2);
@@ -31,7 +31,7 @@ TEST(ClickdesConferma, PickedObjectsGoOnToTheBasePoint)
     FinestraProva f;
     f.linea(0, 0, 5, 0);
     f.linea(0, 20, 5, 20);
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Copia");
     f.click(2.5, 0);
     f.click(2.5, 20);
@@ -39,8 +39,8 @@ TEST(ClickdesConferma, PickedObjectsGoOnToTheBasePoint)
     f.key(Tasto::Invio);
     EXPECT_EQ(f.riga.Label1, "<Copia>");
     EXPECT_EQ(f.riga.Label2, "Punto Base:");
-    EXPECT_EQ(f.stato.numselez, 0);
-    EXPECT_EQ(f.stato.passocomando, 2);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
+    EXPECT_EQ(f.stato.comandi.passocomando, 2);
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_SELEZIONATO);
     EXPECT_EQ(f.stato.dis.linee.Item(2).stato, STATO_SELEZIONATO);
     f.click(1, 1);
@@ -50,8 +50,8 @@ TEST(ClickdesConferma, PickedObjectsGoOnToTheBasePoint)
     f.click(3, 4);
     // No edit is carried out yet: the edit ends as cancelled and claims nothing.
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
-    EXPECT_EQ(f.stato.numcomando, 1);
-    EXPECT_EQ(f.stato.comandoattivo, "Copia");
+    EXPECT_EQ(f.stato.comandi.numcomando, 1);
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Copia");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }
 
@@ -62,14 +62,14 @@ TEST(ClickdesConferma, NothingSelectedCancels)
     f.start("Specchio");
     f.rightClick();
     EXPECT_EQ(f.stato.corrente().tipo, "");
-    EXPECT_EQ(f.stato.comandoattivo, "Specchio");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Specchio");
 }
 
 TEST(ClickdesFinestra, BetweenTheCornersCancelsTheWholeCommand)
 {
     FinestraProva f;
     f.linea(0, 0, 5, 0);
-    f.stato.modoscelto = "Fines";
+    f.stato.comandi.modoscelto = "Fines";
     f.start("Sposta");
     f.click(-1, -1);
     f.click(6, 1);
@@ -79,20 +79,20 @@ TEST(ClickdesFinestra, BetweenTheCornersCancelsTheWholeCommand)
     f.rightClick();
     EXPECT_EQ(f.stato.corrente().tipo, "");
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
-    EXPECT_EQ(f.stato.numselez, 0);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
 }
 
 TEST(ClickdesCancella, EnterOnTheConfirmationRunsTheEdit)
 {
     FinestraProva f;
     f.linea(0, 0, 5, 0);
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Cancella");
     f.click(2.5, 0);
     EXPECT_EQ(f.riga.Label2, "Conferma Cancella");
     f.key(Tasto::Invio);
     EXPECT_EQ(f.stato.corrente().tipo, "");
-    EXPECT_EQ(f.stato.numselez, 0);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }
 
@@ -110,7 +110,7 @@ TEST(EscPoligono, SurfaceDiscardedPolylineKept)
         EXPECT_EQ(f.stato.dis.superfici.Count(), 0) << nome;
         EXPECT_EQ(f.stato.dis.polilinee.Count(), sup ? 0 : 1) << nome;
         EXPECT_EQ(f.superficie.pulizie.size(), pulizie + (sup ? 1 : 0)) << nome; // the discarded one is wiped
-        EXPECT_EQ(f.stato.comandoattivo, nome);
+        EXPECT_EQ(f.stato.comandi.comandoattivo, nome);
         EXPECT_EQ(f.riga.Label1, "Comando: ");
     }
 }
@@ -125,7 +125,7 @@ TEST(EscPoligono, OneVertexIsRefused)
     EXPECT_EQ(f.messaggi(), std::vector<std::string>{"Inserire almeno due vertici."});
     EXPECT_EQ(f.stato.dis.polilinee.Count(), 0);
     EXPECT_EQ(f.stato.corrente().tipo, "");
-    EXPECT_EQ(f.stato.comandoattivo, "Polilinea");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Polilinea");
 }
 
 // A "Zoom Area" chosen in the middle of a line: Esc, Enter or the right click
@@ -145,10 +145,10 @@ TEST_P(ZoomDentroLinea, EndingTheZoomResumesTheLine)
     else
         f.motore.gestastiera(GetParam());
     EXPECT_EQ(f.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.corrente().x1, 2);
     EXPECT_EQ(f.riga.Label2, "Al Punto: ");
-    EXPECT_EQ(f.stato.comasospeso.tipo, "");
+    EXPECT_EQ(f.stato.comandi.comasospeso.tipo, "");
     f.click(6, 3);
     EXPECT_EQ(f.stato.dis.linee.Count(), 1);
 }
@@ -173,10 +173,10 @@ TEST(EscDistanza, TheFirstBoxTakesPointsAgain)
 TEST(EscNessuno, NothingRunsNothingHappens)
 {
     FinestraProva f;
-    f.stato.comandoattivo = "Linea";
+    f.stato.comandi.comandoattivo = "Linea";
     f.key(Tasto::Esc);
     EXPECT_EQ(f.stato.corrente().tipo, "");
-    EXPECT_EQ(f.stato.comandoattivo, "Linea");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Linea");
     EXPECT_EQ(f.beeps(), 0);
 }
 

@@ -177,16 +177,16 @@ TEST(SelezioneMotore, PickCountsOnlyWhatItNewlySelectsAndDrawsItHighlighted)
 {
     Motore m;
     m.motore.selezionaoggetti(800, 0); // a line and a circle
-    EXPECT_EQ(m.stato.numselez, 2);
+    EXPECT_EQ(m.stato.comandi.numselez, 2);
     EXPECT_EQ(m.stato.dis.linee.Item(6).stato, STATO_SELEZIONATO);
     EXPECT_EQ(m.stato.dis.cerchi.Item(3).stato, STATO_SELEZIONATO);
     EXPECT_EQ(m.disegni(), 2);
-    const std::string evidenzia = RecordingDc::colorText(Palette::color(m.stato.colevidenzia.toInt16()));
+    const std::string evidenzia = RecordingDc::colorText(Palette::color(m.stato.colori.colevidenzia.toInt16()));
     for (const std::string& penna : m.superficie.registro.only({"CreatePen"}))
         EXPECT_NE(penna.find(evidenzia), std::string::npos) << penna;
     m.motore.selezionaoggetti(305, 0.5); // two lines: the first
     m.motore.selezionaoggetti(305, 0.5); // it stops at the first, selected already
-    EXPECT_EQ(m.stato.numselez, 3);
+    EXPECT_EQ(m.stato.comandi.numselez, 3);
     EXPECT_EQ(m.stato.dis.linee.Item(2).stato, STATO_NORMALE);
     EXPECT_EQ(m.disegni(), 3);
 }
@@ -197,10 +197,10 @@ TEST(SelezioneMotore, ThePickCircleKeepsItsSizeOnTheScreen)
     EXPECT_NEAR(raggioMirino(1), 2.249, 0.001); // half of 255 twips, in mm
     m.stato.vista.scala = 2;                    // zoomed in: the circle is half as wide in the drawing
     m.motore.selezionaoggetti(305, 1.5);
-    EXPECT_EQ(m.stato.numselez, 0);
+    EXPECT_EQ(m.stato.comandi.numselez, 0);
     m.stato.vista.scala = 1;
     m.motore.selezionaoggetti(305, 1.5);
-    EXPECT_EQ(m.stato.numselez, 1);
+    EXPECT_EQ(m.stato.comandi.numselez, 1);
 }
 
 TEST(SelezioneMotore, WindowOrdersTheCallersCornersAndCountsOnce)
@@ -210,7 +210,7 @@ TEST(SelezioneMotore, WindowOrdersTheCallersCornersAndCountsOnce)
     double x1 = 311, y1 = 1, x2 = 299, y2 = -1;
     m.motore.selezfin(x1, y1, x2, y2);
     EXPECT_EQ((std::vector<double>{x1, y1, x2, y2}), (std::vector<double>{299, -1, 311, 1}));
-    EXPECT_EQ(m.stato.numselez, 1);
+    EXPECT_EQ(m.stato.comandi.numselez, 1);
     EXPECT_EQ(m.stato.dis.linee.Item(2).stato, STATO_SELEZIONATO);
 }
 
@@ -224,7 +224,7 @@ TEST(SelezioneMotore, ThePrintWindowOnlyMarksForPrinting)
     EXPECT_EQ(m.stato.dis.linee.Item(2).stampare, 1);
     EXPECT_EQ(m.stato.dis.linee.Item(1).stato, STATO_NORMALE);
     EXPECT_EQ(m.stato.dis.linee.Item(5).stampare, 0);
-    EXPECT_EQ(m.stato.numselez, 0);
+    EXPECT_EQ(m.stato.comandi.numselez, 0);
     EXPECT_EQ(m.disegni(), 0);
 }
 
@@ -238,7 +238,7 @@ TEST(SelezioneMotore, StretchMarksCountsOnceAndCancelClearsTheMarks)
     m.motore.selezintersStira(x1, y1, x2, y2);
     double a1 = 309, b1 = -1, a2 = 311, b2 = 1;
     m.motore.selezintersStira(a1, b1, a2, b2);
-    EXPECT_EQ(m.stato.numselez, 2); // the two lines; the rectangle was selected already
+    EXPECT_EQ(m.stato.comandi.numselez, 2); // the two lines; the rectangle was selected already
     std::int16_t segni[5] = {};
     for (int i = 1; i <= 4; ++i)
         r.prel_vertselez(segni[i], i);

@@ -74,14 +74,14 @@ TEST(SnapOggetti, TheEngineKeepsTheLastPointFound)
 {
     FinestraProva f;
     f.stato.dis = std::move(DisegnoProva().d);
-    f.stato.filtrosnap = FILTRO_FINE;
+    f.stato.aiuti.filtrosnap = FILTRO_FINE;
     f.motore.selezoggettifiltri(305, 2); // the aperture at scale 1 reaches the line 2 away
-    EXPECT_EQ(f.stato.trovatosnap, 1);
-    EXPECT_EQ(f.stato.snapx, 310);
-    EXPECT_EQ(f.stato.snapy, 0);
+    EXPECT_EQ(f.stato.snap.trovatosnap, 1);
+    EXPECT_EQ(f.stato.snap.snapx, 310);
+    EXPECT_EQ(f.stato.snap.snapy, 0);
     f.motore.selezoggettifiltri(1000, 1000);
-    EXPECT_EQ(f.stato.trovatosnap, 0);
-    EXPECT_EQ(f.stato.snapx, 310);
+    EXPECT_EQ(f.stato.snap.trovatosnap, 0);
+    EXPECT_EQ(f.stato.snap.snapx, 310);
 }
 
 } // namespace

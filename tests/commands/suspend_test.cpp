@@ -18,18 +18,18 @@ struct DueLinee : FinestraProva {
 TEST(Sospensione, ScrollDuringALineKeepsItsFirstPoint)
 {
     FinestraProva f;
-    f.stato.comandoattivo = "Cerchio";
+    f.stato.comandi.comandoattivo = "Cerchio";
     f.start("Linea");
     f.click(2, 3);
     f.motore.scorri(true, 60); // the vertical bar down by 10 steps of 110 / 20
     EXPECT_FLOAT_EQ(f.stato.vista.origineY, 55);
     EXPECT_EQ(f.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.corrente().x1, 2);
     EXPECT_EQ(f.box(1).testo, " 2, 3");
     EXPECT_EQ(f.riga.Label2, "Al Punto: ");
-    EXPECT_EQ(f.stato.numcomando, 1); // a pan leaves no record
-    EXPECT_EQ(f.stato.comandoattivo, "Cerchio");
+    EXPECT_EQ(f.stato.comandi.numcomando, 1); // a pan leaves no record
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Cerchio");
     f.click(6, 3);
     ASSERT_EQ(f.stato.dis.linee.Count(), 1);
     EXPECT_EQ(f.stato.dis.linee.Item(1).Xi, 2);
@@ -48,12 +48,12 @@ TEST(Sospensione, ResizeDuringASurfaceJoinsItsVerticesAgain)
     f.motore.ridimensiona();
     EXPECT_EQ(f.riga.Label1, " Superficie:  3° Vertice");
     EXPECT_EQ(f.riga.Label2, "  4° Vertice");
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.ogg.oggsuperficie->vertic(), 3);
     EXPECT_EQ(f.superficie.registro.only({"Polyline"}).size(), 2u);
     for (const std::string& penna : f.superficie.registro.only({"CreatePen"}))
         EXPECT_EQ(penna.rfind("CreatePen(2,1," + RecordingDc::colorText(RGB(255, 0, 0)), 0), 0u) << penna;
-    EXPECT_EQ(f.stato.comandoattivo, "Superficie");
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Superficie");
     f.click(1, 15);
     f.rightClick();
     ASSERT_EQ(f.stato.dis.superfici.Count(), 1);
@@ -77,58 +77,58 @@ TEST(Sospensione, ArcWaitingForItsThirdPoint)
 TEST(Sospensione, ZoomWhileAMoveWaitsForItsFinalPointReplaysTheBasePoint)
 {
     DueLinee f;
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Sposta");
     f.click(5, 0);
     f.rightClick();
     f.click(1.5, 2.5);
-    f.stato.filtrosnap = 2; // a snap point found by the last move over the drawing
-    f.stato.trovatosnap = 1;
-    f.stato.snapx = 9;
-    f.stato.snapy = 9;
+    f.stato.aiuti.filtrosnap = 2; // a snap point found by the last move over the drawing
+    f.stato.snap.trovatosnap = 1;
+    f.stato.snap.snapx = 9;
+    f.stato.snap.snapy = 9;
     f.start("Zoom Tutto");
-    EXPECT_EQ(f.stato.coma[1].tipo, "Zoom Tutto");
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.coma[1].tipo, "Zoom Tutto");
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
     EXPECT_EQ(f.stato.corrente().tipo, "Sposta");
     EXPECT_EQ(f.stato.corrente().x1, 1.5);
     EXPECT_EQ(f.stato.corrente().y1, 2.5);
-    EXPECT_EQ(f.stato.passocomando, 3);
+    EXPECT_EQ(f.stato.comandi.passocomando, 3);
     EXPECT_EQ(f.riga.Label1, "<Sposta> Punto Base:");
     EXPECT_EQ(f.riga.Label2, "Punto Finale:");
     EXPECT_EQ(f.box(1).testo, "1.5;2.5");
-    EXPECT_EQ(f.stato.trovatosnap, 0);
+    EXPECT_EQ(f.stato.snap.trovatosnap, 0);
     EXPECT_EQ(f.statoLinea(1), STATO_SELEZIONATO);
 }
 
 TEST(Sospensione, ZoomDuringASelectionKeepsItsCount)
 {
     DueLinee f;
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Copia");
     f.click(5, 0);
     f.click(5, 20);
-    EXPECT_EQ(f.stato.numselez, 2);
+    EXPECT_EQ(f.stato.comandi.numselez, 2);
     f.start("Zoom Tutto");
-    EXPECT_EQ(f.stato.numselez, 2);
+    EXPECT_EQ(f.stato.comandi.numselez, 2);
     EXPECT_EQ(f.box(1).testo, "<2> Oggetti Selezionati");
     EXPECT_EQ(f.riga.Label2, "Conferma Oggetti da Copiare");
     f.rightClick();
-    EXPECT_EQ(f.stato.passocomando, 2);
+    EXPECT_EQ(f.stato.comandi.passocomando, 2);
     EXPECT_EQ(f.riga.Label1, "<Copia>");
 }
 
 TEST(Sospensione, EditBetweenTheCornersOfItsWindowKeepsTheFirstCorner)
 {
     DueLinee f;
-    f.stato.modoscelto = "Fines";
+    f.stato.comandi.modoscelto = "Fines";
     f.start("Cancella");
     f.click(-1, -1);
     f.motore.ridimensiona();
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.corrente().x1, -1);
     EXPECT_EQ(f.riga.Label2, "Secondo Punto:");
     f.click(11, 1);
-    EXPECT_EQ(f.stato.numselez, 1);
+    EXPECT_EQ(f.stato.comandi.numselez, 1);
     EXPECT_EQ(f.statoLinea(1), STATO_SELEZIONATO);
     EXPECT_EQ(f.statoLinea(2), STATO_NORMALE);
 }
@@ -137,13 +137,13 @@ TEST(Sospensione, ResumeLeavesTheSnapStep)
 {
     for (const char* snap : {"ON", "OFF"}) {
         FinestraProva f;
-        f.stato.snapattivo = snap;
-        f.stato.passosnap = 2.5f;
+        f.stato.aiuti.snapattivo = snap;
+        f.stato.aiuti.passosnap = 2.5f;
         f.start("Linea");
         f.click(1, 1);
         f.motore.ridimensiona();
-        EXPECT_EQ(f.stato.snapattivo, snap);
-        EXPECT_EQ(f.stato.passosnap, 2.5f);
+        EXPECT_EQ(f.stato.aiuti.snapattivo, snap);
+        EXPECT_EQ(f.stato.aiuti.passosnap, 2.5f);
     }
 }
 
@@ -152,15 +152,15 @@ TEST(Sospensione, ResumeLeavesTheSnapStep)
 TEST(Sospensione, RealCancelDiscardsTheSuspendedCommand)
 {
     DueLinee f;
-    f.stato.modoscelto = "Ogget";
+    f.stato.comandi.modoscelto = "Ogget";
     f.start("Sposta");
     f.click(5, 0);
     f.start("Zoom Area");
     f.start("Cancella");
-    EXPECT_EQ(f.stato.comasospeso.tipo, "");
+    EXPECT_EQ(f.stato.comandi.comasospeso.tipo, "");
     EXPECT_EQ(f.statoLinea(1), STATO_NORMALE);
     f.click(5, 20);
-    EXPECT_EQ(f.stato.numselez, 1);
+    EXPECT_EQ(f.stato.comandi.numselez, 1);
     EXPECT_EQ(f.statoLinea(1), STATO_NORMALE);
     EXPECT_EQ(f.statoLinea(2), STATO_SELEZIONATO);
 }
@@ -173,8 +173,8 @@ TEST(Sospensione, EveryViewCommandEndsInAResume)
     vuoto.start("Zoom Tutto");
     EXPECT_EQ(vuoto.messaggi().size(), 1u);
     EXPECT_EQ(vuoto.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(vuoto.stato.passocomando, 1);
-    EXPECT_EQ(vuoto.stato.comasospeso.tipo, "");
+    EXPECT_EQ(vuoto.stato.comandi.passocomando, 1);
+    EXPECT_EQ(vuoto.stato.comandi.comasospeso.tipo, "");
 
     FinestraProva annulla; // the percent dialog left with Annulla
     annulla.start("Linea");
@@ -183,7 +183,7 @@ TEST(Sospensione, EveryViewCommandEndsInAResume)
     EXPECT_EQ(annulla.stato.corrente().tipo, "");
     annulla.motore.riprendi();
     EXPECT_EQ(annulla.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(annulla.stato.passocomando, 1);
+    EXPECT_EQ(annulla.stato.comandi.passocomando, 1);
 
     FinestraProva cento; // a percent that changes nothing
     cento.start("Linea");
@@ -205,13 +205,13 @@ TEST(Sospensione, TwoLevels)
     f.motore.scorri(false, 55);
     EXPECT_EQ(f.stato.corrente().tipo, "Zoom Area");
     EXPECT_EQ(f.riga.Label1, "' Zoom_Primo punto: ");
-    EXPECT_EQ(f.stato.comasospeso.tipo, "Linea");
+    EXPECT_EQ(f.stato.comandi.comasospeso.tipo, "Linea");
     f.click(30, 10);
     f.click(50, 20);
     EXPECT_EQ(f.stato.corrente().tipo, "Linea");
-    EXPECT_EQ(f.stato.passocomando, 1);
+    EXPECT_EQ(f.stato.comandi.passocomando, 1);
     EXPECT_EQ(f.stato.corrente().x1, 2);
-    EXPECT_EQ(f.stato.comasospeso.tipo, "");
+    EXPECT_EQ(f.stato.comandi.comasospeso.tipo, "");
 }
 
 } // namespace

@@ -58,11 +58,11 @@ TEST(Selzoom, NamedRecordKeepsTheViewInTheLog)
     FinestraProva f;
     f.stato.corrente().tipo = " Zoom Area ";
     f.motore.selzoom(1, 2, 11, 12);
-    const recordcoma& r = f.stato.coma.at(1);
+    const recordcoma& r = f.stato.comandi.coma.at(1);
     EXPECT_EQ(r.tipo, " Zoom Area ");
     EXPECT_EQ(std::tie(r.x1, r.y1, r.x2, r.y2), std::make_tuple(1.0, 2.0, 11.0, 12.0));
-    EXPECT_EQ(f.stato.comandoattivo, "Zoom Area");
-    EXPECT_EQ(f.stato.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Zoom Area");
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
     EXPECT_EQ(f.stato.corrente().tipo, "");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }
@@ -71,10 +71,10 @@ TEST(Selzoom, BlankRecordLeavesTheLogAlone)
 {
     FinestraProva f;
     f.motore.selzoom(1, 2, 11, 12);
-    EXPECT_EQ(f.stato.numcomando, 1);
-    EXPECT_EQ(f.stato.coma.size(), 2u);
-    EXPECT_EQ(f.stato.coma[1].x1, 0);
-    EXPECT_EQ(f.stato.comandoattivo, "");
+    EXPECT_EQ(f.stato.comandi.numcomando, 1);
+    EXPECT_EQ(f.stato.comandi.coma.size(), 2u);
+    EXPECT_EQ(f.stato.comandi.coma[1].x1, 0);
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "");
 }
 
 TEST(Selzoom, ZeroClientHeightGivesTheSmallestScale)
@@ -103,7 +103,7 @@ TEST(Selzoom, RectangleWithoutAScaleKeepsTheView)
         EXPECT_EQ(f.stato.vista.origineX, 6);
         EXPECT_EQ(f.stato.vista.origineY, 9);
         EXPECT_EQ(f.riga.Label3, " 3");
-        EXPECT_EQ(f.stato.numcomando, 1);
+        EXPECT_EQ(f.stato.comandi.numcomando, 1);
         EXPECT_EQ(f.riga.Label1, " Zoom_Primo punto: ");
         EXPECT_EQ(f.porte.notifier.occupatoLivello, 0);
         EXPECT_EQ(f.superficie.pulizie.size(), 1u); // only the first zoom redrew

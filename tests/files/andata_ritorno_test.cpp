@@ -141,10 +141,10 @@ protected:
         variaStati(s.dis.rettangoli);
         variaStati(s.dis.testi);
         s.finx = -12.5f, s.finy = 7, s.finlarg = 333.25f, s.finalt = 120;
-        s.colsfondo = Variant(3.0);
-        s.colanteprima = Variant(std::int16_t{9});
-        s.snapattivo = "OFF", s.passosnap = 0.1f;
-        s.grigliaattiva = "ON", s.passogriglia = 10;
+        s.colori.colsfondo = Variant(3.0);
+        s.colori.colanteprima = Variant(std::int16_t{9});
+        s.aiuti.snapattivo = "OFF", s.aiuti.passosnap = 0.1f;
+        s.aiuti.grigliaattiva = "ON", s.aiuti.passogriglia = 10;
     }
 
     ValoriModulo m;
@@ -162,8 +162,8 @@ TEST_F(AndataRitorno, EveryKindAndAttributeComesBack)
     EXPECT_EQ((std::vector{d.finx, d.finy, d.finlarg, d.finalt}), (std::vector{s.finx, s.finy, s.finlarg, s.finalt}));
     EXPECT_TRUE(d.vistaValida);
     EXPECT_EQ(d.statoFinestra, 1);
-    EXPECT_EQ(d.colsfondo, s.colsfondo); // same tag, same value
-    EXPECT_EQ(d.colanteprima, s.colanteprima);
+    EXPECT_EQ(d.colsfondo, s.colori.colsfondo); // same tag, same value
+    EXPECT_EQ(d.colanteprima, s.colori.colanteprima);
     EXPECT_EQ(d.snapattivo, "OFF");
     EXPECT_EQ(d.passosnap, 0.1f);
     EXPECT_EQ(d.grigliaattiva, "ON");
@@ -188,9 +188,9 @@ TEST_F(AndataRitorno, ADrawingReadBackIsWrittenAgainByteForByte)
     DrawingState t{m};
     t.dis = std::move(d.dis);
     t.finx = d.finx, t.finy = d.finy, t.finlarg = d.finlarg, t.finalt = d.finalt;
-    t.colsfondo = d.colsfondo, t.colanteprima = d.colanteprima;
-    t.snapattivo = d.snapattivo, t.passosnap = d.passosnap;
-    t.grigliaattiva = d.grigliaattiva, t.passogriglia = d.passogriglia;
+    t.colori.colsfondo = d.colsfondo, t.colori.colanteprima = d.colanteprima;
+    t.aiuti.snapattivo = d.snapattivo, t.aiuti.passosnap = d.passosnap;
+    t.aiuti.grigliaattiva = d.grigliaattiva, t.aiuti.passogriglia = d.passogriglia;
     ASSERT_TRUE(salvafile(t, dir / "b.dis", d.statoFinestra));
     EXPECT_EQ(leggiByte(dir / "a.dis"), leggiByte(dir / "b.dis"));
 }

@@ -26,14 +26,14 @@ TEST(ApplicaDisegno, ADrawingReadTakesItsHeaderAndMovesTheLogOn)
     applicaDisegno(f.motore, d);
     EXPECT_EQ(s.vista.scala, 3);
     EXPECT_EQ(s.finlarg, 0);
-    EXPECT_EQ(s.colevidenzia, 15.0);
-    EXPECT_EQ(s.colanteprima, 9.0);
-    EXPECT_EQ(s.snapattivo, "OFF");
-    EXPECT_EQ(s.passosnap, 0); // a step of 0 stays while the snap is off
-    EXPECT_EQ(s.grigliaattiva, "ON");
+    EXPECT_EQ(s.colori.colevidenzia, 15.0);
+    EXPECT_EQ(s.colori.colanteprima, 9.0);
+    EXPECT_EQ(s.aiuti.snapattivo, "OFF");
+    EXPECT_EQ(s.aiuti.passosnap, 0); // a step of 0 stays while the snap is off
+    EXPECT_EQ(s.aiuti.grigliaattiva, "ON");
     EXPECT_EQ(s.dis.linee.Count(), 1);
     EXPECT_EQ(s.cisonooggetti, 1);
-    EXPECT_EQ(s.numcomando, 2);
+    EXPECT_EQ(s.comandi.numcomando, 2);
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }
 

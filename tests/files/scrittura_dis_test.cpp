@@ -41,12 +41,12 @@ TEST_F(Scrittura, HeaderHoldsViewStateColoursAndDrawingAids)
     s.finy = -2;
     s.finlarg = 30;
     s.finalt = 12.25f;
-    s.colsfondo = Variant(std::int16_t{3});
-    s.colanteprima = Variant(7.0); // as the settings dialog leaves it
-    s.snapattivo = "ON";
-    s.passosnap = 0.5f;
-    s.grigliaattiva = "OFF";
-    s.passogriglia = 2.5f;
+    s.colori.colsfondo = Variant(std::int16_t{3});
+    s.colori.colanteprima = Variant(7.0); // as the settings dialog leaves it
+    s.aiuti.snapattivo = "ON";
+    s.aiuti.passosnap = 0.5f;
+    s.aiuti.grigliaattiva = "OFF";
+    s.aiuti.passogriglia = 2.5f;
 
     Intestazione atteso;
     atteso.finx = le(1.5f);

@@ -37,8 +37,8 @@ TEST(Finestra, LoadShowsTheDrawingWindowFittedToTheClientArea)
     s.avvia();
     DrawingWindow* w = s.nuova();
     const DrawingState& st = w->stato();
-    EXPECT_EQ(st.numcomando, 1);
-    EXPECT_EQ(st.modoselez, "Inters");
+    EXPECT_EQ(st.comandi.numcomando, 1);
+    EXPECT_EQ(st.comandi.modoselez, "Inters");
     EXPECT_EQ(st.xmax, 50);
     EXPECT_EQ(st.ymax, 20);
     EXPECT_TRUE(st.ridimensionato);
@@ -62,9 +62,9 @@ TEST(Finestra, ActivationShowsTheWindowsDrawingAidsOnTheStatusLabels)
     Sessione s;
     s.avvia();
     impostazioni(s, [](DrawingState& v) {
-        v.snapattivo = "OFF";
-        v.passogriglia = 2.5f;
-        v.ortoattivo = "ON";
+        v.aiuti.snapattivo = "OFF";
+        v.aiuti.passogriglia = 2.5f;
+        v.aiuti.ortoattivo = "ON";
     });
     s.nuova();
     EXPECT_EQ(testoEtichetta(*s.frame, 8), colorePalette(8));
@@ -107,11 +107,11 @@ TEST(Finestra, SwitchingWindowsCancelsTheCommandOfTheWindowLeft)
     s.nuova();
     s.frame->area().setActiveSubWindow(primo);
     primo->stato().corrente().tipo = "Linea";
-    primo->stato().passocomando = 1;
+    primo->stato().comandi.passocomando = 1;
     s.frame->area().activateNextSubWindow();
     ASSERT_NE(s.frame->finestraAttiva(), primo);
     EXPECT_EQ(primo->stato().corrente().nome(), "");
-    EXPECT_EQ(primo->stato().comandoattivo, "Linea");
+    EXPECT_EQ(primo->stato().comandi.comandoattivo, "Linea");
     EXPECT_EQ(s.frame->Label(1).text().toStdString(), "Comando: ");
 }
 
@@ -132,7 +132,7 @@ TEST(Finestra, ALaterResizeIsAChangeThatKeepsTheCommandUnderWay)
     EXPECT_GT(st.vista.larghezzaMm, larghezza);
     EXPECT_EQ(st.dasalvare, 1);
     EXPECT_EQ(st.corrente().nome(), "Linea");
-    EXPECT_EQ(st.passocomando, 1);
+    EXPECT_EQ(st.comandi.passocomando, 1);
     ASSERT_TRUE(st.ogg.ogglinea.esiste());
     EXPECT_EQ(st.ogg.ogglinea->Xi, 7);
     EXPECT_EQ(w->tavola().immagine().size(), w->tavola().size());
@@ -150,7 +150,7 @@ TEST(Finestra, AScrollBarPansAroundTheCommandUnderWay)
     w->VScroll1().setValue(60);
     EXPECT_GT(st.vista.origineY, alto);
     EXPECT_EQ(st.corrente().nome(), "Linea");
-    EXPECT_EQ(st.passocomando, 1);
+    EXPECT_EQ(st.comandi.passocomando, 1);
     EXPECT_EQ(s.frame->Label(2).text().toStdString(), "Al Punto: ");
     w->impscroll(); // the bars back to the middle do not pan
     EXPECT_EQ(st.valvscroll, 50);
@@ -162,8 +162,8 @@ TEST(Finestra, SettingsDecideWhichBarsANewWindowShows)
     Sessione s;
     s.avvia();
     impostazioni(s, [](DrawingState& v) {
-        v.vedibarra1 = 0;
-        v.vedibarra6 = 0;
+        v.barre.vedibarra1 = 0;
+        v.barre.vedibarra6 = 0;
     });
     DrawingWindow* w = s.nuova();
     for (int n = 1; n <= 4; ++n)

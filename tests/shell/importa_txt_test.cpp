@@ -66,8 +66,8 @@ TEST(ImportaTxt, ApriShowsTheDrawingUntitledMaximisedAndZoomed)
     const DrawingState& st = w->stato();
     EXPECT_EQ(st.dis.linee.Count(), 2);
     EXPECT_EQ(st.dis.testi.Count(), 1);
-    EXPECT_EQ(st.colevidenzia, 15.0);
-    EXPECT_EQ(st.colanteprima, 12.0);
+    EXPECT_EQ(st.colori.colevidenzia, 15.0);
+    EXPECT_EQ(st.colori.colanteprima, 12.0);
     EXPECT_EQ(st.cisonooggetti, 1);
     // Zoomed to the drawing's extents, which always hold the origin.
     EXPECT_EQ(std::vector<double>({st.xmin, st.ymin, st.xmax, st.ymax}), std::vector<double>({0, 0, 3000, 2000}));
@@ -111,13 +111,13 @@ TEST(ImportaTxt, EachAidEndsAsTheFileGivesIt)
                                                                              + griglia + "\",4\r\n")));
                 ASSERT_FALSE(w->leggitxt());
                 const DrawingState& st = w->stato();
-                EXPECT_EQ(st.snapattivo, snap);
+                EXPECT_EQ(st.aiuti.snapattivo, snap);
                 EXPECT_EQ(w->aiutdis(4), snap == "ON");
-                EXPECT_EQ(st.grigliaattiva, griglia);
+                EXPECT_EQ(st.aiuti.grigliaattiva, griglia);
                 EXPECT_EQ(w->aiutdis(5), griglia == "ON");
-                EXPECT_EQ(st.passosnap, 2.5f);
+                EXPECT_EQ(st.aiuti.passosnap, 2.5f);
                 EXPECT_EQ(s.frame->Label(9).toolTip().toStdString(), griglia == "ON" ? "[ON] : 4 " : "[ OFF ]");
-                EXPECT_EQ(st.colevidenzia, snap == "ON" ? 15.0 : 3.0);
+                EXPECT_EQ(st.colori.colevidenzia, snap == "ON" ? 15.0 : 3.0);
                 // The toggles saved the settings as the file gives them.
                 const QByteArray testo = snap == "ON" ? QByteArray("\x02\x00ON", 4) : QByteArray("\x03\x00OF", 4);
                 EXPECT_EQ(ini(s).mid(2 * 128, 6), QByteArray("\x08\x00", 2) + testo);

@@ -20,9 +20,9 @@ std::string disegnoSalvato(Sessione& s, const std::string& nome, const std::stri
     ValoriModulo modulo;
     DrawingState d(modulo);
     d.finx = 10, d.finy = 5, d.finlarg = 40, d.finalt = 30;
-    d.snapattivo = snap;
-    d.grigliaattiva = griglia;
-    d.colsfondo = Variant(3.0);
+    d.aiuti.snapattivo = snap;
+    d.aiuti.grigliaattiva = griglia;
+    d.colori.colsfondo = Variant(3.0);
     auto c = std::make_unique<Cerchio>();
     c->Xcentro = 20, c->Ycentro = 20, c->Xpunto = 23, c->YPunto = 24;
     d.dis.cerchi.Add(std::move(c));
@@ -72,17 +72,17 @@ TEST(MenuFile, AFileOpensWithItsViewColoursAndSwitches)
     EXPECT_EQ(w->caption(), percorso);
     EXPECT_EQ(st.dis.cerchi.Count(), 1);
     EXPECT_DOUBLE_EQ(st.dis.cerchi.Item(1).raggio, 5);
-    EXPECT_EQ(st.colsfondo.tag(), Variant::Double);
-    EXPECT_EQ(st.colevidenzia, 15.0);
+    EXPECT_EQ(st.colori.colsfondo.tag(), Variant::Double);
+    EXPECT_EQ(st.colori.colevidenzia, 15.0);
     EXPECT_NEAR(st.vista.origineX / st.vista.scala, 10, 1e-4); // the stored view's top-left corner
-    EXPECT_EQ(st.snapattivo, "OFF");
+    EXPECT_EQ(st.aiuti.snapattivo, "OFF");
     EXPECT_FALSE(w->aiutdis(4));
-    EXPECT_EQ(st.grigliaattiva, "ON");
+    EXPECT_EQ(st.aiuti.grigliaattiva, "ON");
     EXPECT_TRUE(w->aiutdis(5));
     EXPECT_EQ(s.frame->Label(8).toolTip(), "[ OFF ]");
     // The switches went through their toggles, which rewrite the settings.
     EXPECT_EQ(recordIni(s, 3), QByteArray("\x08\x00\x03\x00OFF", 7));
-    EXPECT_EQ(st.numcomando, 2);
+    EXPECT_EQ(st.comandi.numcomando, 2);
     EXPECT_EQ(s.ctx.riga.Label1, "Comando: ");
 }
 
@@ -135,23 +135,23 @@ TEST(MenuFile, SnapMaySwitchDuringACommandTheGridMayNot)
     DrawingWindow* w = s.nuova();
     DrawingState& st = w->stato();
     st.corrente().tipo = "Linea";
-    st.passosnap = 0;
+    st.aiuti.passosnap = 0;
     w->impaiut(4);
-    EXPECT_EQ(st.snapattivo, "OFF");
+    EXPECT_EQ(st.aiuti.snapattivo, "OFF");
     w->impaiut(4);
-    EXPECT_EQ(st.snapattivo, "ON");
-    EXPECT_EQ(st.passosnap, 1.0f); // a step of 0 becomes 1 when the snap comes on
+    EXPECT_EQ(st.aiuti.snapattivo, "ON");
+    EXPECT_EQ(st.aiuti.passosnap, 1.0f); // a step of 0 becomes 1 when the snap comes on
     EXPECT_EQ(s.frame->Label(8).toolTip(), "[ON] : 1 ");
 
     w->impaiut(5);
-    EXPECT_EQ(st.grigliaattiva, "ON");
+    EXPECT_EQ(st.aiuti.grigliaattiva, "ON");
     EXPECT_TRUE(w->aiutdis(5));
     EXPECT_EQ(s.messaggi().back(), "Completare il comando \"Linea\" prima di disattivare la griglia.");
     EXPECT_EQ(s.fake.notifier.beeps, 1);
 
     st.corrente().tipo = "";
     w->impaiut(5);
-    EXPECT_EQ(st.grigliaattiva, "OFF");
+    EXPECT_EQ(st.aiuti.grigliaattiva, "OFF");
     EXPECT_EQ(recordIni(s, 4), QByteArray("\x08\x00\x03\x00OFF", 7));
 }
 

@@ -52,12 +52,12 @@ TEST(Filtri, ANewFilterShowsOnTheFramesLabelAndIsSavedIfItCanBe)
     EXPECT_TRUE(w->stato().overlay.Shape2.visibile);
     DrawingState letto(s.ctx.modulo);
     ASSERT_TRUE(leggifileini_dis(letto));
-    EXPECT_EQ(letto.filtrosnap, 6);
+    EXPECT_EQ(letto.aiuti.filtrosnap, 6);
 
     // A settings file that cannot be written keeps the new filter all the same.
     s.ctx.modulo.nomefileini = s.percorso("manca") + "/Tramel.ini";
     w->impfiltri(0);
-    EXPECT_EQ(w->stato().filtrosnap, 0);
+    EXPECT_EQ(w->stato().aiuti.filtrosnap, 0);
     EXPECT_EQ(s.frame->Label(11).text().toStdString(), "Libero(F9)");
     EXPECT_FALSE(w->stato().overlay.Shape2.visibile);
 }

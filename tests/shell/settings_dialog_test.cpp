@@ -57,11 +57,11 @@ protected:
 
 TEST_F(SettingsDialog, OpensWithTheWindowsSettings)
 {
-    s.colsfondo = Variant(3.0);
-    s.colanteprima = Variant(std::int16_t{12});
-    s.grigliaattiva = "OFF";
-    s.passogriglia = 0.5f;
-    s.passosnap = 2;
+    s.colori.colsfondo = Variant(3.0);
+    s.colori.colanteprima = Variant(std::int16_t{12});
+    s.aiuti.grigliaattiva = "OFF";
+    s.aiuti.passogriglia = 0.5f;
+    s.aiuti.passosnap = 2;
     s.font.nome = "Courier New";
     s.forecolor = RGB(0, 255, 0);
     const Impost d = dialogo();
@@ -120,8 +120,8 @@ TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
     EXPECT_EQ(notifier.beeps, static_cast<int>(std::size(casi)));
     EXPECT_EQ(redraws, 0);
     EXPECT_TRUE(etichette.empty());
-    EXPECT_EQ(s.passogriglia, 1.0f);
-    EXPECT_EQ(s.colanteprima, Variant(std::int16_t{5}));
+    EXPECT_EQ(s.aiuti.passogriglia, 1.0f);
+    EXPECT_EQ(s.colori.colanteprima, Variant(std::int16_t{5}));
     EXPECT_FALSE(std::filesystem::exists(modulo.nomefileini));
 }
 
@@ -134,27 +134,27 @@ TEST_F(SettingsDialog, AidsSwitchedOffStoreAStepOfZero)
     d.Text4 = "0";
     ASSERT_TRUE(d.Command1_Click());
     EXPECT_TRUE(notifier.messaggi.empty());
-    EXPECT_EQ(s.grigliaattiva, "OFF");
-    EXPECT_EQ(s.passogriglia, 0.0f);
-    EXPECT_EQ(s.snapattivo, "OFF");
-    EXPECT_EQ(s.passosnap, 0.0f);
+    EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
+    EXPECT_EQ(s.aiuti.passogriglia, 0.0f);
+    EXPECT_EQ(s.aiuti.snapattivo, "OFF");
+    EXPECT_EQ(s.aiuti.passosnap, 0.0f);
     EXPECT_EQ(etichette, (std::vector<std::pair<int, int>>{{9, 8}, {8, 8}}));
 }
 
 TEST_F(SettingsDialog, AidsSwitchedOnTakeTheirStepsNegativeIncluded)
 {
-    s.grigliaattiva = "OFF";
-    s.snapattivo = "OFF";
+    s.aiuti.grigliaattiva = "OFF";
+    s.aiuti.snapattivo = "OFF";
     Impost d = dialogo();
     d.Option1_Click();
     d.Text3 = "-2";
     d.Option3_Click();
     d.Text4 = "0.25";
     ASSERT_TRUE(d.Command1_Click());
-    EXPECT_EQ(s.grigliaattiva, "ON");
-    EXPECT_EQ(s.passogriglia, -2.0f);
-    EXPECT_EQ(s.snapattivo, "ON");
-    EXPECT_EQ(s.passosnap, 0.25f);
+    EXPECT_EQ(s.aiuti.grigliaattiva, "ON");
+    EXPECT_EQ(s.aiuti.passogriglia, -2.0f);
+    EXPECT_EQ(s.aiuti.snapattivo, "ON");
+    EXPECT_EQ(s.aiuti.passosnap, 0.25f);
     EXPECT_EQ(etichette, (std::vector<std::pair<int, int>>{{9, 0}, {8, 0}}));
 }
 
@@ -164,9 +164,9 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
     d.Text1 = "10";
     d.Text2 = "3";
     ASSERT_TRUE(d.Command1_Click());
-    EXPECT_EQ(s.colsfondo.tag(), Variant::Double);
-    EXPECT_EQ(s.colanteprima.tag(), Variant::Double);
-    EXPECT_EQ(s.colevidenzia, Variant(std::int16_t{15}));
+    EXPECT_EQ(s.colori.colsfondo.tag(), Variant::Double);
+    EXPECT_EQ(s.colori.colanteprima.tag(), Variant::Double);
+    EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{15}));
     for (const auto* linea : {&s.overlay.Line1, &s.overlay.Line2, &s.overlay.Line3})
         EXPECT_EQ(linea->colore, Palette::color(10));
     EXPECT_EQ(s.overlay.Shape1.colore, Palette::color(10));
@@ -182,7 +182,7 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
     Impost e = dialogo();
     e.Text2 = "15";
     ASSERT_TRUE(e.Command1_Click());
-    EXPECT_EQ(s.colevidenzia, Variant(std::int16_t{3}));
+    EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{3}));
 }
 
 TEST_F(SettingsDialog, IndexesBetweenWholeNumbersAreTakenAndRoundedHalfToEven)
@@ -191,9 +191,9 @@ TEST_F(SettingsDialog, IndexesBetweenWholeNumbersAreTakenAndRoundedHalfToEven)
     d.Text1 = "2.5";
     d.Text2 = "2.9";
     ASSERT_TRUE(d.Command1_Click());
-    EXPECT_EQ(s.colanteprima, Variant(2.5));
+    EXPECT_EQ(s.colori.colanteprima, Variant(2.5));
     EXPECT_EQ(s.overlay.Line1.colore, Palette::color(2));
-    EXPECT_EQ(s.colevidenzia, Variant(std::int16_t{15}));
+    EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{15}));
 }
 
 TEST_F(SettingsDialog, FontChosenBecomesTheWindowsFontAndForeground)
@@ -318,8 +318,8 @@ TEST_F(SettingsDialog, WidgetStaysOpenOnARefusalAndAppliesOnOk)
     EXPECT_FALSE(passo->isVisibleTo(&w));
     ok->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(s.grigliaattiva, "OFF");
-    EXPECT_EQ(s.passogriglia, 0.0f);
+    EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
+    EXPECT_EQ(s.aiuti.passogriglia, 0.0f);
 }
 
 TEST_F(SettingsDialog, PickerWidgetOkWritesTheOptionClicked)

@@ -63,16 +63,18 @@ std::string tagged(const Variant& v)
 std::vector<std::string> valori(const DrawingState& s)
 {
     const ValoriModulo& m = s.modulo;
+    const BarreFinestra& b = s.barre;
+    const TestoNuovo& t = s.testoNuovo;
     auto n = [](auto v) { return std::to_string(v); };
     std::vector<std::string> v = {
-        n(s.passogriglia), n(s.passosnap), s.snapattivo, s.grigliaattiva,
-        tagged(s.colsfondo), tagged(s.colanteprima), tagged(s.colevidenzia),
+        n(s.aiuti.passogriglia), n(s.aiuti.passosnap), s.aiuti.snapattivo, s.aiuti.grigliaattiva,
+        tagged(s.colori.colsfondo), tagged(s.colori.colanteprima), tagged(s.colori.colevidenzia),
         n(m.gen_colorelinea), n(m.gen_TipoLinea), n(m.gen_speslinea), n(m.gen_campitura),
         n(m.gen_colocampitura), n(m.gen_colcont), n(m.gen_spescont), n(m.gen_trattcont),
-        n(s.vedibarra3), n(s.vedibarra4), n(s.vedibarra1), n(s.vedibarra6), n(s.vedibarra7),
-        n(s.filtrosnap), s.ortoattivo, n(s.mostrabordotesto), s.gen_carattere_testo,
-        n(s.gen_dimens_testo), n(s.gen_bold_testo), n(s.gen_corsivo_testo), n(s.gen_barrato_testo),
-        n(s.gen_sottolineato_testo), n(s.gen_colore_testo), n(s.gen_opaco_testo), n(s.gen_colore_opaco_testo),
+        n(b.vedibarra3), n(b.vedibarra4), n(b.vedibarra1), n(b.vedibarra6), n(b.vedibarra7),
+        n(s.aiuti.filtrosnap), s.aiuti.ortoattivo, n(s.aiuti.mostrabordotesto), t.gen_carattere_testo,
+        n(t.gen_dimens_testo), n(t.gen_bold_testo), n(t.gen_corsivo_testo), n(t.gen_barrato_testo),
+        n(t.gen_sottolineato_testo), n(t.gen_colore_testo), n(t.gen_opaco_testo), n(t.gen_colore_opaco_testo),
     };
     for (const float w : m.spesslinstampa)
         v.push_back(n(w));
@@ -83,13 +85,13 @@ std::vector<std::string> valori(const DrawingState& s)
 void valoriDiProva(DrawingState& s)
 {
     ValoriModulo& m = s.modulo;
-    s.passogriglia = 2.5f;
-    s.passosnap = 0.25f;
-    s.snapattivo = "OFF";
-    s.grigliaattiva = "OFF";
-    s.colsfondo = Variant(std::int16_t{3});
-    s.colanteprima = Variant(std::int16_t{12});
-    s.colevidenzia = Variant(std::int16_t{15});
+    s.aiuti.passogriglia = 2.5f;
+    s.aiuti.passosnap = 0.25f;
+    s.aiuti.snapattivo = "OFF";
+    s.aiuti.grigliaattiva = "OFF";
+    s.colori.colsfondo = Variant(std::int16_t{3});
+    s.colori.colanteprima = Variant(std::int16_t{12});
+    s.colori.colevidenzia = Variant(std::int16_t{15});
     m.gen_colorelinea = RGB(1, 2, 3);
     m.gen_TipoLinea = 3;
     m.gen_speslinea = 25;
@@ -98,23 +100,23 @@ void valoriDiProva(DrawingState& s)
     m.gen_colcont = RGB(7, 8, 9);
     m.gen_spescont = 13;
     m.gen_trattcont = 2;
-    s.vedibarra3 = 0;
-    s.vedibarra4 = 2;
-    s.vedibarra1 = 3;
-    s.vedibarra6 = 4;
-    s.vedibarra7 = 5;
-    s.filtrosnap = 4;
-    s.ortoattivo = "ON";
-    s.mostrabordotesto = 1;
-    s.gen_carattere_testo = "Times New Roman è";
-    s.gen_dimens_testo = 14;
-    s.gen_bold_testo = -1;
-    s.gen_corsivo_testo = 2;
-    s.gen_barrato_testo = 3;
-    s.gen_sottolineato_testo = 4;
-    s.gen_colore_testo = RGB(255, 0, 0);
-    s.gen_opaco_testo = 5;
-    s.gen_colore_opaco_testo = RGB(0, 0, 255);
+    s.barre.vedibarra3 = 0;
+    s.barre.vedibarra4 = 2;
+    s.barre.vedibarra1 = 3;
+    s.barre.vedibarra6 = 4;
+    s.barre.vedibarra7 = 5;
+    s.aiuti.filtrosnap = 4;
+    s.aiuti.ortoattivo = "ON";
+    s.aiuti.mostrabordotesto = 1;
+    s.testoNuovo.gen_carattere_testo = "Times New Roman è";
+    s.testoNuovo.gen_dimens_testo = 14;
+    s.testoNuovo.gen_bold_testo = -1;
+    s.testoNuovo.gen_corsivo_testo = 2;
+    s.testoNuovo.gen_barrato_testo = 3;
+    s.testoNuovo.gen_sottolineato_testo = 4;
+    s.testoNuovo.gen_colore_testo = RGB(255, 0, 0);
+    s.testoNuovo.gen_opaco_testo = 5;
+    s.testoNuovo.gen_colore_opaco_testo = RGB(0, 0, 255);
     for (std::size_t i = 0; i < m.spesslinstampa.size(); ++i)
         m.spesslinstampa[i] = 0.1f * static_cast<float>(i + 1);
 }
@@ -306,17 +308,17 @@ TEST_F(SettingsFile, DamagedRecordTakesItsDefault)
 TEST_F(SettingsFile, FontNameLongerThanTheRecordIsCutOnWriteAndOnRead)
 {
     Finestra a(percorso());
-    a.s.gen_carattere_testo = std::string(200, 'x');
+    a.s.testoNuovo.gen_carattere_testo = std::string(200, 'x');
     ASSERT_TRUE(salvafileini_dis(a.s));
     EXPECT_EQ(leggiByte(percorso()).substr(2944, 2), byte({126, 0}));
     Finestra b(percorso());
     leggifileini_dis(b.s);
-    EXPECT_EQ(b.s.gen_carattere_testo, std::string(126, 'x'));
+    EXPECT_EQ(b.s.testoNuovo.gen_carattere_testo, std::string(126, 'x'));
 
     // A length beyond the record from a damaged file is clamped to what the record holds.
     sostituisciRecord(percorso(), 24, byte({0x2C, 0x01}) + std::string(126, 'y'));
     leggifileini_dis(b.s);
-    EXPECT_EQ(b.s.gen_carattere_testo, std::string(126, 'y'));
+    EXPECT_EQ(b.s.testoNuovo.gen_carattere_testo, std::string(126, 'y'));
 }
 
 TEST_F(SettingsFile, HighlightFollowsABackgroundOfThreeWhenItsRecordIsDamaged)
@@ -327,7 +329,7 @@ TEST_F(SettingsFile, HighlightFollowsABackgroundOfThreeWhenItsRecordIsDamaged)
     sostituisciRecord(percorso(), 7, byte({42, 0}));
     Finestra b(percorso());
     leggifileini_dis(b.s);
-    EXPECT_EQ(b.s.colevidenzia, Variant(std::int16_t{15}));
+    EXPECT_EQ(b.s.colori.colevidenzia, Variant(std::int16_t{15}));
 }
 
 TEST_F(SettingsFile, HighlightIsWhiteOnABackgroundPaintedInColourThree)
@@ -392,13 +394,13 @@ TEST_F(SettingsFile, WrittenInPlaceWhenItsFolderIsReadOnly)
     ASSERT_TRUE(inizializini(a.s));
     const std::filesystem::path cartella = dir.path().toStdString();
     std::filesystem::permissions(cartella, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    a.s.ortoattivo = "ON";
+    a.s.aiuti.ortoattivo = "ON";
     const bool scritto = salvafileini_dis(a.s);
     std::filesystem::permissions(cartella, std::filesystem::perms::owner_all);
     EXPECT_TRUE(scritto);
     Finestra b(percorso());
     leggifileini_dis(b.s);
-    EXPECT_EQ(b.s.ortoattivo, "ON");
+    EXPECT_EQ(b.s.aiuti.ortoattivo, "ON");
 }
 
 TEST_F(SettingsFile, OrthoSwitchedOnInOneWindowReachesTheNextWindow)
@@ -407,13 +409,13 @@ TEST_F(SettingsFile, OrthoSwitchedOnInOneWindowReachesTheNextWindow)
     modulo.nomefileini = percorso();
     DrawingState a(modulo);
     ASSERT_TRUE(leggifileini_dis(a));
-    EXPECT_EQ(a.ortoattivo, "OFF");
-    a.ortoattivo = "ON";
+    EXPECT_EQ(a.aiuti.ortoattivo, "OFF");
+    a.aiuti.ortoattivo = "ON";
     ASSERT_TRUE(salvafileini_dis(a));
 
     DrawingState b(modulo);
     leggifileini_dis(b);
-    EXPECT_EQ(b.ortoattivo, "ON");
+    EXPECT_EQ(b.aiuti.ortoattivo, "ON");
 }
 
 TEST_F(SettingsFile, TextDefaultsAreResetTogether)
@@ -426,8 +428,8 @@ TEST_F(SettingsFile, TextDefaultsAreResetTogether)
     // Records 23 to 32: the text frame switch and the text defaults.
     for (std::size_t i = 22; i < 32; ++i)
         EXPECT_EQ(v[i], base[i]) << "record " << i + 1;
-    EXPECT_EQ(f.s.gen_colore_opaco_testo, Palette::color(15));
-    EXPECT_EQ(f.s.passogriglia, 2.5f); // nothing else is touched
+    EXPECT_EQ(f.s.testoNuovo.gen_colore_opaco_testo, Palette::color(15));
+    EXPECT_EQ(f.s.aiuti.passogriglia, 2.5f); // nothing else is touched
 }
 
 } // namespace

@@ -176,7 +176,7 @@ void restaUguale(Disegno& d, const T& e, Disegna disegna)
 TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
 {
     Disegno d(3);
-    d.s.mostrabordotesto = 1;
+    d.s.aiuti.mostrabordotesto = 1;
     Rettangolo r;
     r.vertici({{1, 1}, {4, 1}, {4, 2}, {1, 2}});
     r.spescont = 0.25f;
@@ -274,7 +274,7 @@ TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
 TEST(Disegnatesto, SizeZeroOrBelowDrawsNothing)
 {
     Disegno d(3);
-    d.s.mostrabordotesto = 1;
+    d.s.aiuti.mostrabordotesto = 1;
     disegnatesto(d.contesto(), scritta(0), true);
     disegnatesto(d.contesto(), scritta(-4), false);
     EXPECT_TRUE(d.sup.chiamate().empty());
@@ -284,7 +284,7 @@ TEST(Disegnatesto, BoxInTheHighlightColourInBothLooksWhenShown)
 {
     for (bool normale : {true, false}) {
         Disegno d(3);
-        d.s.mostrabordotesto = 1;
+        d.s.aiuti.mostrabordotesto = 1;
         disegnatesto(d.contesto(), scritta(), normale);
         const auto lati = d.sup.solo({"Polyline"});
         ASSERT_EQ(lati.size(), 4u) << normale;

@@ -15,7 +15,7 @@ const std::string ANTEPRIMA = colore(Palette::color(5)); // the default grid col
 struct Griglia : FinestraProva {
     explicit Griglia(double scala, double x1 = 0, double y1 = 0) : FinestraProva(scala, x1, y1)
     {
-        s.grigliaattiva = "ON";
+        s.aiuti.grigliaattiva = "ON";
         s.sfondoFinestra = Palette::color(15);
     }
     std::vector<std::string> punti() const { return sup.solo({"SetPixel"}); }
@@ -52,12 +52,12 @@ TEST(Impostdistipo, NoDotsForAStepOfZeroOrBelowOrWithTheGridOff)
 {
     for (float p : {0.0f, -1.0f, std::nanf("")}) {
         Griglia g(1.5);
-        g.s.passogriglia = p;
+        g.s.aiuti.passogriglia = p;
         impostdistipo(g.s, g.sup);
         EXPECT_TRUE(g.punti().empty()) << p;
     }
     Griglia spenta(1.5);
-    spenta.s.grigliaattiva = "OFF";
+    spenta.s.aiuti.grigliaattiva = "OFF";
     impostdistipo(spenta.s, spenta.sup);
     EXPECT_TRUE(spenta.punti().empty());
 }
@@ -73,11 +73,11 @@ TEST(Impostdistipo, ADegenerateScaleDrawsNoEndlessColumnOfDots)
 TEST(Impostdistipo, BackgroundClearsOnlyWhenItsColourChanges)
 {
     Griglia g(3);
-    g.s.grigliaattiva = "OFF";
+    g.s.aiuti.grigliaattiva = "OFF";
     impostdistipo(g.s, g.sup);
     EXPECT_TRUE(g.sup.pulizie.empty()); // white already
 
-    g.s.colsfondo = Variant(3.0); // as the settings dialog stores it
+    g.s.colori.colsfondo = Variant(3.0); // as the settings dialog stores it
     impostdistipo(g.s, g.sup);
     impostdistipo(g.s, g.sup);
     EXPECT_EQ(g.sup.pulizie, (std::vector<Rgb>{Palette::color(3)}));
@@ -90,7 +90,7 @@ TEST(Impostdistipo, HidesTheRubberBandsAndColoursTheCrossHair)
     Overlay& o = g.s.overlay;
     o.Line3.visibile = o.Shape1.visibile = o.Shape2.visibile = o.Shape3.visibile = true;
     o.Line1.visibile = true;
-    g.s.colanteprima = Variant(std::int16_t{12});
+    g.s.colori.colanteprima = Variant(std::int16_t{12});
     impostdistipo(g.s, g.sup);
     EXPECT_FALSE(o.Line3.visibile || o.Shape1.visibile || o.Shape2.visibile || o.Shape3.visibile);
     EXPECT_TRUE(o.Line1.visibile); // the cross-hair stays where it is

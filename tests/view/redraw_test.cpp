@@ -69,9 +69,9 @@ std::vector<std::string> disegni(const SuperficieFinta& sup)
 TEST(Redraw, EmptyDrawingShowsOnlyBackgroundAndGrid)
 {
     Ridisegno r;
-    r.s.grigliaattiva = "ON";
+    r.s.aiuti.grigliaattiva = "ON";
     r.s.vista.scala = 3;
-    r.s.passogriglia = 5; // 10 steps across
+    r.s.aiuti.passogriglia = 5; // 10 steps across
     r.ridisegna();
     EXPECT_EQ(r.sup.pulizie, (std::vector<Rgb>{Palette::color(15)}));
     const auto punti = r.sup.solo({"SetPixel"});
@@ -189,7 +189,7 @@ TEST(Redraw, TextBoxesAreMeasuredOnlyWhenTheyChange)
     DrawingState s(m);
     s.vista.larghezzaMm = 150;
     s.vista.altezzaMm = 110;
-    s.mostrabordotesto = 1;
+    s.aiuti.mostrabordotesto = 1;
     SuperficieContata sup;
     for (double x : {1.0, 2.0, 400.0}) { // the last one lies outside the view
         testo& t = aggiungi(s.dis.testi);
@@ -226,7 +226,7 @@ TEST(Redraw, AFilledRectangleLandsOnItsPixels)
     s.vista.scala = 2;
     s.vista.origineX = 2; // x from 1
     s.vista.origineY = 4; // y from 2
-    s.grigliaattiva = "OFF";
+    s.aiuti.grigliaattiva = "OFF";
     Rettangolo& ret =
         aggiungi(s.dis.rettangoli, poligono<Rettangolo>({{3, 4}, {6, 4}, {6, 6}, {3, 6}}, CAMPITURA_PIENA));
     ret.colocampitura = RGB(255, 0, 0);

@@ -46,7 +46,7 @@ struct FinestraProva {
         v.scala = scala;
         v.origineX = static_cast<float>(x1 * scala);
         v.origineY = static_cast<float>(y1 * scala);
-        s.grigliaattiva = "OFF";
+        s.aiuti.grigliaattiva = "OFF";
     }
 
     ValoriModulo modulo;

@@ -6,21 +6,38 @@
 #include "platform/fake_ports.h"
 #include "platform/recording_dc.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tramel {
 
+// A window picture that records what is asked of it: the device calls, the
+// clears and the requests to show it.
 class SuperficieProva : public SuperficieDisegno {
 public:
     RecordingDc registro;
     FakeTextMetrics misure;
     std::vector<Rgb> pulizie; // the colour of every clear
+    int aggiornamenti = 0;
 
     Dc& dc() override { return registro; }
     const TextMetrics& metrics() const override { return misure; }
     void cls(Rgb colore) override { pulizie.push_back(colore); }
-    void aggiorna() override {}
+    void aggiorna() override { ++aggiornamenti; }
+
+    const std::vector<std::string>& chiamate() const { return registro.calls; }
+    std::vector<std::string> solo(std::initializer_list<std::string_view> nomi) const { return registro.only(nomi); }
+    void dimentica() { registro.clear(); }
+    const std::vector<std::string>& disegni() const { return registro.disegni(); }
+};
+
+// A window of 150 x 110 mm at 254 dpi (10 pixels a millimetre) showing the
+// drawing from (x1, y1) at scale `scala`, with the grid off so that only
+// entities reach the device.
+struct VistaProva {
+    double scala = 3, x1 = 0, y1 = 0;
 };
 
 enum class Tasto { Invio = 13, Esc = 27 };
@@ -37,6 +54,18 @@ struct FinestraProva {
     {
         stato.vista.larghezzaMm = larghezzaMm;
         stato.vista.altezzaMm = altezzaMm;
+    }
+    explicit FinestraProva(VistaProva v)
+    {
+        Vista& vista = stato.vista;
+        vista.dpiX = 254;
+        vista.dpiY = 254;
+        vista.larghezzaMm = 150;
+        vista.altezzaMm = 110;
+        vista.scala = v.scala;
+        vista.origineX = static_cast<float>(v.x1 * v.scala);
+        vista.origineY = static_cast<float>(v.y1 * v.scala);
+        stato.aiuti.grigliaattiva = AIUTO_OFF;
     }
 
     // Writes a name into the current record and shows its first prompt (the
@@ -85,5 +114,18 @@ struct FinestraProva {
         return m;
     }
 };
+
+inline std::string colore(Rgb c)
+{
+    return RecordingDc::colorText(c);
+}
+
+// Whether call a comes before call b in the record (both present).
+inline bool prima(const std::vector<std::string>& calls, const std::string& a, const std::string& b)
+{
+    const auto ia = std::find(calls.begin(), calls.end(), a);
+    const auto ib = std::find(calls.begin(), calls.end(), b);
+    return ia != calls.end() && ib != calls.end() && ia < ib;
+}
 
 } // namespace tramel

@@ -1,5 +1,5 @@
 #include "immagine_finestra.h"
-#include "superficie_finta.h"
+#include "support/finestra_prova.h"
 #include "view/disegna_entita.h"
 
 #include "platform/palette.h"
@@ -17,12 +17,12 @@ const std::string EVIDENZIA = colore(Palette::color(3)); // the default highligh
 const std::string PRIMO_PIANO = colore(RGB(0, 0, 0));    // the window's foreground colour
 
 struct Disegno : FinestraProva {
-    using FinestraProva::FinestraProva;
-    ContestoDisegno contesto() { return ContestoDisegno(s, sup); }
+    explicit Disegno(double scala, double x1 = 0, double y1 = 0) : FinestraProva(VistaProva{scala, x1, y1}) {}
+    ContestoDisegno contesto() { return ContestoDisegno(stato, superficie); }
 };
 
 // Pen width and colour of every CreatePen, in order.
-std::vector<std::pair<int, std::string>> penne(const SuperficieFinta& sup)
+std::vector<std::pair<int, std::string>> penne(const SuperficieProva& sup)
 {
     std::vector<std::pair<int, std::string>> p;
     const std::regex re(R"(CreatePen\((-?\d+),(-?\d+),(#[0-9a-f]{6})\)=\d+)");
@@ -95,8 +95,8 @@ TEST_P(LarghezzaLinea, RoundsHalfToEvenAndIsAtLeastOnePixel)
     const CasoLarghezza caso = GetParam();
     Disegno d(caso.scala);
     disegnalinea(d.contesto(), linea(1, 1, 2, 2, caso.spessore), true);
-    ASSERT_EQ(penne(d.sup).size(), 1u);
-    EXPECT_EQ(penne(d.sup)[0].first, caso.larghezza);
+    ASSERT_EQ(penne(d.superficie).size(), 1u);
+    EXPECT_EQ(penne(d.superficie)[0].first, caso.larghezza);
 }
 
 INSTANTIATE_TEST_SUITE_P(Linee, LarghezzaLinea,
@@ -110,10 +110,10 @@ TEST(Disegnalinea, WindowUnitsToPixelsInItsColourOrTheHighlight)
     l.TipoLinea = PS_DASH;
     disegnalinea(d.contesto(), l, true);
     disegnalinea(d.contesto(), l, false);
-    EXPECT_EQ(d.sup.disegni(), (std::vector<std::string>{"Polyline(30,60 90,120) pen(1,1,#c80000)",
+    EXPECT_EQ(d.superficie.disegni(), (std::vector<std::string>{"Polyline(30,60 90,120) pen(1,1,#c80000)",
                                                          "Polyline(30,60 90,120) pen(1,1," + EVIDENZIA + ")"}));
     // A line is drawn by the window itself: no pixel at the scale origin.
-    EXPECT_TRUE(d.sup.solo({"SetPixel"}).empty());
+    EXPECT_TRUE(d.superficie.solo({"SetPixel"}).empty());
 }
 
 TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
@@ -131,7 +131,7 @@ TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
     a.spescont = 5;
     disegnaarco(d.contesto(), a, true);
 
-    const auto w = penne(d.sup);
+    const auto w = penne(d.superficie);
     ASSERT_EQ(w.size(), 5u);
     EXPECT_EQ(w[0].first, 1); // polyline of thickness 0: at least one pixel
     EXPECT_EQ(w[1].first, 0); // arc of thickness 0: no lower bound
@@ -143,11 +143,11 @@ TEST(DisegnaEntita, PenWidthsOfTheSelfDrawingKinds)
 TEST(DisegnaEntita, SelfDrawingKindsPlotTheScaleOriginFirst)
 {
     Disegno d(3);
-    d.s.forecolor = RGB(10, 20, 30);
+    d.stato.forecolor = RGB(10, 20, 30);
     disegnasuperficie(d.contesto(), quadrato(), true);
-    ASSERT_FALSE(d.sup.chiamate().empty());
-    EXPECT_EQ(d.sup.chiamate().front(), "SetPixel(0,0,#0a141e)");
-    EXPECT_EQ(d.sup.solo({"Polygon"}), (std::vector<std::string>{"Polygon(30,30 90,30 90,90 30,90)"}));
+    ASSERT_FALSE(d.superficie.chiamate().empty());
+    EXPECT_EQ(d.superficie.chiamate().front(), "SetPixel(0,0,#0a141e)");
+    EXPECT_EQ(d.superficie.solo({"Polygon"}), (std::vector<std::string>{"Polygon(30,30 90,30 90,90 30,90)"}));
 }
 
 TEST(DisegnaEntita, SelectedSurfaceHasOutlineAndFillInTheHighlightColour)
@@ -158,7 +158,7 @@ TEST(DisegnaEntita, SelectedSurfaceHasOutlineAndFillInTheHighlightColour)
     disegnasuperficie(d.contesto(), quadrato(HS_CROSS), false);
     const std::string q = "Polygon(30,30 90,30 90,90 30,90) ";
     const std::string origine = "SetPixel(0,0," + PRIMO_PIANO + ")";
-    EXPECT_EQ(d.sup.disegni(),
+    EXPECT_EQ(d.superficie.disegni(),
               (std::vector<std::string>{origine, q + "pen(0,1,#0000c8) brush(solid,#00c800)", origine,
                                         q + "pen(0,1," + EVIDENZIA + ") brush(solid," + EVIDENZIA + ")",
                                         origine, q + "pen(0,1," + EVIDENZIA + ") brush(hatch,4," + EVIDENZIA + ")"}));
@@ -176,7 +176,7 @@ void restaUguale(Disegno& d, const T& e, Disegna disegna)
 TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
 {
     Disegno d(3);
-    d.s.aiuti.mostrabordotesto = 1;
+    d.stato.aiuti.mostrabordotesto = 1;
     Rettangolo r;
     r.vertici({{1, 1}, {4, 1}, {4, 2}, {1, 2}});
     r.spescont = 0.25f;
@@ -200,7 +200,7 @@ TEST(DisegnaEntita, TheStoredEntityIsNeverChanged)
     restaUguale(d, retto, disegnaarco);
     restaUguale(d, scritta(), [](const ContestoDisegno& c, const testo& t, bool n) { disegnatesto(c, t, n); });
     // And the device did get device units: the rectangle at 30 px a unit.
-    EXPECT_EQ(d.sup.solo({"Polygon"}).front(), "Polygon(30,30 120,30 120,60 30,60)");
+    EXPECT_EQ(d.superficie.solo({"Polygon"}).front(), "Polygon(30,30 120,30 120,60 30,60)");
 }
 
 TEST(Disegnaarco, ThroughPointOnTheSegmentDrawsTheSegment)
@@ -210,9 +210,9 @@ TEST(Disegnaarco, ThroughPointOnTheSegmentDrawsTheSegment)
     a.spescont = 5;
     a.trattcont = PS_DOT;
     disegnaarco(d.contesto(), a, false);
-    EXPECT_EQ(d.sup.disegni(), (std::vector<std::string>{"Polyline(30,30 90,30) pen(2,6," + EVIDENZIA + ")"}));
-    EXPECT_TRUE(d.sup.solo({"Arc"}).empty());
-    EXPECT_EQ(d.sup.solo({"CreatePen", "DeleteObject"}).size(), 2u); // its pen made and deleted
+    EXPECT_EQ(d.superficie.disegni(), (std::vector<std::string>{"Polyline(30,30 90,30) pen(2,6," + EVIDENZIA + ")"}));
+    EXPECT_TRUE(d.superficie.solo({"Arc"}).empty());
+    EXPECT_EQ(d.superficie.solo({"CreatePen", "DeleteObject"}).size(), 2u); // its pen made and deleted
 }
 
 TEST(Disegnaarco, CollinearThroughPointOutsideTheSegmentAlsoDrawsTheSegment)
@@ -221,8 +221,8 @@ TEST(Disegnaarco, CollinearThroughPointOutsideTheSegmentAlsoDrawsTheSegment)
     // selection and snapping also take for such an arc.
     Disegno d(3);
     disegnaarco(d.contesto(), arco({1, 1}, {3, 1}, {5, 1}), true);
-    EXPECT_TRUE(d.sup.solo({"Arc"}).empty());
-    EXPECT_EQ(d.sup.solo({"Polyline"}), (std::vector<std::string>{"Polyline(30,30 90,30)"}));
+    EXPECT_TRUE(d.superficie.solo({"Arc"}).empty());
+    EXPECT_EQ(d.superficie.solo({"Polyline"}), (std::vector<std::string>{"Polyline(30,30 90,30)"}));
 }
 
 TEST(Disegnaarco, AnArcGoesToTheDeviceInPixels)
@@ -230,7 +230,7 @@ TEST(Disegnaarco, AnArcGoesToTheDeviceInPixels)
     Disegno d(3);
     disegnaarco(d.contesto(), arco({0, 1}, {2, 1}, {1, 0}), true);
     // Centre (1, 1), radius 1: box (0, 0)-(60, 60), from p1 (0, 30) to p2 (60, 30).
-    EXPECT_EQ(d.sup.solo({"Arc"}), (std::vector<std::string>{"Arc(0,0,60,60,0,30,60,30)"}));
+    EXPECT_EQ(d.superficie.solo({"Arc"}), (std::vector<std::string>{"Arc(0,0,60,60,0,30,60,30)"}));
 }
 
 TEST(Disegnaarco, ALargeArcSeenCloseLandsOnItsPixels)
@@ -243,7 +243,7 @@ TEST(Disegnaarco, ALargeArcSeenCloseLandsOnItsPixels)
         const double x1 = -75 / scala, y1 = -60 / scala;
         Disegno d(scala, x1, y1);
         ImmagineFinestra finestra(1500, 1100);
-        disegnaarco(ContestoDisegno(d.s, finestra), arco({60, 0}, {-60, 0}, {0, -1}), true);
+        disegnaarco(ContestoDisegno(d.stato, finestra), arco({60, 0}, {-60, 0}, {0, -1}), true);
         const QImage img = finestra.fotografia();
         const double pixel = 10 * scala; // pixels a drawing unit
         for (int x = 1; x < img.width(); ++x) {
@@ -265,50 +265,50 @@ TEST(Disegnatesto, CharacterHeightFromSizeScaleAndTwipsPerPixel)
     Disegno d(3);
     disegnatesto(d.contesto(), scritta(10), true);
     // h = -2 * 10 * 3 / (1440 / 254) = -10.58 pixels; the reference point (2, 3) at 30 px a unit.
-    EXPECT_EQ(d.sup.chiamate().front(), "SetPixel(0,0," + PRIMO_PIANO + ")");
-    EXPECT_EQ(d.sup.solo({"SetTextColor", "TextOut"}),
+    EXPECT_EQ(d.superficie.chiamate().front(), "SetPixel(0,0," + PRIMO_PIANO + ")");
+    EXPECT_EQ(d.superficie.solo({"SetTextColor", "TextOut"}),
               (std::vector<std::string>{"SetTextColor(#0000c8)", "TextOut(60,90,AB)", "SetTextColor(#000000)"}));
-    EXPECT_EQ(d.sup.disegni().back(), "TextOut(60,90,AB) font(-11,0,0,000,Arial)");
+    EXPECT_EQ(d.superficie.disegni().back(), "TextOut(60,90,AB) font(-11,0,0,000,Arial)");
 }
 
 TEST(Disegnatesto, SizeZeroOrBelowDrawsNothing)
 {
     Disegno d(3);
-    d.s.aiuti.mostrabordotesto = 1;
+    d.stato.aiuti.mostrabordotesto = 1;
     disegnatesto(d.contesto(), scritta(0), true);
     disegnatesto(d.contesto(), scritta(-4), false);
-    EXPECT_TRUE(d.sup.chiamate().empty());
+    EXPECT_TRUE(d.superficie.chiamate().empty());
 }
 
 TEST(Disegnatesto, BoxInTheHighlightColourInBothLooksWhenShown)
 {
     for (bool normale : {true, false}) {
         Disegno d(3);
-        d.s.aiuti.mostrabordotesto = 1;
+        d.stato.aiuti.mostrabordotesto = 1;
         disegnatesto(d.contesto(), scritta(), normale);
-        const auto lati = d.sup.solo({"Polyline"});
+        const auto lati = d.superficie.solo({"Polyline"});
         ASSERT_EQ(lati.size(), 4u) << normale;
         EXPECT_EQ(lati[0].rfind("Polyline(60,90 ", 0), 0u) << lati[0]; // from the reference point
-        for (const auto& [larghezza, c] : penne(d.sup)) {
+        for (const auto& [larghezza, c] : penne(d.superficie)) {
             EXPECT_EQ(larghezza, 1);
             EXPECT_EQ(c, EVIDENZIA);
         }
-        const auto testi = d.sup.solo({"SetTextColor"});
+        const auto testi = d.superficie.solo({"SetTextColor"});
         EXPECT_EQ(testi.front(), normale ? "SetTextColor(#0000c8)" : "SetTextColor(" + EVIDENZIA + ")");
     }
     Disegno senza(3);
     disegnatesto(senza.contesto(), scritta(), true);
-    EXPECT_TRUE(senza.sup.solo({"Polyline"}).empty());
+    EXPECT_TRUE(senza.superficie.solo({"Polyline"}).empty());
 }
 
 TEST(DisegnaEntita, DrawingLeavesTheWindowsFontAndForegroundAlone)
 {
     Disegno d(3);
-    d.s.forecolor = RGB(1, 2, 3);
+    d.stato.forecolor = RGB(1, 2, 3);
     disegnatesto(d.contesto(), scritta(), false);
-    EXPECT_EQ(d.s.forecolor, RGB(1, 2, 3));
-    EXPECT_EQ(d.s.font.nome, "Arial");
-    EXPECT_FLOAT_EQ(d.s.font.dimensione, 8.25f);
+    EXPECT_EQ(d.stato.forecolor, RGB(1, 2, 3));
+    EXPECT_EQ(d.stato.font.nome, "Arial");
+    EXPECT_FLOAT_EQ(d.stato.font.dimensione, 8.25f);
 }
 
 // Every device coordinate of a call, as numbers.
@@ -330,7 +330,7 @@ TEST(DisegnaEntita, HighZoomKeepsCoordinatesInRangeAndEdgesInPlace)
     superficie t;
     t.vertici({{0, 0}, {2e6, 1e6}, {0, 1e6}});
     disegnasuperficie(d.contesto(), t, true);
-    const auto poligoni = d.sup.solo({"Polygon"});
+    const auto poligoni = d.superficie.solo({"Polygon"});
     ASSERT_EQ(poligoni.size(), 1u);
     const auto n = numeri(poligoni[0]);
     bool bordo = false;
@@ -343,7 +343,7 @@ TEST(DisegnaEntita, HighZoomKeepsCoordinatesInRangeAndEdgesInPlace)
 
     Linea l = linea(-1e7, 0.5, 1e7, 0.5);
     disegnalinea(d.contesto(), l, true);
-    EXPECT_EQ(d.sup.solo({"Polyline"}).back(), "Polyline(-4000000,500000 4000000,500000)");
+    EXPECT_EQ(d.superficie.solo({"Polyline"}).back(), "Polyline(-4000000,500000 4000000,500000)");
 }
 
 TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
@@ -368,10 +368,10 @@ TEST(DisegnaEntita, ExtremeValuesStayWithinTheDevicesRange)
         disegnatesto(d.contesto(), t, true);
         disegnaarco(d.contesto(), arco({0, 0}, {v, 1}, {1, v}), true);
         disegnaarco(d.contesto(), arco({0, 0}, {v, 0}, {1, 1e-9}), true);
-        for (const std::string& call : d.sup.solo({"Polygon", "Polyline", "Ellipse", "Arc", "TextOut"}))
+        for (const std::string& call : d.superficie.solo({"Polygon", "Polyline", "Ellipse", "Arc", "TextOut"}))
             for (long long n : numeri(call))
                 EXPECT_LE(std::llabs(n), 4000000) << v << ' ' << call;
-        for (const auto& [larghezza, c] : penne(d.sup))
+        for (const auto& [larghezza, c] : penne(d.superficie))
             EXPECT_LE(larghezza, 4000000) << v;
     }
 }
@@ -386,7 +386,7 @@ TEST(DisegnaEntita, HugeFilledCircleAroundTheViewStillCoversIt)
     c.Xpunto = 1e6;
     c.campitura = CAMPITURA_PIENA;
     disegnacerchio(d.contesto(), c, true);
-    const auto ellissi = d.sup.solo({"Ellipse"});
+    const auto ellissi = d.superficie.solo({"Ellipse"});
     ASSERT_EQ(ellissi.size(), 1u);
     const auto n = numeri(ellissi[0]);
     EXPECT_LT(n[0], 0);

@@ -1,4 +1,4 @@
-#include "superficie_finta.h"
+#include "support/finestra_prova.h"
 #include "view/impostdistipo.h"
 
 #include "platform/palette.h"
@@ -13,18 +13,18 @@ namespace {
 const std::string ANTEPRIMA = colore(Palette::color(5)); // the default grid colour
 
 struct Griglia : FinestraProva {
-    explicit Griglia(double scala, double x1 = 0, double y1 = 0) : FinestraProva(scala, x1, y1)
+    explicit Griglia(double scala, double x1 = 0, double y1 = 0) : FinestraProva(VistaProva{scala, x1, y1})
     {
-        s.aiuti.grigliaattiva = "ON";
-        s.sfondoFinestra = Palette::color(15);
+        stato.aiuti.grigliaattiva = "ON";
+        stato.sfondoFinestra = Palette::color(15);
     }
-    std::vector<std::string> punti() const { return sup.solo({"SetPixel"}); }
+    std::vector<std::string> punti() const { return superficie.solo({"SetPixel"}); }
 };
 
 TEST(Impostdistipo, GridShownUpTo100StepsAcrossAndNotAt101)
 {
     Griglia cento(1.5); // 150 mm / 1.5 = 100 units, step 1
-    impostdistipo(cento.s, cento.sup);
+    impostdistipo(cento.stato, cento.superficie);
     // 101 columns by 74 rows (110 / 1.5 = 73.3 steps down), from the top-left corner.
     ASSERT_EQ(cento.punti().size(), 101u * 74u);
     EXPECT_EQ(cento.punti().front(), "SetPixel(0,0," + ANTEPRIMA + ")");
@@ -32,17 +32,17 @@ TEST(Impostdistipo, GridShownUpTo100StepsAcrossAndNotAt101)
     EXPECT_EQ(cento.punti().back(), "SetPixel(1500,1095," + ANTEPRIMA + ")");
 
     Griglia centouno(1.5);
-    centouno.s.vista.larghezzaMm = 151.5; // 101 units
-    impostdistipo(centouno.s, centouno.sup);
+    centouno.stato.vista.larghezzaMm = 151.5; // 101 units
+    impostdistipo(centouno.stato, centouno.superficie);
     EXPECT_TRUE(centouno.punti().empty());
 }
 
 TEST(Impostdistipo, DotsStartAtTheStepBeforeTheViewsCorner)
 {
     Griglia g(3, 2.5, -2.5); // origin (7.5, -7.5) mm
-    g.s.vista.larghezzaMm = 60;
-    g.s.vista.altezzaMm = 30;
-    impostdistipo(g.s, g.sup);
+    g.stato.vista.larghezzaMm = 60;
+    g.stato.vista.altezzaMm = 30;
+    impostdistipo(g.stato, g.superficie);
     // Columns from 2 (6 mm), rows from -3 (-9 mm): 15 pixels before the corner on both axes.
     EXPECT_EQ(g.punti().front(), "SetPixel(-15,-15," + ANTEPRIMA + ")");
     EXPECT_EQ(g.punti().size(), 21u * 11u);
@@ -52,46 +52,46 @@ TEST(Impostdistipo, NoDotsForAStepOfZeroOrBelowOrWithTheGridOff)
 {
     for (float p : {0.0f, -1.0f, std::nanf("")}) {
         Griglia g(1.5);
-        g.s.aiuti.passogriglia = p;
-        impostdistipo(g.s, g.sup);
+        g.stato.aiuti.passogriglia = p;
+        impostdistipo(g.stato, g.superficie);
         EXPECT_TRUE(g.punti().empty()) << p;
     }
     Griglia spenta(1.5);
-    spenta.s.aiuti.grigliaattiva = "OFF";
-    impostdistipo(spenta.s, spenta.sup);
+    spenta.stato.aiuti.grigliaattiva = "OFF";
+    impostdistipo(spenta.stato, spenta.superficie);
     EXPECT_TRUE(spenta.punti().empty());
 }
 
 TEST(Impostdistipo, ADegenerateScaleDrawsNoEndlessColumnOfDots)
 {
     Griglia g(1e-13); // as a client area of zero width leaves it
-    g.s.vista.larghezzaMm = 0;
-    impostdistipo(g.s, g.sup);
+    g.stato.vista.larghezzaMm = 0;
+    impostdistipo(g.stato, g.superficie);
     EXPECT_TRUE(g.punti().empty());
 }
 
 TEST(Impostdistipo, BackgroundClearsOnlyWhenItsColourChanges)
 {
     Griglia g(3);
-    g.s.aiuti.grigliaattiva = "OFF";
-    impostdistipo(g.s, g.sup);
-    EXPECT_TRUE(g.sup.pulizie.empty()); // white already
+    g.stato.aiuti.grigliaattiva = "OFF";
+    impostdistipo(g.stato, g.superficie);
+    EXPECT_TRUE(g.superficie.pulizie.empty()); // white already
 
-    g.s.colori.colsfondo = Variant(3.0); // as the settings dialog stores it
-    impostdistipo(g.s, g.sup);
-    impostdistipo(g.s, g.sup);
-    EXPECT_EQ(g.sup.pulizie, (std::vector<Rgb>{Palette::color(3)}));
-    EXPECT_EQ(g.s.sfondoFinestra, Palette::color(3));
+    g.stato.colori.colsfondo = Variant(3.0); // as the settings dialog stores it
+    impostdistipo(g.stato, g.superficie);
+    impostdistipo(g.stato, g.superficie);
+    EXPECT_EQ(g.superficie.pulizie, (std::vector<Rgb>{Palette::color(3)}));
+    EXPECT_EQ(g.stato.sfondoFinestra, Palette::color(3));
 }
 
 TEST(Impostdistipo, HidesTheRubberBandsAndColoursTheCrossHair)
 {
     Griglia g(3);
-    Overlay& o = g.s.overlay;
+    Overlay& o = g.stato.overlay;
     o.Line3.visibile = o.Shape1.visibile = o.Shape2.visibile = o.Shape3.visibile = true;
     o.Line1.visibile = true;
-    g.s.colori.colanteprima = Variant(std::int16_t{12});
-    impostdistipo(g.s, g.sup);
+    g.stato.colori.colanteprima = Variant(std::int16_t{12});
+    impostdistipo(g.stato, g.superficie);
     EXPECT_FALSE(o.Line3.visibile || o.Shape1.visibile || o.Shape2.visibile || o.Shape3.visibile);
     EXPECT_TRUE(o.Line1.visibile); // the cross-hair stays where it is
     EXPECT_EQ(o.Line1.colore, Palette::color(12));

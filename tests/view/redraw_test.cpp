@@ -1,5 +1,5 @@
 #include "immagine_finestra.h"
-#include "superficie_finta.h"
+#include "support/finestra_prova.h"
 #include "view/redraw.h"
 
 #include "platform/palette.h"
@@ -14,9 +14,9 @@ const std::string EVIDENZIA = colore(Palette::color(3));
 
 // A window of 50 x 36.7 units (150 x 110 mm at scale 3, 30 pixels a unit).
 struct Ridisegno : FinestraProva {
-    Ridisegno() : FinestraProva(3) {}
-    void ridisegna() { redraw(s, sup); }
-    disegno& dis() { return s.dis; }
+    Ridisegno() : FinestraProva(VistaProva{3}) {}
+    void ridisegna() { redraw(stato, superficie); }
+    disegno& dis() { return stato.dis; }
 };
 
 template <class T>
@@ -58,7 +58,7 @@ superficie quadratoSup(double x1, double y1, double x2, double y2, int campitura
 }
 
 // The names of the drawing calls, in order.
-std::vector<std::string> disegni(const SuperficieFinta& sup)
+std::vector<std::string> disegni(const SuperficieProva& sup)
 {
     std::vector<std::string> nomi;
     for (const std::string& c : sup.solo({"Polygon", "Polyline", "Ellipse", "Arc", "TextOut"}))
@@ -69,15 +69,15 @@ std::vector<std::string> disegni(const SuperficieFinta& sup)
 TEST(Redraw, EmptyDrawingShowsOnlyBackgroundAndGrid)
 {
     Ridisegno r;
-    r.s.aiuti.grigliaattiva = "ON";
-    r.s.vista.scala = 3;
-    r.s.aiuti.passogriglia = 5; // 10 steps across
+    r.stato.aiuti.grigliaattiva = "ON";
+    r.stato.vista.scala = 3;
+    r.stato.aiuti.passogriglia = 5; // 10 steps across
     r.ridisegna();
-    EXPECT_EQ(r.sup.pulizie, (std::vector<Rgb>{Palette::color(15)}));
-    const auto punti = r.sup.solo({"SetPixel"});
-    EXPECT_EQ(punti.size(), r.sup.chiamate().size()); // nothing but the dots
+    EXPECT_EQ(r.superficie.pulizie, (std::vector<Rgb>{Palette::color(15)}));
+    const auto punti = r.superficie.solo({"SetPixel"});
+    EXPECT_EQ(punti.size(), r.superficie.chiamate().size()); // nothing but the dots
     EXPECT_EQ(punti.size(), 11u * 8u);
-    EXPECT_EQ(r.sup.aggiornamenti, 1);
+    EXPECT_EQ(r.superficie.aggiornamenti, 1);
 }
 
 TEST(Redraw, KindsInTheirOrderSelectedOnesHighlighted)
@@ -87,9 +87,9 @@ TEST(Redraw, KindsInTheirOrderSelectedOnesHighlighted)
     l.stato = STATO_SELEZIONATO;
     aggiungi(r.dis().superfici, quadratoSup(0, 0, 10, 10, CAMPITURA_PIENA));
     r.ridisegna();
-    EXPECT_EQ(disegni(r.sup), (std::vector<std::string>{"Polygon", "Polyline"}));
+    EXPECT_EQ(disegni(r.superficie), (std::vector<std::string>{"Polygon", "Polyline"}));
     // The surface in its own colours first, then the line over it in the highlight colour.
-    EXPECT_TRUE(prima(r.sup.disegni(), "Polygon(0,0 300,0 300,300 0,300) pen(0,1,#000000) brush(solid,#000000)",
+    EXPECT_TRUE(prima(r.superficie.disegni(), "Polygon(0,0 300,0 300,300 0,300) pen(0,1,#000000) brush(solid,#000000)",
                       "Polyline(30,30 150,150) pen(0,1," + EVIDENZIA + ")"));
 }
 
@@ -113,7 +113,7 @@ TEST(Redraw, EveryKindInTheFixedOrder)
     aggiungi(d.rettangoli, poligono<Rettangolo>({{1, 1}, {2, 1}, {2, 2}, {1, 2}}));
     aggiungi(d.superfici, quadratoSup(1, 1, 2, 2));
     r.ridisegna();
-    EXPECT_EQ(disegni(r.sup),
+    EXPECT_EQ(disegni(r.superficie),
               (std::vector<std::string>{"Polygon", "Polygon", "Ellipse", "Arc", "TextOut", "Polyline", "Polyline"}));
 }
 
@@ -126,7 +126,7 @@ TEST(Redraw, OutsideNotDrawnCrossingDrawnWholeErasedNever)
     aggiungi(r.dis().linee, linea(1, 1, 3, 3)).stato = 5;     // no state the drawing knows
     aggiungi(r.dis().superfici, quadratoSup(10, 40, 20, 50)); // below
     r.ridisegna();
-    EXPECT_EQ(r.sup.solo({"Polyline", "Polygon"}), (std::vector<std::string>{"Polyline(-300,300 600,300)"}));
+    EXPECT_EQ(r.superficie.solo({"Polyline", "Polygon"}), (std::vector<std::string>{"Polyline(-300,300 600,300)"}));
 }
 
 TEST(Redraw, AViewWhollyInsideAFilledShapeStillShowsIt)
@@ -141,7 +141,7 @@ TEST(Redraw, AViewWhollyInsideAFilledShapeStillShowsIt)
     c.YPunto = 18;
     c.campitura = HS_CROSS;
     r.ridisegna();
-    EXPECT_EQ(disegni(r.sup), (std::vector<std::string>{"Polygon", "Ellipse"}));
+    EXPECT_EQ(disegni(r.superficie), (std::vector<std::string>{"Polygon", "Ellipse"}));
 }
 
 TEST(Redraw, APenReachingIntoTheViewCounts)
@@ -152,17 +152,17 @@ TEST(Redraw, APenReachingIntoTheViewCounts)
     Linea& spessa = aggiungi(r.dis().linee, linea(50.5, 1, 50.5, 5));
     spessa.speslinea = 25; // 30 px wide: reaches 15 px to the left
     r.ridisegna();
-    EXPECT_EQ(r.sup.disegni(), (std::vector<std::string>{"Polyline(1515,30 1515,150) pen(0,30,#000000)"}));
+    EXPECT_EQ(r.superficie.disegni(), (std::vector<std::string>{"Polyline(1515,30 1515,150) pen(0,30,#000000)"}));
 }
 
 TEST(Redraw, LeavesTheEntitiesUnderConstructionEmpty)
 {
     Ridisegno r;
-    r.s.ogg.oggpolilinea->vertic(3);
-    r.s.ogg.ogglinea->Xi = 4;
+    r.stato.ogg.oggpolilinea->vertic(3);
+    r.stato.ogg.ogglinea->Xi = 4;
     r.ridisegna();
-    EXPECT_FALSE(r.s.ogg.oggpolilinea.esiste());
-    EXPECT_FALSE(r.s.ogg.ogglinea.esiste());
+    EXPECT_FALSE(r.stato.ogg.oggpolilinea.esiste());
+    EXPECT_FALSE(r.stato.ogg.ogglinea.esiste());
 }
 
 // Counts the texts measured through the font.
@@ -177,7 +177,7 @@ public:
     FakeTextMetrics fake;
 };
 
-class SuperficieContata : public SuperficieFinta {
+class SuperficieContata : public SuperficieProva {
 public:
     const TextMetrics& metrics() const override { return metriche; }
     MetricheContate metriche;

@@ -1,11 +1,13 @@
 #pragma once
 #include "commands/command_engine.h"
+#include "files/lettura_txt.h"
 #include "view/drawing_state.h"
 
 #include <QMdiSubWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QMenu;
@@ -72,7 +74,9 @@ public:
 
     // Drawing files: reading the file named by the caption, writing it.
     bool leggifile();
-    bool leggitxt();
+    // Imports the text drawing named by the caption, telling its progress:
+    // the fault, or nothing once the drawing has been read whole and shown.
+    std::optional<ErroreTxt> leggitxt(const Avanzamento& avanzamento = {});
     bool salvafile();
 
     // Esporta: "Crea DXF" and "Crea BMP", also reached from the frame's File toolbar.
@@ -94,6 +98,8 @@ private:
     void mostra(const EtichettaAiuto& etichetta);
     // Puts a drawing read from its file into this window.
     void applica(DisegnoLetto& letto);
+    // The menu, the frame's labels and the settings follow the switches read from a file.
+    void aiutiLetti();
     // WindowState: 0 normal, 1 minimised, 2 maximised.
     void mostraStato(int statoFinestra);
     void barre();

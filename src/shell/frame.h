@@ -129,8 +129,10 @@ private:
     void mostraRigaComando();
     void mostraMenu(DrawingWindow* finestra);
     void finestraAttivata(QMdiSubWindow* sotto);
-    bool rifiutaRigaComando(const std::string& nome);
-    bool leggiDisegno(DrawingWindow& finestra);
+    bool rifiutaRigaComando(const std::string& nome, const std::string& dettaglio = "");
+    // Reads the file named by the window's caption; on a failure `dettaglio`
+    // gets what the message adds to the file's name (the line at fault).
+    bool leggiDisegno(DrawingWindow& finestra, std::string& dettaglio);
     EsitoFile apriFile(DrawingWindow& finestra);
     EsitoFile salvaConNome(DrawingWindow& finestra);
     EsitoFile salvaCome(DrawingWindow& finestra, const std::string& nome);

@@ -471,8 +471,6 @@ void DrawingWindow::informa_Click()
 }
 
 // What the menus open that has no window of its own yet: nothing happens.
-void DrawingWindow::mnucreabmp_Click() {}
-void DrawingWindow::mnudxf_Click() {}
 void DrawingWindow::Geststamp() {}
 void DrawingWindow::impostaStampante() {}
 void DrawingWindow::TipoLinea() {}

@@ -64,8 +64,6 @@ public:
     // File: 1 "Nuovo", 2 "Apri", 3 "Salva", 4 "Salva con Nome", 5 "Chiudi",
     // 7 "Imposta Stampante", 8 "Stampa".
     void opfile_Click(int index);
-    void mnucreabmp_Click();
-    void mnudxf_Click();
     // Disegna 1 to 7, "Linea" to "Rettangolo".
     void opdis_Click(int index);
     // Visualizza 1 to 4, "Zoom Area" to "Zoom %".

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tramel {
@@ -240,8 +241,10 @@ void Frame::costruisciPannelli()
     setCentralWidget(centro);
 
     const std::array<const char*, 4> stati = {"Step(F6)", "Griglia(F7)", "Orto(F8)", "Libero(F9)"};
-    for (int n = 8; n <= 11; ++n)
+    for (int n = 8; n <= 11; ++n) {
         statusBar()->addPermanentWidget(etichetta(n, stati[static_cast<std::size_t>(n - 8)]));
+        Label_[n]->installEventFilter(this);
+    }
 }
 
 void Frame::costruisciMenu()
@@ -294,6 +297,8 @@ void Frame::mostraRigaComando()
 
 bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    if (evento->type() == QEvent::MouseButtonPress)
+        return etichettaPremuta(oggetto) || QMainWindow::eventFilter(oggetto, evento);
     if (evento->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(oggetto, evento);
     const int n = oggetto == Text_[1] ? 1 : oggetto == Text_[2] ? 2 : 0;
@@ -309,6 +314,17 @@ bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
         return QMainWindow::eventFilter(oggetto, evento);
     if (DrawingWindow* w = finestraAttiva())
         w->engine().tastoRiga(n, codice);
+    return true;
+}
+
+bool Frame::etichettaPremuta(QObject* etichetta)
+{
+    const auto n = std::find(Label_.begin() + 8, Label_.end(), etichetta) - Label_.begin();
+    if (n >= static_cast<std::ptrdiff_t>(Label_.size()))
+        return false;
+    // The drawing aids' labels switch them as their menu items do; the filter's moves to the next filter.
+    if (DrawingWindow* w = finestraAttiva())
+        n == 11 ? w->Form_KeyDown(VK_F9) : w->impaiut(static_cast<int>(n) - 4);
     return true;
 }
 

@@ -132,6 +132,8 @@ private:
     void mostraMenu(DrawingWindow* finestra);
     void finestraAttivata(QMdiSubWindow* sotto);
     bool rifiutaRigaComando(const std::string& nome, const std::string& dettaglio = "");
+    // A click on a status label of the drawing aids (8 to 11); false for any other object.
+    bool etichettaPremuta(QObject* etichetta);
     // Reads the file named by the window's caption; on a failure `dettaglio`
     // gets what the message adds to the file's name (the line at fault).
     bool leggiDisegno(DrawingWindow& finestra, std::string& dettaglio);

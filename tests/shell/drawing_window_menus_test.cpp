@@ -65,14 +65,21 @@ void estremi(const Linea& l, std::array<double, 4> attesi)
         EXPECT_NEAR(v[i], attesi[i], 1e-5) << i;
 }
 
-TEST(MenuFinestra, ALineDrawnFromTheDisegnaMenu)
+// A new window, and "Linea" picked from its Disegna menu and clicked from (5, 3) to (16, 3).
+DrawingWindow* lineaCliccata(Sessione& s)
 {
-    Sessione s;
     s.avvia();
     DrawingWindow* w = s.nuova();
     scegli(*w, "Linea");
     clic(*w, 5, 3);
     clic(*w, 16, 3);
+    return w;
+}
+
+TEST(MenuFinestra, ALineDrawnFromTheDisegnaMenu)
+{
+    Sessione s;
+    DrawingWindow* w = lineaCliccata(s);
     QTest::keyClick(&w->tavola(), Qt::Key_Escape);
     const DrawingState& st = w->stato();
     ASSERT_EQ(st.dis.linee.Count(), 1);
@@ -87,11 +94,7 @@ TEST(MenuFinestra, ALineDrawnFromTheDisegnaMenu)
 TEST(MenuFinestra, ALineMovedFromTheEditaMenu)
 {
     Sessione s;
-    s.avvia();
-    DrawingWindow* w = s.nuova();
-    scegli(*w, "Linea");
-    clic(*w, 5, 3);
-    clic(*w, 16, 3);
+    DrawingWindow* w = lineaCliccata(s);
     clic(*w, 0, 0, Qt::RightButton);
     scegli(*w, "Sposta");
     clic(*w, 8, 1); // a crossing window over the line's middle
@@ -147,7 +150,7 @@ TEST(MenuFinestra, CheckMarksFollowTheirSwitches)
     EXPECT_EQ(s.frame->Label(10).toolTip(), "[ON]");
 }
 
-TEST(MenuFinestra, TheSnapKeyActsOnTheActiveWindowOnly)
+TEST(MenuFinestra, AidsKeysAndLabelsActOnTheActiveWindowOnly)
 {
     Sessione s;
     s.avvia();
@@ -157,6 +160,12 @@ TEST(MenuFinestra, TheSnapKeyActsOnTheActiveWindowOnly)
     EXPECT_EQ(secondo->stato().aiuti.snapattivo, "OFF");
     EXPECT_FALSE(secondo->aiutdis(4));
     EXPECT_EQ(primo->stato().aiuti.snapattivo, "ON");
+    QTest::mouseClick(&s.frame->Label(10), Qt::LeftButton);
+    EXPECT_EQ(secondo->stato().aiuti.ortoattivo, "ON");
+    EXPECT_TRUE(secondo->aiutdis(6));
+    QTest::mouseClick(&s.frame->Label(11), Qt::LeftButton);
+    EXPECT_EQ(s.frame->Label(11).text(), "Inizio(F9)");
+    EXPECT_EQ(primo->stato().aiuti.ortoattivo, "OFF");
 }
 
 TEST(MenuFinestra, AScrollStripHiddenFromTheMenuNoLongerPans)

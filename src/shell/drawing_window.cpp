@@ -57,14 +57,15 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
 }
 
 // The character code of a key, as the engine takes keys: Enter 13, Esc 27,
-// else the first character typed (0 for none).
+// else the printable character typed (0 for none: Tab keeps moving the focus).
 int codiceCarattere(const QKeyEvent& tasto)
 {
     if (tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter)
         return TASTO_INVIO;
     if (tasto.key() == Qt::Key_Escape)
         return TASTO_ESC;
-    return tasto.text().isEmpty() ? 0 : tasto.text().at(0).unicode();
+    const char16_t c = tasto.text().isEmpty() ? 0 : tasto.text().at(0).unicode();
+    return c < u' ' ? 0 : c;
 }
 
 } // namespace
@@ -215,11 +216,14 @@ bool DrawingWindow::eventFilter(QObject* oggetto, QEvent* evento)
             Form_KeyDown(VK_F9);
         else if (const int codice = codiceCarattere(*tasto))
             Form_KeyPress(codice);
+        else
+            break; // Tab and the like keep their own meaning
         return true;
     }
     default:
-        return QMdiSubWindow::eventFilter(oggetto, evento);
+        break;
     }
+    return QMdiSubWindow::eventFilter(oggetto, evento);
 }
 
 void DrawingWindow::Form_KeyDown(int tasto)

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "frame.h"
+#include "info.h"
 #include "programma.h"
 #include "settings_dialog.h"
 #include "settings_file.h"
@@ -256,9 +257,10 @@ void DrawingWindow::Form_MouseDown(bool sinistro, float X, float Y)
     tavola_->aggiorna();
 }
 
-// Over a scroll strip the cross-hair leaves the drawing.
 void DrawingWindow::Picture_MouseMove()
 {
+    if (!stato_.overlay.Line1.visibile && !stato_.overlay.Line2.visibile)
+        return;
     stato_.overlay.Line1.visibile = false;
     stato_.overlay.Line2.visibile = false;
     tavola_->aggiorna();
@@ -480,7 +482,12 @@ void DrawingWindow::impostaStampante() {}
 void DrawingWindow::TipoLinea() {}
 void DrawingWindow::TipoSuperficie() {}
 void DrawingWindow::Gesttesto() {}
-void DrawingWindow::info() {}
+
+void DrawingWindow::info()
+{
+    Info box(ctx_.porte, &frame_);
+    box.exec();
+}
 
 void DrawingWindow::impaiut(int k)
 {

@@ -100,6 +100,8 @@ public:
     void Form_KeyPress(int codice);
     void Form_MouseMove(float X, float Y);
     void Form_MouseDown(bool sinistro, float X, float Y);
+    // The pointer has left the picture (for a scroll strip or a part of the frame): the cross-hair goes.
+    void Picture_MouseMove();
 
     // Drawing files: reading the file named by the caption, writing it.
     bool leggifile();
@@ -127,7 +129,6 @@ private:
     QMenu* menuAiuti();
     QMenu* menuFiltri();
     QMenu* menuFinestra();
-    void Picture_MouseMove();
     // The dialogs and exports the menus open, each with its own window.
     void zoomp();
     void Geststamp();

@@ -1,6 +1,7 @@
 #include "frame.h"
 
 #include "drawing_window.h"
+#include "icone.h"
 #include "maschera.h"
 #include "programma.h"
 
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -67,24 +67,6 @@ void colora(QWidget& w, QPalette::ColorRole ruolo, const QColor& colore)
     w.setPalette(p);
 }
 
-// The program's icon: a sheet of drafting paper with a circle and a line across it.
-QIcon iconaProgramma()
-{
-    QPixmap foglio(64, 64);
-    foglio.fill(Qt::transparent);
-    QPainter p(&foglio);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 60, 110), 3));
-    p.setBrush(QColor(250, 250, 245));
-    p.drawRect(QRectF(8, 4, 48, 56));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 90, 200), 3));
-    p.drawEllipse(QPointF(30, 34), 14, 14);
-    p.setPen(QPen(QColor(200, 30, 30), 3));
-    p.drawLine(QPointF(14, 54), QPointF(50, 12));
-    return QIcon(foglio);
-}
-
 } // namespace
 
 QRect posizioneNuova(const QSize& area, const std::optional<QPoint>& ultima, int passo)
@@ -130,6 +112,10 @@ Frame::Frame(AppContext& contesto) : ctx_(contesto)
     costruisciPannelli();
     costruisciMenu();
     connect(area_, &QMdiArea::subWindowActivated, this, &Frame::finestraAttivata);
+    for (QWidget* parte : partiFuoriDisegno()) {
+        parte->setMouseTracking(true);
+        parte->installEventFilter(this);
+    }
     // Until a drawing opens, the toolbars and panels are hidden.
     disattivapicture(1);
     disattivapicture(2);
@@ -152,13 +138,15 @@ void Frame::costruisciBarre()
         const Banda& banda = bande()[i];
         auto* barra = new QToolBar(QString::fromUtf8(banda.titolo), this);
         barra->setObjectName(QString::fromUtf8(banda.chiave));
-        barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        barra->setToolButtonStyle(Qt::ToolButtonIconOnly);
         for (const char* testo : banda.pulsanti) {
             if (*testo == '\0') {
                 barra->addSeparator();
                 continue;
             }
-            barra->addAction(QString::fromUtf8(testo));
+            // The button's text is its tip.
+            QAction* pulsante = barra->addAction(iconaPulsante(testo), QString::fromUtf8(testo));
+            pulsante->setToolTip(pulsante->text());
         }
         addToolBar(Qt::TopToolBarArea, barra);
         toolbar_[i] = barra;
@@ -262,6 +250,17 @@ QWidget* Frame::Picture(int n) const
     return n == 1 ? Picture1_ : n == 2 ? Picture2_ : nullptr;
 }
 
+std::array<QWidget*, 8> Frame::partiFuoriDisegno() const
+{
+    return {area_->viewport(), Label_[1], Picture1_, Text_[1], toolbar_[0], toolbar_[1], toolbar_[2], toolbar_[3]};
+}
+
+void Frame::nascondilinee_cursore()
+{
+    if (DrawingWindow* w = finestraAttiva())
+        w->Picture_MouseMove();
+}
+
 QLabel& Frame::Label(int n)
 {
     return *Label_.at(static_cast<std::size_t>(n));
@@ -297,6 +296,13 @@ void Frame::mostraRigaComando()
 
 bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // A move over a part's child goes no further than the child: entering the part tells it too.
+    if (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter) {
+        const std::array<QWidget*, 8> parti = partiFuoriDisegno();
+        if (std::find(parti.begin(), parti.end(), oggetto) != parti.end())
+            nascondilinee_cursore();
+        return QMainWindow::eventFilter(oggetto, evento);
+    }
     if (evento->type() == QEvent::MouseButtonPress)
         return etichettaPremuta(oggetto) || QMainWindow::eventFilter(oggetto, evento);
     if (evento->type() != QEvent::KeyPress)

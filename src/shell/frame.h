@@ -102,6 +102,9 @@ public:
     void mostraMaschera();
     void chiudiMaschera();
 
+    // Hides the active window's cross-hair, while the pointer is over the frame's own parts.
+    void nascondilinee_cursore();
+
     // The drawing window active now, if any.
     DrawingWindow* finestraAttiva() const;
 
@@ -117,12 +120,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    // Enter and Esc in the two boxes of the command line go to the active window's engine.
+    // Enter, Esc and F9 in the two boxes of the command line and clicks on the
+    // status labels go to the active window; moves over the frame's parts hide its cross-hair.
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void changeEvent(QEvent* evento) override;
 
 private:
     QWidget* Picture(int n) const;
+    // The parts of the frame whose mouse moves hide the cross-hair.
+    std::array<QWidget*, 8> partiFuoriDisegno() const;
     void costruisciBarre();
     // What button b of toolbar t calls on the drawing window.
     static void pulsante(DrawingWindow& w, int t, int b);

@@ -1,19 +1,15 @@
 #include "maschera.h"
 
+#include "icone.h"
 #include "programma.h"
 
 #include <QEvent>
-#include <QMouseEvent>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace tramel {
 
 namespace {
-
-// The maker's name and contacts.
-const char* const nomeSocieta = "Studio Tramel";
-const char* const sitoWeb = "www.tramel.example";
-const char* const postaElettronica = "info@tramel.example";
 
 QLabel* etichetta(QVBoxLayout& colonna, QLabel* label, int punti, bool grassetto)
 {
@@ -29,39 +25,30 @@ QLabel* etichetta(QVBoxLayout& colonna, QLabel* label, int punti, bool grassetto
 
 } // namespace
 
-void EtichettaLink::mouseReleaseEvent(QMouseEvent* evento)
-{
-    QLabel::mouseReleaseEvent(evento);
-    if (evento->button() == Qt::LeftButton && clic)
-        clic();
-}
-
-Maschera::Maschera(Porte porte, QWidget* parent) : QFrame(parent), porte_(porte)
+Maschera::Maschera(Porte porte, QWidget* parent) : QFrame(parent)
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
-    auto* colonna = new QVBoxLayout(this);
-    colonna->setContentsMargins(40, 24, 40, 24);
+    auto* riga = new QHBoxLayout(this);
+    riga->setContentsMargins(24, 24, 24, 24);
+    riga->setSpacing(24);
+    Picture1_ = new Immagine(logoSocieta(), 64);
+    Picture2_ = new Immagine(iconaProgramma(), 64);
+    auto* colonna = new QVBoxLayout;
+    riga->addWidget(Picture1_, 0, Qt::AlignTop);
+    riga->addLayout(colonna);
+    riga->addWidget(Picture2_, 0, Qt::AlignTop);
     etichetta(*colonna, new QLabel(QString::fromStdString(titoloProgramma)), 28, true);
     Versione_ = etichetta(*colonna, new QLabel(QString::fromStdString("Versione " + versione())), 0, false);
     etichetta(*colonna, new QLabel(QStringLiteral("Programma per la gestione di disegni bidimensionali")), 0, false);
     etichetta(*colonna, new QLabel(QStringLiteral("Programma per Windows")), 0, false);
     colonna->addSpacing(16);
-    etichetta(*colonna, new QLabel(QString::fromUtf8(nomeSocieta)), 0, true);
-    sitoriv_ = new EtichettaLink(QString::fromUtf8(sitoWeb));
-    EMailRiv_ = new EtichettaLink(QString::fromUtf8(postaElettronica));
-    for (EtichettaLink* link : {sitoriv_, EMailRiv_}) {
-        etichetta(*colonna, link, 0, false);
-        link->setCursor(Qt::PointingHandCursor);
-        QFont f = link->font();
-        f.setUnderline(true);
-        link->setFont(f);
-    }
-    sitoriv_->setToolTip("Apri Pagina Web: \"" + sitoriv_->text() + "\"");
-    EMailRiv_->setToolTip("Invia E-Mail a: \"" + EMailRiv_->text() + "\"");
-    sitoriv_->clic = [this] { apriCollegamento(*sitoriv_, ""); };
-    EMailRiv_->clic = [this] { apriCollegamento(*EMailRiv_, "mailto:"); };
+    etichetta(*colonna, new QLabel(QString::fromStdString(nomeSocieta)), 0, true);
+    sitoriv_ = new EtichettaLink(porte, EtichettaLink::Tipo::Sito);
+    EMailRiv_ = new EtichettaLink(porte, EtichettaLink::Tipo::Posta);
+    etichetta(*colonna, sitoriv_, 0, false);
+    etichetta(*colonna, EMailRiv_, 0, false);
     parent->installEventFilter(this);
     hide();
 }
@@ -85,15 +72,6 @@ bool Maschera::eventFilter(QObject* oggetto, QEvent* evento)
     if (oggetto == parentWidget() && evento->type() == QEvent::Resize)
         centra();
     return QFrame::eventFilter(oggetto, evento);
-}
-
-void Maschera::apriCollegamento(const QLabel& etichetta, const std::string& prefisso)
-{
-    Notifier::Occupato occupato(porte_.notifier);
-    const std::string didascalia = etichetta.text().toStdString();
-    if (!porte_.shell.apri(prefisso + etichetta.text().trimmed().toStdString()))
-        porte_.notifier.messaggio("Impossibile collegarsi con  " + didascalia, titoloProgramma, Pulsanti::Ok,
-                                  Icona::Nessuna);
 }
 
 } // namespace tramel

@@ -1,26 +1,15 @@
 #pragma once
-#include "platform/ui_ports.h"
+#include "collegamento.h"
 
 #include <QFrame>
-#include <QLabel>
-
-#include <functional>
-#include <string>
 
 namespace tramel {
 
-// A label that acts on a click, for the web and mail links.
-class EtichettaLink : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> clic;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* evento) override;
-};
+class Immagine;
 
 // The start screen (`maschera`), shown in the frame while no drawing is open:
-// the program's title and version, and the maker's name, web page and mail.
+// the program's title and version, the maker's name, logo, web page and mail,
+// and a fixed picture.
 class Maschera : public QFrame {
 public:
     Maschera(Porte porte, QWidget* parent);
@@ -29,6 +18,8 @@ public:
     void mostra();
 
     QLabel& Versione() { return *Versione_; }
+    Immagine& Picture1() { return *Picture1_; }
+    Immagine& Picture2() { return *Picture2_; }
     EtichettaLink& sitoriv() { return *sitoriv_; }
     EtichettaLink& EMailRiv() { return *EMailRiv_; }
 
@@ -36,11 +27,11 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    void apriCollegamento(const QLabel& etichetta, const std::string& prefisso);
     void centra();
 
-    Porte porte_;
     QLabel* Versione_ = nullptr;
+    Immagine* Picture1_ = nullptr;
+    Immagine* Picture2_ = nullptr;
     EtichettaLink* sitoriv_ = nullptr;
     EtichettaLink* EMailRiv_ = nullptr;
 };

@@ -17,4 +17,12 @@ inline std::string versione()
            std::to_string(versioneRevisione);
 }
 
+// The maker, as the about box and the start screen show it.
+inline const std::string nomeSocieta = "Studio Tramel";
+inline const std::string datiSocieta = "Studio Tramel - Via dell'Esempio 1, Esempio - Tel. 000 0000 - Fax 000 0001";
+inline const std::string sitoWeb = "www.tramel.example";
+inline const std::string postaElettronica = "info@tramel.example";
+// The authors' credit line of the about box.
+inline const std::string rigaCrediti = "Progetto e sviluppo: Studio Tramel";
+
 } // namespace tramel

@@ -3,21 +3,17 @@
 #include "sessione.h"
 
 #include "shell/settings_file.h"
+#include "shell/tavola.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QMdiArea>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace tramel::test {
 namespace {
-
-void scrivi(Frame& frame, int n, const char* testo)
-{
-    frame.Text(n).setFocus();
-    QTest::keyClicks(&frame.Text(n), testo);
-    QTest::keyClick(&frame.Text(n), Qt::Key_Return);
-}
 
 TEST(RigaComando, EnterInEachBoxGoesToTheActiveWindowAndNowhereWithoutOne)
 {
@@ -26,18 +22,62 @@ TEST(RigaComando, EnterInEachBoxGoesToTheActiveWindowAndNowhereWithoutOne)
     DrawingWindow* w = s.nuova();
     w->stato().corrente().tipo = "Linea";
     w->engine().scrivilabel1();
-    scrivi(*s.frame, 1, "3,4");
+    s.scrivi(1, "3,4");
     EXPECT_EQ(s.frame->Text(1).text().toStdString(), " 3, 4");
     w->engine().scrivilabel2(); // the second box opens, as after the line's first point
-    scrivi(*s.frame, 2, "5,6");
+    s.scrivi(2, "5,6");
     EXPECT_EQ(s.frame->Text(1).text().toStdString(), " 5, 6");
     EXPECT_FALSE(s.frame->Text(1).isEnabled());
 
     w->chiudiSenzaDomanda();
     s.frame->Text(2).setEnabled(true);
-    scrivi(*s.frame, 2, "7,8");
+    s.scrivi(2, "7,8");
     QTest::keyClick(&s.frame->Text(2), Qt::Key_Escape);
     EXPECT_EQ(s.ctx.riga.Text[2].testo, "7,8");
+}
+
+// A user's session on the real widgets: "Linea" from its button, both points typed.
+TEST(RigaComando, ALineTypedOnTheCommandLine)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    s.frame->Toolbar1(2).actions().at(0)->trigger();
+    s.scrivi(1, "0,0");
+    s.scrivi(2, "10,5");
+    const DrawingState& st = w->stato();
+    ASSERT_EQ(st.dis.linee.Count(), 1);
+    const Linea& l = st.dis.linee.Item(1);
+    EXPECT_EQ(std::vector<double>({l.Xi, l.Yi, l.Xf, l.Yf}), std::vector<double>({0, 0, 10, 5}));
+    // The point given becomes the reference of the next one.
+    EXPECT_EQ(s.frame->Text(1).text().toStdString(), " 10, 5");
+    EXPECT_EQ(s.frame->Text(2).text().toStdString(), "");
+    EXPECT_EQ(st.corrente().nome(), "Linea");
+}
+
+// Over the frame's own parts the pointer is outside the drawing: the cross-hair goes.
+TEST(RigaComando, TheCrossHairGoesOverTheFramesParts)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    Frame& f = *s.frame;
+    QToolBar& disegna = f.Toolbar1(2);
+    const std::vector<std::pair<QWidget*, bool>> casi = {
+        {f.area().viewport(), true}, // its corner, away from the drawing window {&f.Label(1), true}, {&f.Picture1(), true}, {&f.Label(3), true},
+        {&f.Text(1), true}, {&f.Toolbar1(1), true}, {&f.Toolbar1(4), true},
+        {disegna.widgetForAction(disegna.actions().at(0)), true},
+        {&f.Label(2), false}, {&f.Text(2), false},
+    };
+    const Overlay& o = w->stato().overlay;
+    for (const auto& [parte, nasconde] : casi) {
+        SCOPED_TRACE(parte->metaObject()->className());
+        QTest::mouseMove(&w->tavola());
+        ASSERT_TRUE(o.Line1.visibile && o.Line2.visibile);
+        QTest::mouseMove(parte, QPoint(parte->width() - 3, parte->height() - 3));
+        EXPECT_EQ(o.Line1.visibile, !nasconde);
+        EXPECT_EQ(o.Line2.visibile, !nasconde);
+    }
 }
 
 TEST(Filtri, ANewFilterShowsOnTheFramesLabelAndIsSavedIfItCanBe)

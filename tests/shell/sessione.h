@@ -13,7 +13,9 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -51,6 +53,14 @@ struct Sessione {
         frame->gestfile_Click(1);
         QCoreApplication::processEvents();
         return ctx.registro.finestredisegno(ctx.registro.contadisegni());
+    }
+
+    // Types the text in box n of the command line and presses Enter.
+    void scrivi(int n, const char* testo)
+    {
+        frame->Text(n).setFocus();
+        QTest::keyClicks(&frame->Text(n), testo);
+        QTest::keyClick(&frame->Text(n), Qt::Key_Return);
     }
 
     // Writes a file of that name in the program folder and gives its path.

@@ -2,15 +2,22 @@
 // and one run of the whole frame.
 #include "sessione.h"
 
+#include "shell/icone.h"
 #include "shell/maschera.h"
+#include "shell/zoomp.h"
 
 #include "platform/qt_ports.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string_view>
 
 namespace tramel::test {
 namespace {
@@ -37,6 +44,96 @@ TEST(Cornice, ToolbarsHoldTheirBandsButtons)
               (std::vector<std::string>{"Nuovo", "Apri", "Salva", "Salva Con Nome", "Chiudi", "Imposta Stampante",
                                         "Stampa", "Crea BMP", "Crea DXF"}));
     EXPECT_EQ(abilitati(s.frame->Toolbar1(2)).size(), 7u);
+}
+
+// Every button calls its item on the active drawing window, as a user sees it.
+TEST(Cornice, EveryToolbarButtonReachesItsItem)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    const auto premi = [&](int t, int b) {
+        s.frame->Toolbar1(t).actions().at(b - 1)->trigger();
+        QCoreApplication::processEvents();
+    };
+    const auto esc = [&] {
+        w->Form_KeyPress(27);
+        w->Form_KeyPress(27);
+    };
+    // The buttons that start a command start the command of their name.
+    for (int t : {2, 3, 4})
+        for (QAction* a : s.frame->Toolbar1(t).actions()) {
+            if (t == 3 && a->text() != "Zoom Area")
+                continue;
+            a->trigger();
+            EXPECT_EQ(w->stato().corrente().nome(), a->text().toStdString());
+            esc();
+        }
+    premi(2, 1);
+    s.scrivi(1, "0,0");
+    s.scrivi(2, "100,50");
+    esc();
+    ASSERT_EQ(w->stato().dis.linee.Count(), 1);
+
+    // The zooms: the whole drawing, back to the view before, the percent dialog.
+    const double prima = w->stato().vista.scala;
+    premi(3, 2);
+    EXPECT_NE(w->stato().vista.scala, prima);
+    premi(3, 3);
+    EXPECT_EQ(w->stato().vista.scala, prima);
+    bool percento = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* d = dynamic_cast<ZoompDialog*>(QApplication::activeModalWidget())) {
+            percento = true;
+            d->reject();
+        }
+    });
+    premi(3, 4);
+    EXPECT_TRUE(percento);
+
+    // The file band ("Imposta Stampante" and "Stampa" open the printer's dialogs, tested with them).
+    const std::vector<std::pair<int, std::string>> salvataggi = {
+        {3, filtroDisegni}, {4, filtroDisegni}, {10, "Immagine BMP (*.BMP)|*.BMP|"}, {11, "File Acad DXF (*.DXF)|*.DXF|"}};
+    for (const auto& [b, filtro] : salvataggi) {
+        premi(1, b);
+        ASSERT_FALSE(s.fake.files.salvataggi.empty()) << b;
+        EXPECT_EQ(s.fake.files.salvataggi.back().first, filtro);
+    }
+    EXPECT_EQ(s.fake.files.salvataggi.size(), 4u);
+    premi(1, 2);
+    EXPECT_EQ(s.fake.files.aperture, 5);
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 1);
+    premi(1, 1);
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 2);
+    premi(1, 5);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(s.ctx.registro.numdisegni(), 1);
+    EXPECT_EQ(s.frame->finestraAttiva(), w);
+    // Only the polyline ended by Esc before its second vertex said something.
+    EXPECT_EQ(s.messaggi(), std::vector<std::string>{"Inserire almeno due vertici."});
+}
+
+// Each button has a picture of its own, drawn at the size and scale asked.
+TEST(Cornice, ButtonPicturesAreTheirOwnAtAnyScale)
+{
+    Sessione s;
+    std::set<qint64> immagini;
+    int pulsanti = 0;
+    for (int t = 1; t <= 4; ++t)
+        for (QAction* a : s.frame->Toolbar1(t).actions()) {
+            if (a->isSeparator())
+                continue;
+            ++pulsanti;
+            EXPECT_EQ(a->toolTip(), a->text());
+            const QPixmap doppia = a->icon().pixmap(QSize(16, 16), 2.0);
+            EXPECT_EQ(doppia.deviceIndependentSize(), QSizeF(16, 16));
+            EXPECT_EQ(doppia.size(), QSize(32, 32));
+            const QImage img = doppia.toImage();
+            immagini.insert(std::hash<std::string_view>{}(
+                std::string_view(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes())));
+        }
+    EXPECT_EQ(immagini.size(), static_cast<std::size_t>(pulsanti));
+    EXPECT_TRUE(iconaPulsante("Altro").isNull());
 }
 
 TEST(Cornice, BandsBreakIntoNewRowsOnANarrowScreen)

@@ -160,6 +160,39 @@ TEST(ImportaTxt, TheBarRepaintsWhileTheFileIsRead)
     EXPECT_EQ(*std::max_element(pittura.valori.begin(), pittura.valori.end()), 100);
 }
 
+// The wait window closes after its first tick whatever happened: another task
+// imports nothing; a drawing, an empty file and a missing one are each read
+// once, and the caller learns how it went.
+TEST(ImportaTxt, TheWaitWindowClosesWhateverTheTaskDid)
+{
+    struct Caso {
+        std::string compito;
+        std::optional<std::string> contenuto; // no file at all when empty
+        bool riuscito;
+        int linee;
+    };
+    const std::vector<Caso> casi = {
+        {"Leggi DXF", "1,5,OFF,1,ON,1\r\n" + LINEA, false, 0},
+        {"leggi txt", "1,5,OFF,1,ON,1\r\n" + LINEA, false, 0},
+        {"Leggi TXT", "1,5,OFF,1,ON,1\r\n" + LINEA, true, 1},
+        {"Leggi TXT", "", false, 0},
+        {"Leggi TXT", std::nullopt, false, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.compito + " " + c.contenuto.value_or("(nessun file)"));
+        Sessione s;
+        s.avvia();
+        DrawingWindow* w = s.nuova();
+        w->setCaption(c.contenuto ? s.file("attesa.txt", QByteArray::fromStdString(*c.contenuto))
+                                  : s.percorso("manca.txt"));
+        AttesaTxt attesa(*w, s.frame.get());
+        EXPECT_EQ(!attesa.esegui(c.compito).has_value(), c.riuscito);
+        EXPECT_FALSE(attesa.isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(w->stato().dis.linee.Count(), c.linee);
+    }
+}
+
 // A damaged file: the message names the file, the line and the value expected;
 // no window is left, the file is closed and the settings file is as it was.
 TEST(ImportaTxt, ADamagedFileLeavesNothingBehind)

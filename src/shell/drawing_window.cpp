@@ -14,6 +14,8 @@
 #include "files/applica_txt.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
+#include "printing/geststamp.h"
+#include "printing/spesslin.h"
 
 #include "platform/palette.h"
 #include "platform/record_file.h"
@@ -77,6 +79,15 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
     collegaModifica(agganci.modifica, stato_);
+    agganci.stampa.origine = [this](const std::string& x, const std::string& y) {
+        if (geststamp_)
+            geststamp_->origine(x, y);
+    };
+    agganci.stampa.ripristina = [this] {
+        if (geststamp_)
+            geststamp_->modello().ripristina();
+    };
+    agganci.stampa.anteprima = [this] { anteprimastampa(); };
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;
@@ -92,6 +103,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
 DrawingWindow::~DrawingWindow()
 {
     tavola_->ridimensionata = nullptr;
+    delete geststamp_.data();
 }
 
 void DrawingWindow::costruisciMenu()
@@ -269,6 +281,8 @@ void DrawingWindow::closeEvent(QCloseEvent* evento)
 
 void DrawingWindow::Form_Unload()
 {
+    if (geststamp_)
+        geststamp_->close();
     if (ctx_.registro.numdisegni() == 0) {
         frame_.disattivabarre();
         frame_.mostraMaschera();
@@ -287,7 +301,82 @@ void DrawingWindow::opfile_Click(int index)
         // Only a save that succeeded leaves the drawing unmodified.
         if (frame_.gestionefile(*this, comando) == EsitoFile::Riuscito)
             stato_.dasalvare = 0;
+    } else if (index == 7) {
+        impostaStampante();
+    } else if (index == 8) {
+        avviaGeststamp();
     }
+}
+
+void DrawingWindow::avviaGeststamp()
+{
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    // One print dialog at a time: an open one closes as its close box closes it.
+    if (GeststampDialog* aperto = frame_.geststamp())
+        aperto->close();
+    const auto [x, y] = avviaStampa(*engine_);
+    AgganciGeststamp agganci;
+    agganci.anteprimastampa = [this] { anteprimastampa(); };
+    agganci.stampa = [this](double scala, double x, double y) { return stampa(scala, x, y); };
+    agganci.selfinstamp = [this] { selfinstamp(); };
+    agganci.annullacomando = [this] { engine_->annullacomando(-1); };
+    agganci.Spesslin = [this] { Spesslin(); };
+    auto* dialogo = new GeststampDialog(std::move(agganci), ctx_.porte.notifier, titoloProgramma, &frame_);
+    Geststamp& m = dialogo->modello();
+    m.Text2 = x;
+    m.Text3 = y;
+    m.caption = std::string(Geststamp::prefissoTitolo) + "\"" + caption() + "\"";
+    dialogo->selcarta(ctx_.porte.stampante);
+    geststamp_ = dialogo;
+    frame_.geststamp(dialogo);
+    dialogo->show();
+    dialogo->activateWindow();
+}
+
+void DrawingWindow::impostaStampante()
+{
+    if (!ctx_.porte.stampante.imposta())
+        return;
+    if (GeststampDialog* dialogo = frame_.geststamp()) {
+        dialogo->selcarta(ctx_.porte.stampante);
+        dialogo->modello().Form_Activate();
+    }
+}
+
+void DrawingWindow::inizializ_stampare()
+{
+    tramel::inizializ_stampare(stato_.dis);
+}
+
+void DrawingWindow::selfinstamp()
+{
+    engine_->avviaComando(Comando::Selstamp);
+}
+
+void DrawingWindow::anteprimastampa()
+{
+    if (!geststamp_ || geststamp_->modello().scaricato())
+        return;
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    const Geststamp& m = geststamp_->modello();
+    geststamp_->anteprima([&](Dc& dc, const Foglio& foglio) {
+        tramel::anteprimastampa(stato_.dis, ctx_.modulo.spesslinstampa, ctx_.porte.stampante, dc, foglio,
+                                valNumero(m.Text1), valNumero(m.Text2), valNumero(m.Text3));
+    });
+}
+
+bool DrawingWindow::stampa(double scala, double x, double y)
+{
+    return tramel::stampa(stato_.dis, ctx_.modulo.spesslinstampa, ctx_.porte, titoloProgramma, scala, x, y) ==
+           EsitoStampa::Stampata;
+}
+
+void DrawingWindow::Spesslin()
+{
+    tramel::Spesslin modello(ctx_.modulo.spesslinstampa, engine_->agganci().formato, ctx_.porte.notifier,
+                             [this] { return salvafileini_dis(stato_); }, titoloProgramma);
+    SpesslinDialog dialogo(modello, geststamp_);
+    dialogo.exec();
 }
 
 void DrawingWindow::file_Click()

@@ -1,9 +1,11 @@
 #pragma once
 #include "commands/command_engine.h"
 #include "files/lettura_txt.h"
+#include "printing/geststamp.h"
 #include "view/drawing_state.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -60,7 +62,8 @@ public:
     // Closes without the question: it was asked already, or nothing is to be asked.
     void chiudiSenzaDomanda();
 
-    // File items of the window's menu: 1 "Nuovo", 2 "Apri", 3 "Salva", 4 "Salva con Nome".
+    // File items of the window's menu: 1 "Nuovo", 2 "Apri", 3 "Salva", 4
+    // "Salva con Nome", 7 "Imposta Stampante", 8 "Stampa".
     void opfile_Click(int index);
     // Opening the File menu: saving is offered once the drawing holds something.
     void file_Click();
@@ -78,6 +81,15 @@ public:
     // the fault, or nothing once the drawing has been read whole and shown.
     std::optional<ErroreTxt> leggitxt(const Avanzamento& avanzamento = {});
     bool salvafile();
+
+    // Printing, for the print dialog bound to this window.
+    void inizializ_stampare();
+    void selfinstamp();
+    void anteprimastampa();
+    // Prints the marked entities; true when the page went out.
+    bool stampa(double scala, double x, double y);
+    // The print dialog this window opened, while it is open.
+    GeststampDialog* geststamp() const { return geststamp_; }
 
     // Esporta: "Crea DXF" and "Crea BMP", also reached from the frame's File toolbar.
     void mnudxf_Click();
@@ -107,6 +119,11 @@ private:
     // Asks for a name and saves the drawing area's picture as a BMP file, reporting a failure.
     void salvabmp();
     void erroreCreazione(const std::string& nome);
+    // "Stampa": marks what the window shows and opens the print dialog beside it.
+    void avviaGeststamp();
+    // "Imposta Stampante": the printer set-up; an open print dialog refits its sheet.
+    void impostaStampante();
+    void Spesslin();
 
     AppContext& ctx_;
     Frame& frame_;
@@ -120,6 +137,7 @@ private:
     QList<QMenu*> menus_;
     std::array<QAction*, 5> opfile_{};  // items 1 to 4
     std::array<QAction*, 6> aiutdis_{}; // items 1, 4 and 5
+    QPointer<GeststampDialog> geststamp_;
     bool caricata_ = false;
     bool chiedere_ = true;
     bool chiusa_ = false;

@@ -18,26 +18,6 @@
 
 namespace tramel {
 
-std::pair<std::string, std::string> avviaStampa(CommandEngine& motore)
-{
-    DrawingState& s = motore.stato();
-    if (!s.corrente().nome().empty())
-        motore.annullacomando(s.comandi.numcomando);
-    inizializ_stampare(s.dis);
-    const Vista& v = s.vista;
-    double x1 = singolo(v.origineX / v.scala), y1 = singolo(v.origineY / v.scala);
-    double x2 = singolo(v.larghezzaMm / v.scala + x1), y2 = singolo(v.altezzaMm / v.scala + y1);
-    recordcoma& r = s.corrente();
-    r.tipo = "Selstamp";
-    r.x1 = x1;
-    r.y1 = y1;
-    r.x2 = x2;
-    r.y2 = y2;
-    motore.selezinters(x1, y1, x2, y2);
-    r.tipo.clear();
-    return {strNumero(singolo(std::min(x1, x2))), strNumero(singolo(std::min(y1, y2)))};
-}
-
 namespace {
 
 // The number of an origin or scale box: its whole text, "." as decimal point.

@@ -1,7 +1,6 @@
 #pragma once
 #include "uscita.h"
 
-#include "commands/command_engine.h"
 #include "platform/ui_ports.h"
 
 #include <QDialog>
@@ -10,18 +9,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 class QLineEdit;
 
 namespace tramel {
-
-// The start of printing on a drawing window: cancels a pending command (it
-// would hold entities selected, which the print window skips), clears every
-// print mark, marks what the visible window shows under the record name
-// "Selstamp" and empties the name again. Gives the print origin, the window's
-// smaller X and smaller Y, as plain number text.
-std::pair<std::string, std::string> avviaStampa(CommandEngine& motore);
 
 // What the print dialog calls on the drawing window it is bound to.
 struct AgganciGeststamp {

@@ -203,21 +203,6 @@ void segnati(const Collezione<T>& c, const Uscita& u, void (*stampaUna)(const Us
 
 } // namespace
 
-void inizializ_stampare(disegno& d)
-{
-    const auto azzera = [](auto& c) {
-        for (int i = 1; i <= c.Count(); ++i)
-            c.Item(i).stampare = 0;
-    };
-    azzera(d.cerchi);
-    azzera(d.linee);
-    azzera(d.archi);
-    azzera(d.polilinee);
-    azzera(d.rettangoli);
-    azzera(d.superfici);
-    azzera(d.testi);
-}
-
 float larghezzaStampa(const Uscita& u, float spessore, Rgb colore)
 {
     double w = u.scalaant * spessore;

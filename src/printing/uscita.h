@@ -8,9 +8,6 @@
 
 namespace tramel {
 
-// Clears the print mark of every entity of the drawing, whatever its state.
-void inizializ_stampare(disegno& d);
-
 // Where the marked entities go: the print dialog's sheet (the preview) or the
 // printer's page, in device pixels from the top-left corner.
 struct Uscita {

@@ -92,15 +92,15 @@ TEST_F(Dialogo, OpeningMarksWhatTheWindowShowsAndFillsAroundIt)
     cerchio(d, 25, 18, 200).campitura = 7;
     d.linee.Item(1).stampare = 1;
     d.linee.Item(3).stampare = 1;                   // an earlier mark is cleared
-    const auto [x, y] = avviaStampa(f.motore);
+    f.motore.finestraStampa();
     EXPECT_EQ(segnate(), (std::vector<int>{1, 1, 0}));
     EXPECT_EQ(d.superfici.Item(1).stampare, 1);
     EXPECT_EQ(d.superfici.Item(2).stampare, 0);
     EXPECT_EQ(d.superfici.Item(3).stampare, 0);
     EXPECT_EQ(d.cerchi.Item(1).stampare, 1);
     EXPECT_EQ(d.cerchi.Item(2).stampare, 0);
-    EXPECT_EQ(x, " 0");
-    EXPECT_EQ(y, " 0");
+    EXPECT_EQ(g.Text2, " 0");
+    EXPECT_EQ(g.Text3, " 0");
     EXPECT_EQ(f.stato.corrente().nome(), "");
 }
 
@@ -113,7 +113,7 @@ TEST_F(Dialogo, OpeningCancelsAPendingEditAndMarksItsEntities)
     f.click(25, 15);
     ASSERT_EQ(f.stato.dis.linee.Item(1).stato, STATO_SELEZIONATO);
     f.stato.vista.origineX = 15; // the view from x = 5
-    avviaStampa(f.motore);
+    f.motore.finestraStampa();
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
     EXPECT_EQ(segnate(), std::vector<int>{1});
     EXPECT_EQ(f.stato.corrente().nome(), "");
@@ -123,7 +123,8 @@ TEST_F(Dialogo, APickHidesTheDialogAndItsRestoreRedrawsOnce)
 {
     linea(f.stato.dis, 10, 10, 20, 10);
     linea(f.stato.dis, 30, 30, 40, 30);
-    avviaStampa(f.motore);
+    f.motore.finestraStampa();
+    anteprime = 0;
     g.Command4_Click();
     EXPECT_TRUE(g.minimizzato);
     EXPECT_EQ(f.riga.Label1, " Selez.Finestra - Primo Punto:");
@@ -149,7 +150,7 @@ TEST_F(Dialogo, EveryEndOfThePickShowsTheDialogAgain)
         [&] { f.motore.annullacomando(f.stato.comandi.numcomando); }, // the window's deactivation
     };
     for (const auto& fine : fini) {
-        avviaStampa(f.motore);
+        f.motore.finestraStampa();
         g.Command4_Click();
         f.click(0, 0);
         anteprime = 0;

@@ -156,6 +156,7 @@ public:
     void SetPixel(int, int, Rgb) override {}
     void FillRect(int, int, int, int, Rgb) override {}
     int SetBkMode(int) override { return TRANSPARENT; }
+    int SetROP2(int) override { return R2_COPYPEN; }
     Rgb SetBkColor(Rgb) override { return 0; }
     Rgb SetTextColor(Rgb) override { return 0; }
 

@@ -170,6 +170,7 @@ public:
     Dc& dc() override { return dc_; }
     const TextMetrics& metrics() const override { return metrics_; }
     void cls(Rgb) override {}
+    void persistente(bool) override {}
     void aggiorna() override {}
 
 private:

@@ -193,8 +193,9 @@ private:
     void riprendiModifica(const DatiComando& c, const recordcoma& sospeso);
 
     // The window's persistent drawing: off while the ghost previews of an
-    // edit's last step draw transiently. Nothing draws transiently yet.
-    void disegnoPersistente(bool) {}
+    // edit's last step draw on the window's transient layer; either way
+    // switching it empties that layer.
+    void disegnoPersistente(bool si) { superficie_.persistente(si); }
     const CacheTesti& testiMisurati();
     Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
     void evidenzia(const std::vector<Preso>& presi);

@@ -14,17 +14,34 @@
 namespace tramel {
 
 // A window picture that records what is asked of it: the device calls, the
-// clears and the requests to show it.
+// clears and the requests to show it; with the persistent drawing off, the
+// calls and clears of the transient layer apart.
 class SuperficieProva : public SuperficieDisegno {
 public:
     RecordingDc registro;
+    RecordingDc transitorio;
     FakeTextMetrics misure;
     std::vector<Rgb> pulizie; // the colour of every clear
+    int pulizieTransitorie = 0;
+    bool persistenza = true;
     int aggiornamenti = 0;
 
-    Dc& dc() override { return registro; }
+    Dc& dc() override { return persistenza ? registro : transitorio; }
     const TextMetrics& metrics() const override { return misure; }
-    void cls(Rgb colore) override { pulizie.push_back(colore); }
+    void cls(Rgb colore) override
+    {
+        if (persistenza)
+            pulizie.push_back(colore);
+        else {
+            transitorio.clear();
+            ++pulizieTransitorie;
+        }
+    }
+    void persistente(bool si) override
+    {
+        persistenza = si;
+        transitorio.clear();
+    }
     void aggiorna() override { ++aggiornamenti; }
 
     const std::vector<std::string>& chiamate() const { return registro.calls; }

@@ -4,7 +4,6 @@
 #include "view/comando.h"
 
 #include <memory>
-#include <utility>
 
 namespace tramel {
 

@@ -104,6 +104,15 @@ struct FinestraProva {
         float Y = static_cast<float>(y * stato.vista.scala);
         motore.clicksin(X, Y);
     }
+    // A mouse move to a drawing point; gives the point the engine made of it
+    // (snapped, orthogonal), in drawing units.
+    Punto move(double x, double y)
+    {
+        float X = static_cast<float>(x * stato.vista.scala);
+        float Y = static_cast<float>(y * stato.vista.scala);
+        motore.mousesposta(X, Y);
+        return {X / stato.vista.scala, Y / stato.vista.scala};
+    }
     // Types into the box that takes input and presses Enter there.
     void type(const std::string& testo)
     {

@@ -85,6 +85,7 @@ struct FinestraProva {
         vista.origineX = static_cast<float>(v.x1 * v.scala);
         vista.origineY = static_cast<float>(v.y1 * v.scala);
         stato.aiuti.grigliaattiva = AIUTO_OFF;
+        collegaModifica(motore.agganci().modifica, stato);
     }
 
     // Writes a name into the current record and shows its first prompt (the

@@ -120,6 +120,17 @@ constexpr bool unoDi(Comando c, std::initializer_list<Comando> lista)
     return false;
 }
 
+// The command that item `voce` of a menu starts (the Disegna items by the
+// drawing commands' voce, Visualizza by the zooms', Edita by the edits'), or
+// none.
+constexpr const DatiComando* perVoce(Famiglia famiglia, int voce)
+{
+    for (const DatiComando& d : COMANDI)
+        if (d.famiglia == famiglia && d.voce == voce && voce != 0)
+            return &d;
+    return nullptr;
+}
+
 // The command a trimmed name stands for: Nessuno for the empty name,
 // Sconosciuto for any name that is no command (the case and the blanks count).
 Comando comando(std::string_view nome);

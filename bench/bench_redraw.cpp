@@ -156,6 +156,7 @@ public:
     void SetPixel(int, int, Rgb) override {}
     void FillRect(int, int, int, int, Rgb) override {}
     int SetBkMode(int) override { return TRANSPARENT; }
+    int SetROP2(int) override { return R2_COPYPEN; }
     Rgb SetBkColor(Rgb) override { return 0; }
     Rgb SetTextColor(Rgb) override { return 0; }
 
@@ -169,6 +170,7 @@ public:
     Dc& dc() override { return dc_; }
     const TextMetrics& metrics() const override { return metrics_; }
     void cls(Rgb) override {}
+    void persistente(bool) override {}
     void aggiorna() override {}
 
 private:

@@ -451,6 +451,14 @@ int QtDc::SetBkMode(int mode)
     return std::exchange(bkMode_, mode);
 }
 
+int QtDc::SetROP2(int mode)
+{
+    // NOT(pen OR screen) is (NOT pen) AND (NOT screen).
+    painter_.setCompositionMode(mode == R2_NOTMERGEPEN ? QPainter::RasterOp_NotSourceAndNotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+    return std::exchange(rop_, mode);
+}
+
 Rgb QtDc::SetBkColor(Rgb color)
 {
     return std::exchange(bkColor_, color);

@@ -56,6 +56,7 @@ public:
     void SetPixel(int x, int y, Rgb color) override;
     void FillRect(int left, int top, int right, int bottom, Rgb color) override;
     int SetBkMode(int mode) override;
+    int SetROP2(int mode) override;
     Rgb SetBkColor(Rgb color) override;
     Rgb SetTextColor(Rgb color) override;
 
@@ -76,6 +77,7 @@ private:
     QtFontCache fonts_;
     double hatchScale_ = 1; // device pixels per pixel of a hatch's pattern
     int bkMode_ = TRANSPARENT;
+    int rop_ = R2_COPYPEN;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;
     // What the painter holds, as last set here; empty when not known.

@@ -71,6 +71,35 @@ void BM_redraw_100000_zoom1(benchmark::State& state)
     misura(state, *finestraZoom(14286));
 }
 
+// The same view redrawn after every kind of entity has been changed, as
+// after an edit: the boxes kept for culling are taken again.
+void BM_redraw_100000_zoom1_modificato(benchmark::State& state)
+{
+    const auto s = finestraZoom(14286);
+    ImmagineFinestra immagine(LARGHEZZA, ALTEZZA);
+    redraw(*s, immagine);
+    for (auto _ : state) {
+        perOgniVivo<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>(s->dis, [](auto&) {});
+        redraw(*s, immagine);
+    }
+}
+
+// The zoomed view panned as the scroll bars pan it, a twentieth of its
+// height a step, down and back up: every redraw is at a new place.
+void BM_redraw_100000_zoom1_pan(benchmark::State& state)
+{
+    const auto s = finestraZoom(14286);
+    ImmagineFinestra immagine(LARGHEZZA, ALTEZZA);
+    redraw(*s, immagine);
+    Vista& v = s->vista;
+    const double passo = std::min(v.larghezzaMm, v.altezzaMm) / 20;
+    int n = 0;
+    for (auto _ : state) {
+        v.origineY = singolo(v.origineY + (n++ % 20 < 10 ? passo : -passo));
+        redraw(*s, immagine);
+    }
+}
+
 // The view beside the drawing, nothing in it: the cost of clearing the
 // picture and walking the drawing.
 void BM_redraw_100000_vuoto(benchmark::State& state)
@@ -191,6 +220,8 @@ BENCHMARK(BM_redraw_100000_primo)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_zoom1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redraw_100000_zoom1_modificato)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redraw_100000_zoom1_pan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_passi)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_vuoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_vista)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

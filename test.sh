@@ -32,4 +32,7 @@ if command -v clang++ >/dev/null; then
   rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp tests/fuzz/corpus/* build-fuzz/corpus/
   build-fuzz/tests/fuzz/fuzz_lettura_dis build-fuzz/corpus -max_total_time=60 -rss_limit_mb=2048 \
     -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
+  rm -rf build-fuzz/corpus_txt && mkdir -p build-fuzz/corpus_txt && cp tests/fuzz/corpus_txt/* build-fuzz/corpus_txt/
+  build-fuzz/tests/fuzz/fuzz_lettura_txt build-fuzz/corpus_txt -max_total_time=60 -rss_limit_mb=2048 \
+    -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
 fi

@@ -99,9 +99,9 @@ EsitoFile Frame::apriFile(DrawingWindow& finestra)
     ctx_.registro.disegnocorrente = n;
     ctx_.registro.registra(n, nome);
     finestra.setCaption(nome);
-    if (!leggiDisegno(finestra)) {
+    if (std::string dettaglio; !leggiDisegno(finestra, dettaglio)) {
         // No window stays open, titled with a file it could not read.
-        avvisa(notifier, "Impossibile leggere il file: \"" + nome + "\"");
+        avvisa(notifier, "Impossibile leggere il file: \"" + nome + "\"" + dettaglio);
         fallimentoApri(finestra);
         return EsitoFile::Fallito;
     }
@@ -116,12 +116,14 @@ void Frame::fallimentoApri(DrawingWindow& finestra)
     finestra.chiudiSenzaDomanda();
 }
 
-bool Frame::leggiDisegno(DrawingWindow& finestra)
+bool Frame::leggiDisegno(DrawingWindow& finestra, std::string& dettaglio)
 {
     if (!nomeTxt(finestra.caption()))
         return finestra.leggifile();
     AttesaTxt attesa(finestra, this);
-    return attesa.esegui("Leggi TXT");
+    const auto errore = attesa.esegui("Leggi TXT");
+    dettaglio = errore ? tramel::dettaglio(*errore) : "";
+    return !errore;
 }
 
 std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,

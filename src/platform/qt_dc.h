@@ -31,8 +31,9 @@ QColor qtColor(Rgb c);
 // pixels at a much higher cost: SetPixel (a drawing plots one per entity);
 // texts, each rendered once by the painter into a coverage mask and blended
 // in its colour (through the painter a text costs tens of microseconds, as
-// every angle is a new glyph set for the font engine); and small shapes, each
-// rendered once by the painter into a stamp. The masks and stamps
+// every angle is a new glyph set for the font engine); and small shapes
+// (short thick strokes among them), each rendered once by the painter into a
+// stamp. The masks and stamps
 // (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:

@@ -1,5 +1,6 @@
 #pragma once
 #include "cache_testi.h"
+#include "indice_disegno.h"
 #include "recordcoma.h"
 #include "vista.h"
 
@@ -194,9 +195,11 @@ struct DrawingState {
     TextExtent estensionetesto;
 
     // The colour the window's picture was last cleared to (none before the
-    // first clear), and the boxes of the drawing's texts kept between redraws.
+    // first clear); the boxes of the drawing's texts and of all its entities,
+    // kept between redraws.
     std::optional<Rgb> sfondoFinestra;
     CacheTesti cachetesti;
+    IndiceDisegno indice;
 
     recordcoma& corrente() { return comandi.coma.at(static_cast<std::size_t>(comandi.numcomando)); }
     const recordcoma& corrente() const

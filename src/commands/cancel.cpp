@@ -24,6 +24,7 @@ void pulisciSegni(testo&) {}
 // true when some entity was selected.
 bool CommandEngine::deselezionaTutto(bool segniStira)
 {
+    selezionati_.clear();
     bool cambiato = false;
     perOgniVivo<superficie, Rettangolo, Cerchio, Arco, Linea, polilinea, testo>(s_.dis, [&](auto& e) {
         if (e.stato != STATO_SELEZIONATO)
@@ -71,6 +72,13 @@ void CommandEngine::annullacomando(int k, Annullo modo)
     riga_.Text[1].coloreTesto = 0;
     riga_.Text[1].solaLettura = false;
     riga_.notifica();
+    // The print dialog, hidden while its window was picked, shows again with its preview.
+    if (c == Comando::Selstamp && modo == Annullo::Reale) {
+        if (agganci_.stampa.ripristina)
+            agganci_.stampa.ripristina();
+        if (agganci_.stampa.anteprima)
+            agganci_.stampa.anteprima();
+    }
 }
 
 // A command suspended under the one cancelled goes with it, and so does the

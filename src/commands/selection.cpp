@@ -90,6 +90,7 @@ void CommandEngine::evidenzia(const std::vector<Preso>& presi)
             continue;
         e.stato = STATO_SELEZIONATO;
         ++s_.comandi.numselez;
+        selezionati_.push_back(p);
         disegnaEvidenziato(c, s_, p);
         disegnato = true;
     }
@@ -119,8 +120,11 @@ void CommandEngine::selezinters(double& x1, double& y1, double& x2, double& y2)
         evidenzia(presi);
         return;
     }
-    // The print window only marks what is to be printed.
+    // The print window only marks what is to be printed, including a fill
+    // that encloses it: the page shows that fill, not clipped to the window.
     for (const Preso& p : presi)
+        entita(s_.dis, p).stampare = 1;
+    for (const Preso& p : riempitiAttorno(s_.dis, {f.x1, f.y1}))
         entita(s_.dis, p).stampare = 1;
 }
 
@@ -135,6 +139,7 @@ void CommandEngine::selezintersStira(double& x1, double& y1, double& x2, double&
         if (e.stato != STATO_SELEZIONATO) {
             e.stato = STATO_SELEZIONATO;
             ++s_.comandi.numselez;
+            selezionati_.push_back(p.entita);
         }
         // Every entity the window caught is drawn highlighted, selected before or not.
         disegnaEvidenziato(c, s_, p.entita);

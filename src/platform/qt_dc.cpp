@@ -140,9 +140,13 @@ QPainterPath arcPath(const QRectF& box, QPointF s, QPointF e)
 // A text whose mask would take more pixels than this is drawn through the painter.
 constexpr int maxMaskPixels = 512 * 512;
 // Shapes wider or higher than this, or drawn with a wider pen, are drawn
-// through the painter: the stamps pay where shapes are small and repeat.
-constexpr int maxStampExtent = 16;
-constexpr int maxStampPen = 4;
+// through the painter: the stamps pay where shapes are small and repeat, as
+// the whole drawing seen small does, or a zoomed view panned a step at a time
+// (which shows most of its shapes again, shifted). A pen wider than a pixel
+// costs the painter most (round ends and joins), and short thick strokes
+// are the common case at a large scale.
+constexpr int maxStampExtent = 64;
+constexpr int maxStampPen = 16;
 
 // A side of a box, as a whole number of pixels when a stamp may draw it.
 std::optional<int> stampSide(double side)
@@ -157,6 +161,10 @@ std::optional<int> stampSide(double side)
 QtDc::QtDc(QPainter& painter, bool printerHatches) : painter_(painter)
 {
     painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerHatches);
+    // A hatch is 8 pixels to its period: on a printer it takes the spacing it
+    // has on a 96-dpi screen.
+    if (printerHatches && painter_.device())
+        hatchScale_ = painter_.device()->logicalDpiX() / 96.0;
 }
 
 void QtDc::usePen()
@@ -170,7 +178,10 @@ void QtDc::usePen()
 void QtDc::useBrush()
 {
     if (painterBrush_ != objects_.brush()) {
-        painter_.setBrush(qtBrush(objects_.brush()));
+        QBrush brush = qtBrush(objects_.brush());
+        if (objects_.brush().kind == BrushObj::Hatch && hatchScale_ != 1)
+            brush.setTransform(QTransform::fromScale(hatchScale_, hatchScale_));
+        painter_.setBrush(brush);
         painterBrush_ = objects_.brush();
     }
 }
@@ -442,6 +453,14 @@ bool QtDc::textFromMask(QImage& image, int x, int y, std::string_view ansiText)
 int QtDc::SetBkMode(int mode)
 {
     return std::exchange(bkMode_, mode);
+}
+
+int QtDc::SetROP2(int mode)
+{
+    // NOT(pen OR screen) is (NOT pen) AND (NOT screen).
+    painter_.setCompositionMode(mode == R2_NOTMERGEPEN ? QPainter::RasterOp_NotSourceAndNotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+    return std::exchange(rop_, mode);
 }
 
 Rgb QtDc::SetBkColor(Rgb color)

@@ -31,13 +31,15 @@ QColor qtColor(Rgb c);
 // pixels at a much higher cost: SetPixel (a drawing plots one per entity);
 // texts, each rendered once by the painter into a coverage mask and blended
 // in its colour (through the painter a text costs tens of microseconds, as
-// every angle is a new glyph set for the font engine); and small shapes, each
-// rendered once by the painter into a stamp. The masks and stamps
+// every angle is a new glyph set for the font engine); and small shapes
+// (short thick strokes among them), each rendered once by the painter into a
+// stamp. The masks and stamps
 // (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:
-    // printerHatches: hatch patterns follow the painter's transformation, so
-    // that on a printer they keep the spacing they have on the screen.
+    // printerHatches: hatch patterns follow the painter's transformation and
+    // are scaled from 96 dpi to the device's resolution, so that on a printer
+    // they keep the spacing they have on the screen.
     explicit QtDc(QPainter& painter, bool printerHatches = false);
 
     GdiObject CreatePen(int style, int width, Rgb color) override;
@@ -55,6 +57,7 @@ public:
     void SetPixel(int x, int y, Rgb color) override;
     void FillRect(int left, int top, int right, int bottom, Rgb color) override;
     int SetBkMode(int mode) override;
+    int SetROP2(int mode) override;
     Rgb SetBkColor(Rgb color) override;
     Rgb SetTextColor(Rgb color) override;
 
@@ -73,7 +76,9 @@ private:
     QPainter& painter_;
     GdiObjects objects_;
     QtFontCache fonts_;
+    double hatchScale_ = 1; // device pixels per pixel of a hatch's pattern
     int bkMode_ = TRANSPARENT;
+    int rop_ = R2_COPYPEN;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;
     // What the painter holds, as last set here; empty when not known.

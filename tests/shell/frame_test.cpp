@@ -91,7 +91,11 @@ TEST(Cornice, EveryToolbarButtonReachesItsItem)
     premi(3, 4);
     EXPECT_TRUE(percento);
 
-    // The file band ("Imposta Stampante" and "Stampa" open the printer's dialogs, tested with them).
+    // The file band.
+    premi(1, 7);
+    EXPECT_EQ(s.fake.stampante.impostazioni, 1);
+    premi(1, 8);
+    EXPECT_NE(s.frame->geststamp(), nullptr);
     const std::vector<std::pair<int, std::string>> salvataggi = {
         {3, filtroDisegni}, {4, filtroDisegni}, {10, "Immagine BMP (*.BMP)|*.BMP|"}, {11, "File Acad DXF (*.DXF)|*.DXF|"}};
     for (const auto& [b, filtro] : salvataggi) {

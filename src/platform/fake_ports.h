@@ -115,9 +115,10 @@ struct FakePorte {
     FakeNotifier notifier;
     FakeFileChooser files;
     FakeColorChooser colori;
+    FakeFontChooser caratteri;
     FakeShell shell;
     FakeClock clock;
-    Porte porte() { return {notifier, files, colori, shell, clock}; }
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock}; }
 };
 
 } // namespace tramel

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+class QWidget;
+
 #include <string>
 
 namespace tramel {
@@ -33,6 +35,17 @@ public:
     std::optional<Rgb> scegli(Rgb iniziale) override;
 };
 
+// The font dialog, with the 16 palette colours for the text colour; a colour
+// outside them is kept unless another is chosen.
+class QtFontChooser : public FontChooser {
+public:
+    explicit QtFontChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    std::optional<SceltaCarattere> scegli(const SceltaCarattere& iniziale) override;
+
+private:
+    QWidget* parent_;
+};
+
 // Opens web pages and mail links with the desktop's programs.
 class QtShell : public Shell {
 public:
@@ -53,9 +66,10 @@ struct QtPorte {
     QtNotifier notifier;
     QtFileChooser files;
     QtColorChooser colori;
+    QtFontChooser caratteri;
     QtShell shell;
     QtClock clock;
-    Porte porte() { return {notifier, files, colori, shell, clock}; }
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock}; }
 };
 
 } // namespace tramel

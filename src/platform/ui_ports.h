@@ -87,6 +87,7 @@ struct Porte {
     Notifier& notifier;
     FileChooser& files;
     ColorChooser& colori;
+    FontChooser& caratteri;
     Shell& shell;
     Clock& clock;
 };

@@ -4,7 +4,7 @@
 #include "frame.h"
 #include "programma.h"
 #include "settings_dialog.h"
-#include "settings_file.h"
+#include "view/settings_file.h"
 #include "tavola.h"
 
 #include "commands/filtri.h"

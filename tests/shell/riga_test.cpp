@@ -2,7 +2,7 @@
 // its status label shows.
 #include "sessione.h"
 
-#include "shell/settings_file.h"
+#include "view/settings_file.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,6 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+# The DXF export is also checked under an Italian locale.
+if ! locale -a | grep -qix 'it_IT.utf8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
+fi
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -25,5 +31,8 @@ if command -v clang++ >/dev/null; then
   cmake --build build-fuzz -j "$jobs"
   rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp tests/fuzz/corpus/* build-fuzz/corpus/
   build-fuzz/tests/fuzz/fuzz_lettura_dis build-fuzz/corpus -max_total_time=60 -rss_limit_mb=2048 \
+    -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
+  rm -rf build-fuzz/corpus_txt && mkdir -p build-fuzz/corpus_txt && cp tests/fuzz/corpus_txt/* build-fuzz/corpus_txt/
+  build-fuzz/tests/fuzz/fuzz_lettura_txt build-fuzz/corpus_txt -max_total_time=60 -rss_limit_mb=2048 \
     -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
 fi

@@ -30,6 +30,12 @@ struct AgganciMotore {
         std::function<void()> ripristina; // its window back to the normal state
         std::function<void()> anteprima;  // anteprimastampa
     } stampa;
+    // The edit commands, one routine per kind, which live above the engine:
+    // each applies record k to its kind's selection and sets found on meeting one.
+    struct Modifica {
+        using Esecutore = std::function<void(int& k, std::int16_t& found)>;
+        Esecutore superfici, linee, rettangoli, testi, cerchi, archi, polilinee;
+    } modifica;
     std::string titolo;                            // of the engine's message boxes
     NumberFormat formato = NumberFormat::system(); // the user's numbers, for reports read by people
 };

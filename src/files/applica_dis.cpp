@@ -1,8 +1,5 @@
 #include "applica_dis.h"
 
-#include "commands/finestra.h"
-#include "view/impostdistipo.h"
-
 #include <utility>
 
 namespace tramel {
@@ -17,13 +14,7 @@ void applicaDisegno(CommandEngine& e, DisegnoLetto& d)
         s.finalt = d.finalt;
         e.selzoom(s.finx, s.finy, static_cast<float>(s.finx + s.finlarg), static_cast<float>(s.finy + s.finalt));
     }
-    s.colori.colsfondo = d.colsfondo;
-    s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
-    s.colori.colanteprima = d.colanteprima;
-    s.aiuti.passosnap = d.passosnap;
-    s.aiuti.passogriglia = d.passogriglia;
-    impostaAiuto(e, VOCE_SNAP, d.snapattivo == AIUTO_ON);
-    impostaAiuto(e, VOCE_GRIGLIA, d.grigliaattiva == AIUTO_ON);
+    applicaImpostazioni(e, d);
     s.cisonooggetti = d.cisonooggetti ? 1 : 0;
     s.cisonotesti = 0;
     s.dis = std::move(d.dis);

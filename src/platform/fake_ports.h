@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tramel {
@@ -46,10 +47,13 @@ class FakeFileChooser : public FileChooser {
 public:
     std::deque<std::optional<std::string>> scelte; // an empty queue answers as a cancel
     int aperture = 0;
+    // The filter and the name each save dialog was shown with.
+    std::vector<std::pair<std::string, std::string>> salvataggi;
 
     std::optional<std::string> apri(const std::string&, const std::string&) override { return prossima(); }
-    std::optional<std::string> salva(const std::string&, const std::string&, const std::string&) override
+    std::optional<std::string> salva(const std::string&, const std::string& filtro, const std::string& nome) override
     {
+        salvataggi.emplace_back(filtro, nome);
         return prossima();
     }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -27,19 +26,18 @@ struct Decimal {
 template <typename T>
 Decimal toDecimal(T value, int significant)
 {
+    // "-d.ddde+XX": the digits are the one before the point and those after it.
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1).ptr;
-    const std::string_view text(buf, static_cast<std::size_t>(end - buf));
-    const std::size_t e = text.find('e');
+    const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1).ptr;
     Decimal d;
-    d.negative = text.front() == '-';
-    for (const char c : text.substr(0, e))
-        if (isDigit(c))
-            d.digits += c;
-    std::string_view exponent = text.substr(e + 1); // "+15" or "-05"
-    if (exponent.starts_with('+'))
-        exponent.remove_prefix(1);
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
+    d.negative = buf[0] == '-';
+    const char* p = buf + (d.negative ? 1 : 0);
+    const char* e = std::find(p, end, 'e');
+    d.digits.assign(p, 1);
+    if (e - p > 2)
+        d.digits.append(p + 2, e);
+    const char* exponent = e + (e[1] == '+' ? 2 : 1); // "-05" or "15"
+    std::from_chars(exponent, end, d.exponent);
     return d;
 }
 
@@ -48,37 +46,49 @@ std::string_view nonFiniteText(double value)
     return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
 }
 
-// The unsigned plain text of a rounded value: fixed notation for exponents
-// from -4 up to (not including) the number of significant digits, else the
-// exponent form; trailing zeros dropped.
-std::string plainText(Decimal d, int significant, std::string_view point, bool leadingZero)
+// Appends the unsigned plain text of a rounded value: fixed notation for
+// exponents from -4 up to (not including) the number of significant digits,
+// else the exponent form; trailing zeros dropped. It appends in place, since
+// the file writers format millions of numbers.
+void appendPlain(std::string& out, const Decimal& d, int significant, std::string_view point, bool leadingZero)
 {
-    d.digits.erase(d.digits.find_last_not_of('0') + 1);
-    const std::string& s = d.digits;
+    const std::string_view s = std::string_view(d.digits).substr(0, d.digits.find_last_not_of('0') + 1);
     const int n = static_cast<int>(s.size());
     const int e = d.exponent;
-    if (s.empty())
-        return "0";
-    if (e < -4 || e >= significant) {
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-        return s.substr(0, 1) + (n > 1 ? std::string(point) + s.substr(1) : "") + exponent;
+    if (s.empty()) {
+        out += '0';
+    } else if (e < -4 || e >= significant) {
+        out += s[0];
+        if (n > 1)
+            out.append(point).append(s.substr(1));
+        out += e < 0 ? "E-" : "E+";
+        if (std::abs(e) < 10)
+            out += '0';
+        out += std::to_string(std::abs(e));
+    } else if (e < 0) {
+        if (leadingZero)
+            out += '0';
+        out.append(point).append(static_cast<std::size_t>(-e - 1), '0').append(s);
+    } else if (n <= e + 1) {
+        out.append(s).append(static_cast<std::size_t>(e + 1 - n), '0');
+    } else {
+        out.append(s.substr(0, static_cast<std::size_t>(e + 1))).append(point).append(s.substr(static_cast<std::size_t>(e + 1)));
     }
-    if (e < 0)
-        return (leadingZero ? "0" : "") + std::string(point) + std::string(-e - 1, '0') + s;
-    if (n <= e + 1)
-        return s + std::string(e + 1 - n, '0');
-    return s.substr(0, e + 1) + std::string(point) + s.substr(e + 1);
 }
 
 template <typename T>
-std::string basicStr(T value, int significant)
+void appendBasic(std::string& out, T value, int significant)
 {
-    if (!std::isfinite(value))
-        return (value < 0 ? "" : " ") + std::string(nonFiniteText(value));
+    if (!std::isfinite(value)) {
+        out.append(value < 0 ? "" : " ").append(nonFiniteText(value));
+        return;
+    }
     const Decimal d = toDecimal(value, significant);
-    const std::string text = plainText(d, significant, ".", false);
-    return (d.negative && text != "0" ? "-" : " ") + text;
+    const std::size_t segno = out.size();
+    out += ' ';
+    appendPlain(out, d, significant, ".", false);
+    if (d.negative && out.compare(segno + 1, std::string::npos, "0") != 0)
+        out[segno] = '-';
 }
 
 struct Mask {
@@ -161,12 +171,21 @@ double unsignedValue(std::string mantissa, std::string_view exponent)
 
 std::string strNumero(double value)
 {
-    return basicStr(value, doubleDigits);
+    std::string s;
+    appendBasic(s, value, doubleDigits);
+    return s;
 }
 
 std::string strNumero(float value)
 {
-    return basicStr(value, singleDigits);
+    std::string s;
+    appendBasic(s, value, singleDigits);
+    return s;
+}
+
+void appendStrNumero(std::string& out, double value)
+{
+    appendBasic(out, value, doubleDigits);
 }
 
 double valNumero(std::string_view text)
@@ -270,7 +289,8 @@ std::string NumberFormat::toText(double value) const
     if (!std::isfinite(value))
         return std::string(nonFiniteText(value));
     const Decimal d = toDecimal(value, doubleDigits);
-    const std::string text = plainText(d, doubleDigits, decimal_, true);
+    std::string text;
+    appendPlain(text, d, doubleDigits, decimal_, true);
     return (d.negative && text != "0" ? "-" : "") + text;
 }
 

@@ -13,6 +13,9 @@ namespace tramel {
 // the exponent form: " 1E+16", "-2.5E-07", " 1.23456789012346E+15".
 std::string strNumero(double value);
 std::string strNumero(float value);
+// strNumero(value) appended to out: no allocation once out has room, for
+// writers that put out millions of numbers.
+void appendStrNumero(std::string& out, double value);
 
 // The leading number of a text, "." as decimal point: blanks (spaces, tabs and
 // line feeds) are skipped wherever they are, then an optional sign, digits, a

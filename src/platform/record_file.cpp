@@ -80,6 +80,23 @@ bool canRead(const std::filesystem::path& path)
     return in.is_open();
 }
 
+std::optional<std::string> readWhole(const std::filesystem::path& path)
+{
+    if (!fileExists(path))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!in.is_open() || ec)
+        return std::nullopt;
+    bytes.resize(size);
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return std::nullopt;
+    return bytes;
+}
+
 bool canWrite(const std::filesystem::path& path)
 {
     std::error_code ec;

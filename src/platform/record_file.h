@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QSaveFile;
 
@@ -70,6 +71,10 @@ bool fileExists(const std::filesystem::path& path);
 // Whether a file (not a folder) of that name can be opened for reading; the
 // test opens it and closes it again at once.
 bool canRead(const std::filesystem::path& path);
+
+// The whole content of a file, read at once; the file is closed again before
+// this returns. Nothing when it cannot be opened or read.
+std::optional<std::string> readWhole(const std::filesystem::path& path);
 
 // Whether a RecordFileWriter could write that file: the file, when it exists,
 // and its folder (where the temporary file goes) are writable. Only the

@@ -4,6 +4,7 @@
 #include "tipo_linea.h"
 #include "tipo_superficie.h"
 
+#include "view/comando.h"
 #include "view/settings_file.h"
 
 #include <tuple>
@@ -257,9 +258,34 @@ void inserisciTesto(const FinestraDialogo& f, const Dialoghi& dialoghi, double x
     mostra(dialoghi.gesttesto, d);
 }
 
+namespace {
+
+// The edit routine of kind T, with "Proprietà Oggetto" going to the dialogs.
+template <class T>
+void conDialogo(AgganciMotore::Modifica::Esecutore& esecutore, const FinestraDialogo& f, const Dialoghi& dialoghi)
+{
+    esecutore = [modifica = esecutore, f, dialoghi](int& k, std::int16_t& found) {
+        const recordcoma& r = f.stato().comandi.coma.at(static_cast<std::size_t>(k));
+        if (comando(r.nome()) == Comando::ProprietaOggetto)
+            proprietaOggetto<T>(f, dialoghi, found);
+        else if (modifica)
+            modifica(k, found);
+    };
+}
+
+} // namespace
+
 void collegaDialoghi(AgganciMotore& agganci, const FinestraDialogo& f, const Dialoghi& dialoghi)
 {
     agganci.inserisciTesto = [f, dialoghi](double x, double y) { inserisciTesto(f, dialoghi, x, y); };
+    AgganciMotore::Modifica& m = agganci.modifica;
+    conDialogo<superficie>(m.superfici, f, dialoghi);
+    conDialogo<Linea>(m.linee, f, dialoghi);
+    conDialogo<Rettangolo>(m.rettangoli, f, dialoghi);
+    conDialogo<testo>(m.testi, f, dialoghi);
+    conDialogo<Cerchio>(m.cerchi, f, dialoghi);
+    conDialogo<Arco>(m.archi, f, dialoghi);
+    conDialogo<polilinea>(m.polilinee, f, dialoghi);
 }
 
 } // namespace tramel

@@ -20,7 +20,8 @@ void inserisciTesto(const FinestraDialogo& f, const Dialoghi& dialoghi, double x
 template <class T>
 void proprietaOggetto(const FinestraDialogo& f, const Dialoghi& dialoghi, std::int16_t& found);
 
-// The text dialog of the "Testo" command, through the window's engine hooks.
+// Hands the window's engine the dialogs: the text dialog of "Testo", and
+// "Proprietà Oggetto" in place of the edit routines, which keep every other edit.
 void collegaDialoghi(AgganciMotore& agganci, const FinestraDialogo& f, const Dialoghi& dialoghi);
 
 } // namespace tramel

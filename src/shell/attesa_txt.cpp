@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace tramel {
 
 AttesaTxt::AttesaTxt(DrawingWindow& finestra, QWidget* parent) : QDialog(parent), finestra_(finestra)
@@ -26,10 +28,10 @@ AttesaTxt::AttesaTxt(DrawingWindow& finestra, QWidget* parent) : QDialog(parent)
     connect(Timer1_, &QTimer::timeout, this, &AttesaTxt::Timer1_Timer);
 }
 
-bool AttesaTxt::esegui(const std::string& compito)
+std::optional<ErroreTxt> AttesaTxt::esegui(const std::string& compito)
 {
     Label1_->setText(QString::fromStdString(compito));
-    esito_ = false;
+    esito_ = ErroreTxt{};
     Timer1_->start();
     exec();
     return esito_;
@@ -37,8 +39,15 @@ bool AttesaTxt::esegui(const std::string& compito)
 
 void AttesaTxt::Timer1_Timer()
 {
-    if (Label1_->text() == QStringLiteral("Leggi TXT"))
-        esito_ = finestra_.leggitxt();
+    // The read holds the event loop: the bar repaints itself as its value changes.
+    const auto barra = [this](int valore) { ProgressBar1_->setValue(valore); };
+    // No exception may cross the event loop, and the window closes whatever happened.
+    try {
+        if (Label1_->text() == QStringLiteral("Leggi TXT"))
+            esito_ = finestra_.leggitxt(barra);
+    } catch (const std::exception&) {
+        esito_ = ErroreTxt{};
+    }
     accept();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
+#include "files/lettura_txt.h"
+
 #include <QDialog>
 
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -19,8 +22,9 @@ public:
     AttesaTxt(DrawingWindow& finestra, QWidget* parent = nullptr);
 
     // Shows the window for the task named ("Leggi TXT" imports the drawing;
-    // any other task only closes it) and gives whether the import succeeded.
-    bool esegui(const std::string& compito);
+    // any other task only closes it): nothing when the import succeeded,
+    // otherwise its fault (with no line when there was no import).
+    std::optional<ErroreTxt> esegui(const std::string& compito);
 
     // The share of the file read, 0 to 100, set by the importer.
     QProgressBar& ProgressBar1() { return *ProgressBar1_; }
@@ -32,7 +36,7 @@ private:
     QLabel* Label1_ = nullptr;
     QProgressBar* ProgressBar1_ = nullptr;
     QTimer* Timer1_ = nullptr;
-    bool esito_ = false;
+    std::optional<ErroreTxt> esito_;
 };
 
 } // namespace tramel

@@ -9,11 +9,14 @@
 
 #include "commands/filtri.h"
 #include "commands/finestra.h"
+#include "editing/modifica.h"
 #include "files/applica_dis.h"
+#include "files/applica_txt.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 
 #include "platform/palette.h"
+#include "platform/record_file.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -73,6 +76,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.altezzaPicture3 = [this] { return Picture3_->height() * 25.4 / stato_.vista.dpiY; };
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
+    collegaModifica(agganci.modifica, stato_);
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;
@@ -377,11 +381,15 @@ void DrawingWindow::applica(DisegnoLetto& d)
     mostraStato(d.statoFinestra);
     s.dasalvare = dasalvare;
     applicaDisegno(*engine_, d);
-    // The menu, the frame's labels and the settings follow the switches read.
+    aiutiLetti();
+}
+
+void DrawingWindow::aiutiLetti()
+{
     spuntaAiuti();
-    mostra(etichettaAiuto(s, ETICHETTA_SNAP));
-    mostra(etichettaAiuto(s, ETICHETTA_GRIGLIA));
-    salvafileini_dis(s);
+    mostra(etichettaAiuto(stato_, ETICHETTA_SNAP));
+    mostra(etichettaAiuto(stato_, ETICHETTA_GRIGLIA));
+    salvafileini_dis(stato_);
 }
 
 void DrawingWindow::mostraStato(int statoFinestra)
@@ -396,10 +404,29 @@ void DrawingWindow::mostraStato(int statoFinestra)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
-bool DrawingWindow::leggitxt()
+std::optional<ErroreTxt> DrawingWindow::leggitxt(const Avanzamento& avanzamento)
 {
-    // No text drawing can be imported yet: the caller reports it as not readable.
-    return false;
+    EsitoTxt esito = ErroreTxt{};
+    // The file is held only while it is read.
+    if (const auto bytes = readWhole(caption()))
+        esito = leggiTxt(*bytes, engine_->agganci().formato, avanzamento);
+    auto* letto = std::get_if<DisegnoTxt>(&esito);
+    if (!letto)
+        return std::get<ErroreTxt>(esito);
+    applicaTxt(*engine_, *letto);
+    aiutiLetti();
+    // Untitled again, so that saving asks for a drawing file's name.
+    const int n = ctx_.registro.numero(this);
+    setCaption(prefissoSenzaTitolo + " " + std::to_string(n));
+    ctx_.registro.registra(n, caption());
+    // Taking the maximised size is no change to the drawing.
+    const int dasalvare = stato_.dasalvare;
+    mostraStato(2);
+    stato_.dasalvare = dasalvare;
+    // A drawing of texts only keeps its view.
+    if (letto->geometrici)
+        engine_->avviaZoom(2);
+    return std::nullopt;
 }
 
 bool DrawingWindow::salvafile()

@@ -1,11 +1,13 @@
 #pragma once
 #include "commands/command_engine.h"
+#include "files/lettura_txt.h"
 #include "view/drawing_state.h"
 
 #include <QMdiSubWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QMenu;
@@ -72,8 +74,16 @@ public:
 
     // Drawing files: reading the file named by the caption, writing it.
     bool leggifile();
-    bool leggitxt();
+    // Imports the text drawing named by the caption, telling its progress:
+    // the fault, or nothing once the drawing has been read whole and shown.
+    std::optional<ErroreTxt> leggitxt(const Avanzamento& avanzamento = {});
     bool salvafile();
+
+    // Esporta: "Crea DXF" and "Crea BMP", also reached from the frame's File toolbar.
+    void mnudxf_Click();
+    void mnucreabmp_Click();
+    // Asks for a name and writes the drawing as a DXF file, reporting a failure.
+    void crea_dxf();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -88,10 +98,15 @@ private:
     void mostra(const EtichettaAiuto& etichetta);
     // Puts a drawing read from its file into this window.
     void applica(DisegnoLetto& letto);
+    // The menu, the frame's labels and the settings follow the switches read from a file.
+    void aiutiLetti();
     // WindowState: 0 normal, 1 minimised, 2 maximised.
     void mostraStato(int statoFinestra);
     void barre();
     void Form_Unload();
+    // Asks for a name and saves the drawing area's picture as a BMP file, reporting a failure.
+    void salvabmp();
+    void erroreCreazione(const std::string& nome);
 
     AppContext& ctx_;
     Frame& frame_;

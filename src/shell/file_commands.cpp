@@ -99,9 +99,9 @@ EsitoFile Frame::apriFile(DrawingWindow& finestra)
     ctx_.registro.disegnocorrente = n;
     ctx_.registro.registra(n, nome);
     finestra.setCaption(nome);
-    if (!leggiDisegno(finestra)) {
+    if (std::string dettaglio; !leggiDisegno(finestra, dettaglio)) {
         // No window stays open, titled with a file it could not read.
-        avvisa(notifier, "Impossibile leggere il file: \"" + nome + "\"");
+        avvisa(notifier, "Impossibile leggere il file: \"" + nome + "\"" + dettaglio);
         fallimentoApri(finestra);
         return EsitoFile::Fallito;
     }
@@ -116,39 +116,48 @@ void Frame::fallimentoApri(DrawingWindow& finestra)
     finestra.chiudiSenzaDomanda();
 }
 
-bool Frame::leggiDisegno(DrawingWindow& finestra)
+bool Frame::leggiDisegno(DrawingWindow& finestra, std::string& dettaglio)
 {
     if (!nomeTxt(finestra.caption()))
         return finestra.leggifile();
     AttesaTxt attesa(finestra, this);
-    return attesa.esegui("Leggi TXT");
+    const auto errore = attesa.esegui("Leggi TXT");
+    dettaglio = errore ? tramel::dettaglio(*errore) : "";
+    return !errore;
+}
+
+std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto)
+{
+    for (;;) {
+        // A dialog closed without a choice keeps the name it was given.
+        const std::string nome = porte.files.salva(titolo, filtro, proposto).value_or(proposto);
+        if (nome.empty())
+            return std::nullopt;
+        if (!fileExists(nome))
+            return nome;
+        const Risposta r = porte.notifier.messaggio("File \"" + nome + "\"  Esiste - Sovrapporre?", titoloProgramma,
+                                                    Pulsanti::SiNoAnnulla, Icona::Domanda);
+        if (r == Risposta::Si)
+            return nome;
+        if (r != Risposta::No)
+            return std::nullopt;
+    }
 }
 
 EsitoFile Frame::salvaConNome(DrawingWindow& finestra)
 {
-    Notifier& notifier = ctx_.porte.notifier;
-    for (;;) {
-        const std::string proposto = finestra.senzaTitolo() ? "" : finestra.caption();
-        // A dialog closed without a choice keeps the name it was given.
-        const std::string nome = ctx_.porte.files.salva("Salva con Nome", filtroDisegni, proposto).value_or(proposto);
-        if (nome.empty())
-            return EsitoFile::Abbandonato;
-        if (fileExists(nome)) {
-            const Risposta r = notifier.messaggio("File \"" + nome + "\"  Esiste - Sovrapporre?", titoloProgramma,
-                                                  Pulsanti::SiNoAnnulla, Icona::Domanda);
-            if (r == Risposta::No)
-                continue;
-            if (r != Risposta::Si)
-                return EsitoFile::Abbandonato;
-        }
-        // Only the permissions are tested: opening the file for writing would
-        // empty an existing drawing before the save has even started.
-        if (!canWrite(nome)) {
-            nonSalvato(notifier, nome);
-            return EsitoFile::Fallito;
-        }
-        return salvaCome(finestra, nome);
+    const std::string proposto = finestra.senzaTitolo() ? "" : finestra.caption();
+    const std::optional<std::string> nome = nomeDaSalvare(ctx_.porte, "Salva con Nome", filtroDisegni, proposto);
+    if (!nome)
+        return EsitoFile::Abbandonato;
+    // Only the permissions are tested: opening the file for writing would
+    // empty an existing drawing before the save has even started.
+    if (!canWrite(*nome)) {
+        nonSalvato(ctx_.porte.notifier, *nome);
+        return EsitoFile::Fallito;
     }
+    return salvaCome(finestra, *nome);
 }
 
 EsitoFile Frame::salvaCome(DrawingWindow& finestra, const std::string& nome)

@@ -336,17 +336,18 @@ bool Frame::MDIForm_Load(const std::string& cartellaProgramma, const std::string
         ctx_.registro.disegnocorrente = n;
         ctx_.registro.registra(n, nomeFile);
         finestra->setCaption(nomeFile);
-        if (!leggiDisegno(*finestra))
-            return rifiutaRigaComando(nomeFile);
+        if (std::string dettaglio; !leggiDisegno(*finestra, dettaglio))
+            return rifiutaRigaComando(nomeFile, dettaglio);
     }
     MDIForm_Activate();
     return true;
 }
 
-bool Frame::rifiutaRigaComando(const std::string& nome)
+bool Frame::rifiutaRigaComando(const std::string& nome, const std::string& dettaglio)
 {
     ctx_.porte.notifier.messaggio(
-        "\"" + nome + "\"    Impossibile effettuare esecutivi oppure Nome file della riga di comando non valido.",
+        "\"" + nome + "\"    Impossibile effettuare esecutivi oppure Nome file della riga di comando non valido."
+            + dettaglio,
         titoloProgramma, Pulsanti::Ok, Icona::Nessuna);
     // The program ends: no window is left and no question is asked.
     for (DrawingWindow* w : ctx_.registro.aperte())

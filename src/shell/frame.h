@@ -31,6 +31,13 @@ enum class EsitoFile {
 inline const std::string filtroDisegni =
     "DIsegni Tramel (*.DIS)|*.DIS|Disegni file-testo (*.TXT)|*.TXT|Tutti i file (*.*)|*.*";
 
+// The save dialog and the overwrite question: the name chosen, once the user
+// has agreed to replace an existing file of that name; nothing when the user
+// stopped. A dialog closed without a choice keeps the name offered; No to the
+// question shows the dialog again.
+std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,
+                                         const std::string& proposto);
+
 // A name that goes to the text import: longer than 3 characters and ending
 // in ".txt", lower case only.
 bool nomeTxt(const std::string& nome);
@@ -122,8 +129,10 @@ private:
     void mostraRigaComando();
     void mostraMenu(DrawingWindow* finestra);
     void finestraAttivata(QMdiSubWindow* sotto);
-    bool rifiutaRigaComando(const std::string& nome);
-    bool leggiDisegno(DrawingWindow& finestra);
+    bool rifiutaRigaComando(const std::string& nome, const std::string& dettaglio = "");
+    // Reads the file named by the window's caption; on a failure `dettaglio`
+    // gets what the message adds to the file's name (the line at fault).
+    bool leggiDisegno(DrawingWindow& finestra, std::string& dettaglio);
     EsitoFile apriFile(DrawingWindow& finestra);
     EsitoFile salvaConNome(DrawingWindow& finestra);
     EsitoFile salvaCome(DrawingWindow& finestra, const std::string& nome);

@@ -130,10 +130,15 @@ TEST(CompletaModifica, StretchGivesTheUsersModeBack)
     f.click(0, 0);
     f.click(2, 2);
     EXPECT_EQ(f.stato.comandi.modoselez, "Ogget");
-    // Nothing was edited: the stretch ends as cancelled and the log stays.
-    EXPECT_EQ(f.stato.comandi.numcomando, 1);
-    EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
-    EXPECT_EQ(f.stato.dis.linee.Item(1).vert1_selez, 0);
+    // The marked end moved; the stretch stays in the log.
+    const Linea& l = f.stato.dis.linee.Item(1);
+    EXPECT_EQ(l.Xi, 2);
+    EXPECT_EQ(l.Yi, 2);
+    EXPECT_EQ(l.Xf, 5);
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
+    EXPECT_EQ(f.stato.comandi.comandoattivo, "Stira");
+    EXPECT_EQ(l.stato, STATO_NORMALE);
+    EXPECT_EQ(l.vert1_selez, 0);
 }
 
 TEST(CompletaModifica, EditsWaitForADrawing)

@@ -48,9 +48,11 @@ TEST(ClickdesConferma, PickedObjectsGoOnToTheBasePoint)
     EXPECT_EQ(f.riga.Label2, "Punto Finale:");
     EXPECT_EQ(f.box(1).testo, " 1, 1");
     f.click(3, 4);
-    // No edit is carried out yet: the edit ends as cancelled and claims nothing.
+    // Both lines are copied by (2, 3) and the copy stays in the log.
+    ASSERT_EQ(f.stato.dis.linee.Count(), 4);
     EXPECT_EQ(f.stato.dis.linee.Item(1).stato, STATO_NORMALE);
-    EXPECT_EQ(f.stato.comandi.numcomando, 1);
+    EXPECT_EQ(f.stato.dis.linee.Item(4).Yi, 23);
+    EXPECT_EQ(f.stato.comandi.numcomando, 2);
     EXPECT_EQ(f.stato.comandi.comandoattivo, "Copia");
     EXPECT_EQ(f.riga.Label1, "Comando: ");
 }

@@ -76,7 +76,7 @@ TEST(Avvio, WithoutCommandLineTheFrameShowsTheStartScreen)
 }
 
 // The drawing named on the command line: missing, or present but not readable
-// as a drawing (the readers come later and refuse every file for now).
+// as a drawing; a text drawing's message names its line at fault.
 TEST(Avvio, ADrawingThatCannotBeOpenedEndsTheProgramWithItsMessage)
 {
     for (const std::string nome : {"manca.dis", "disegno.DIS", "testo.txt", "testo.TXT"}) {
@@ -85,7 +85,8 @@ TEST(Avvio, ADrawingThatCannotBeOpenedEndsTheProgramWithItsMessage)
         const std::string percorso = esiste ? s.file(nome) : s.percorso(nome);
         EXPECT_NE(s.avvia({"\"" + percorso + "\""}), 0) << nome;
         ASSERT_EQ(s.messaggi().size(), 1u) << nome;
-        EXPECT_EQ(s.messaggi()[0], "\"" + percorso + "\"" + nonValido);
+        const std::string riga = nome == "testo.txt" ? "\nRiga 1: atteso un colore da 0 a 15" : "";
+        EXPECT_EQ(s.messaggi()[0], "\"" + percorso + "\"" + nonValido + riga);
         EXPECT_EQ(s.ctx.registro.numdisegni(), 0) << nome;
         EXPECT_EQ(s.ctx.registro.contadisegni(), esiste ? 1 : 0) << nome;
     }

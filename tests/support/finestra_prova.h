@@ -3,6 +3,7 @@
 // driven as a user drives it: commands started as the menus start them,
 // clicks in drawing units, points typed on the command line, Enter and Esc.
 #include "commands/command_engine.h"
+#include "editing/modifica.h"
 #include "platform/fake_ports.h"
 #include "platform/recording_dc.h"
 
@@ -54,6 +55,7 @@ struct FinestraProva {
     {
         stato.vista.larghezzaMm = larghezzaMm;
         stato.vista.altezzaMm = altezzaMm;
+        collegaModifica(motore.agganci().modifica, stato);
     }
     explicit FinestraProva(VistaProva v)
     {

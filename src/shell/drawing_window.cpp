@@ -14,6 +14,8 @@
 #include "files/applica_txt.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
+#include "properties/dialoghi_qt.h"
+#include "properties/proprieta_oggetto.h"
 
 #include "platform/palette.h"
 #include "platform/record_file.h"
@@ -77,6 +79,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
     collegaModifica(agganci.modifica, stato_);
+    collegaDialoghi(agganci, finestraDialogo(), dialoghiQt(this));
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;
@@ -435,6 +438,26 @@ bool DrawingWindow::salvafile()
     engine_->memxin();
     const std::int16_t statoFinestra = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     return tramel::salvafile(stato_, caption(), statoFinestra);
+}
+
+FinestraDialogo DrawingWindow::finestraDialogo()
+{
+    return {*engine_, *tavola_, ctx_.porte, engine_->agganci().formato};
+}
+
+void DrawingWindow::mnutipolinea_Click()
+{
+    tramel::mnutipolinea_Click(finestraDialogo(), dialoghiQt(this));
+}
+
+void DrawingWindow::mnutiposup_Click()
+{
+    tramel::mnutiposup_Click(finestraDialogo(), dialoghiQt(this));
+}
+
+void DrawingWindow::mnutipotesto_Click()
+{
+    tramel::mnutipotesto_Click(finestraDialogo(), dialoghiQt(this));
 }
 
 } // namespace tramel

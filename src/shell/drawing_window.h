@@ -1,5 +1,6 @@
 #pragma once
 #include "commands/command_engine.h"
+#include "properties/passaggio_dialogo.h"
 #include "files/lettura_txt.h"
 #include "view/drawing_state.h"
 
@@ -72,6 +73,11 @@ public:
     void impscroll();
     void impfiltri(int filtro);
 
+    // "Caratteristiche Oggetti": the defaults dialogs for new lines, surfaces and texts.
+    void mnutipolinea_Click();
+    void mnutiposup_Click();
+    void mnutipotesto_Click();
+
     // Drawing files: reading the file named by the caption, writing it.
     bool leggifile();
     // Imports the text drawing named by the caption, telling its progress:
@@ -89,6 +95,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // What a property dialog reaches of this window.
+    FinestraDialogo finestraDialogo();
     void costruisciMenu();
     void impostGenerali();
     void commutaAiuto(int k);

@@ -148,12 +148,29 @@ double QtClock::secondi() const
     return static_cast<double>(timer_.nsecsElapsed()) / 1e9;
 }
 
+QString qs(std::string_view testo)
+{
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+QFont qtFontDi(const SceltaCarattere& c)
+{
+    QFont f(QString::fromStdString(c.nome));
+    if (c.dimensione > 0)
+        f.setPointSizeF(c.dimensione);
+    f.setBold(c.grassetto);
+    f.setItalic(c.corsivo);
+    f.setStrikeOut(c.barrato);
+    f.setUnderline(c.sottolineato);
+    return f;
+}
+
 std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniziale)
 {
     QDialog dialogo(parent_);
     dialogo.setWindowTitle("Carattere");
     auto* nome = new QFontComboBox(&dialogo);
-    nome->setCurrentFont(QFont(QString::fromStdString(iniziale.nome)));
+    nome->setCurrentFont(qtFontDi(iniziale));
     auto* dimensione = new QDoubleSpinBox(&dialogo);
     dimensione->setRange(1, 1638);
     dimensione->setDecimals(2);
@@ -170,7 +187,7 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     for (int i = 0; i < Palette::count; ++i) {
         QPixmap campione(16, 16);
         campione.fill(qtColor(Palette::color(i)));
-        colore->addItem(QIcon(campione), QString::fromUtf8(Palette::name(i).data(), static_cast<qsizetype>(Palette::name(i).size())), Palette::color(i));
+        colore->addItem(QIcon(campione), qs(Palette::name(i)), Palette::color(i));
     }
     // A colour outside the palette is kept as it is unless another is chosen.
     if (colore->findData(iniziale.colore) < 0)

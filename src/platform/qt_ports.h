@@ -2,11 +2,13 @@
 #include "ui_ports.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QString>
 
 class QWidget;
 
 #include <string>
+#include <string_view>
 
 namespace tramel {
 
@@ -34,6 +36,17 @@ class QtColorChooser : public ColorChooser {
 public:
     std::optional<Rgb> scegli(Rgb iniziale) override;
 };
+
+// Helpers of the dialogs over Qt: a UTF-8 text as a QString, a widget given
+// the name of its control, the Qt font of a font selection.
+QString qs(std::string_view testo);
+template <class W>
+W* nominato(W* w, const char* nome)
+{
+    w->setObjectName(nome);
+    return w;
+}
+QFont qtFontDi(const SceltaCarattere& c);
 
 // The font dialog, with the 16 palette colours for the text colour; a colour
 // outside them is kept unless another is chosen.

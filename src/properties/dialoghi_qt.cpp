@@ -2,6 +2,7 @@
 
 #include "platform/palette.h"
 #include "platform/qt_dc.h"
+#include "platform/qt_ports.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,18 +21,6 @@
 namespace tramel {
 
 namespace {
-
-QString qs(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
-template <class W>
-W* nominato(W* w, const char* nome)
-{
-    w->setObjectName(nome);
-    return w;
-}
 
 // A box painted from its model, and clickable.
 class Pittura : public QWidget {
@@ -139,6 +128,27 @@ void pulsantiOkAnnulla(QDialog* d, QBoxLayout* layout, const std::function<void(
 
 class ColonneWidget : public QWidget {
 public:
+    // M is the owner dialog's model; aggiorna shows it again after each action.
+    template <class M>
+    ColonneWidget(M& m, const std::function<void()>& aggiorna, QWidget* parent)
+        : ColonneWidget(
+              m.List1,
+              [&m, aggiorna](int r) {
+                  m.List1_Click(r);
+                  aggiorna();
+              },
+              [&m, aggiorna, parent](int n) {
+                  const MostraCoordVert mostra = [parent](CoordVert& box) {
+                      CoordVertDialog d(box, parent);
+                      d.exec();
+                  };
+                  n == 3 ? m.Command3_Click(mostra) : n == 6 ? m.Command6_Click(mostra) : m.Command7_Click(mostra);
+                  aggiorna();
+              },
+              parent)
+    {
+    }
+
     ColonneWidget(ColonneVertici& c, std::function<void(int)> clic, std::function<void(int)> pulsante,
                   QWidget* parent)
         : QWidget(parent), c_(c)
@@ -311,21 +321,7 @@ TipoLineaDialog::TipoLineaDialog(TipoLinea& modello, QWidget* parent) : QDialog(
     }
 
     Frame5_ = nominato(new QGroupBox("Coordinate Vertici Polilinea", this), "Frame5");
-    const MostraCoordVert mostra = [this](CoordVert& box) {
-        CoordVertDialog d(box, this);
-        d.exec();
-    };
-    List1_ = new ColonneWidget(
-        m_.List1,
-        [this](int r) {
-            m_.List1_Click(r);
-            this->aggiorna();
-        },
-        [this, mostra](int n) {
-            n == 3 ? m_.Command3_Click(mostra) : n == 6 ? m_.Command6_Click(mostra) : m_.Command7_Click(mostra);
-            this->aggiorna();
-        },
-        Frame5_);
+    List1_ = new ColonneWidget(m_, aggiorna, Frame5_);
     (new QVBoxLayout(Frame5_))->addWidget(List1_);
 
     auto* tutto = new QVBoxLayout(this);
@@ -414,21 +410,7 @@ TipoSuperficieDialog::TipoSuperficieDialog(TipoSuperficie& modello, QWidget* par
 
     Frame5_ = nominato(new QGroupBox(this), "Frame5");
     auto* geometria = new QVBoxLayout(Frame5_);
-    const MostraCoordVert mostra = [this](CoordVert& box) {
-        CoordVertDialog d(box, this);
-        d.exec();
-    };
-    List1_ = new ColonneWidget(
-        m_.List1,
-        [this](int r) {
-            m_.List1_Click(r);
-            this->aggiorna();
-        },
-        [this, mostra](int n) {
-            n == 3 ? m_.Command3_Click(mostra) : n == 6 ? m_.Command6_Click(mostra) : m_.Command7_Click(mostra);
-            this->aggiorna();
-        },
-        Frame5_);
+    List1_ = new ColonneWidget(m_, aggiorna, Frame5_);
     Label3_ = nominato(new QLabel(Frame5_), "Label3");
     Label4_ = nominato(new QLabel(Frame5_), "Label4");
     for (QLabel* l : {Label3_, Label4_})
@@ -640,14 +622,7 @@ void GesttestoDialog::aggiorna()
     area.setColor(QPalette::Window, qtColor(m_.sfondoFrame2));
     Frame2_->setPalette(area);
     const SceltaCarattere& c = m_.carattere;
-    QFont f(QString::fromStdString(c.nome));
-    if (c.dimensione > 0)
-        f.setPointSizeF(c.dimensione);
-    f.setBold(c.grassetto);
-    f.setItalic(c.corsivo);
-    f.setStrikeOut(c.barrato);
-    f.setUnderline(c.sottolineato);
-    Label2_->setFont(f);
+    Label2_->setFont(qtFontDi(c));
     Label2_->setText(QString::fromStdString(m_.Label2));
     Label2_->setAutoFillBackground(m_.Label2Opaco);
     QPalette campione = Label2_->palette();

@@ -73,6 +73,33 @@ bool differisce(const std::vector<const T*>& selezionati)
     return false;
 }
 
+// A property the selected entities share shows its value; one they differ in, "Vari".
+template <class T, class V>
+void comune(bool diverso, Portatore<T>& p, V v)
+{
+    if (diverso)
+        p.mostraVari();
+    else
+        p.imposta(v);
+}
+
+// The thickness goes before the style, so that a thick value forces no swatch.
+template <class D>
+void spessoreComune(D& d, bool diverso, Portatore<double>& decimi, float spessore)
+{
+    d.Text1_Change(diverso ? std::string() : testoSpessore(spessore));
+    if (diverso)
+        decimi.mostraVari();
+}
+
+template <class D>
+void stileComune(D& d, bool diverso, std::int32_t stile)
+{
+    comune(diverso, d.Label8, campioneDi(stile));
+    if (diverso)
+        d.Frame3 = "Tratto Contorno:";
+}
+
 template <class T>
 void apriLinea(const FinestraDialogo& f, const Dialoghi& dialoghi, T& primo, int k,
                const std::vector<const T*>& selezionati)
@@ -83,23 +110,9 @@ void apriLinea(const FinestraDialogo& f, const Dialoghi& dialoghi, T& primo, int
     d.caption = selezionati.size() > 1 ? plurale : singolare;
     if (selezionati.size() > 1) {
         const auto [colore, spessore, stile] = confronto(primo);
-        if (differisce<0>(selezionati))
-            d.Label2.mostraVari();
-        else
-            d.Label2.imposta(colore);
-        // The thickness before the style, so that a thick value forces no swatch here.
-        if (differisce<1>(selezionati)) {
-            d.Text1_Change("");
-            d.Label1.mostraVari();
-        } else {
-            d.Text1_Change(testoSpessore(spessore));
-        }
-        if (differisce<2>(selezionati)) {
-            d.Label8.mostraVari();
-            d.Frame3 = "Tratto Contorno:";
-        } else {
-            d.Label8.imposta(campioneDi(stile));
-        }
+        comune(differisce<0>(selezionati), d.Label2, colore);
+        spessoreComune(d, differisce<1>(selezionati), d.Label1, spessore);
+        stileComune(d, differisce<2>(selezionati), stile);
     }
     d.Label5(std::to_string(k));
     mostra(dialoghi.tipoLinea, d);
@@ -122,26 +135,10 @@ void apriSuperficie(const FinestraDialogo& f, const Dialoghi& dialoghi, T& primo
         } else {
             d.scegliCampitura(campitura);
         }
-        if (differisce<1>(selezionati))
-            d.Label10.mostraVari();
-        else
-            d.Label10.imposta(colocampitura);
-        if (differisce<2>(selezionati))
-            d.Label6.mostraVari();
-        else
-            d.Label6.imposta(colcont);
-        if (differisce<3>(selezionati)) {
-            d.Text1_Change("");
-            d.Label7.mostraVari();
-        } else {
-            d.Text1_Change(testoSpessore(spescont));
-        }
-        if (differisce<4>(selezionati)) {
-            d.Label8.mostraVari();
-            d.Frame3 = "Tratto Contorno:";
-        } else {
-            d.Label8.imposta(campioneDi(trattcont));
-        }
+        comune(differisce<1>(selezionati), d.Label10, colocampitura);
+        comune(differisce<2>(selezionati), d.Label6, colcont);
+        spessoreComune(d, differisce<3>(selezionati), d.Label7, spescont);
+        stileComune(d, differisce<4>(selezionati), trattcont);
     } else if (d.cerchio) {
         d.Frame5Caption = "Coordinate Centro e Raggio";
     }

@@ -69,11 +69,7 @@ std::optional<std::array<double, N>> coordinate(const FinestraDialogo& f, const 
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoLinea& d)
 {
-    const ValoriLinea v = valori(d, true);
-    auto& c = collezione<T>(f.stato().dis);
-    for (int k = 1; k <= c.Count(); ++k)
-        if (c.Item(k).stato == STATO_SELEZIONATO)
-            applica(c.Item(k), v);
+    perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
 }
 
@@ -136,9 +132,7 @@ void TipoLinea::Label5(const std::string& indice)
 
 void TipoLinea::Picture1_Click(int k)
 {
-    Label8.imposta(k);
-    if (k >= 0 && k < static_cast<int>(suggerimentiCampioni.size()))
-        Frame3 = "Tratto Contorno: " + std::string(suggerimentiCampioni[static_cast<std::size_t>(k)]);
+    scegliCampione(Label8, Frame3, k);
 }
 
 void TipoLinea::Text1_Change(std::string testo)

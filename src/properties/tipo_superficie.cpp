@@ -55,11 +55,7 @@ void applica(T& e, const ValoriSuperficie& v)
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoSuperficie& d)
 {
-    const ValoriSuperficie v = valori(d, true);
-    auto& c = collezione<T>(f.stato().dis);
-    for (int k = 1; k <= c.Count(); ++k)
-        if (c.Item(k).stato == STATO_SELEZIONATO)
-            applica(c.Item(k), v);
+    perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
 }
 
@@ -156,9 +152,7 @@ void TipoSuperficie::List2_Click(int indice)
 
 void TipoSuperficie::Picture1_Click(int k)
 {
-    Label8.imposta(k);
-    if (k >= 0 && k < static_cast<int>(suggerimentiCampioni.size()))
-        Frame3 = "Tratto Contorno: " + std::string(suggerimentiCampioni[static_cast<std::size_t>(k)]);
+    scegliCampione(Label8, Frame3, k);
 }
 
 void TipoSuperficie::Text1_Change(std::string testo)

@@ -32,6 +32,13 @@ std::string testoSpessore(double decimi)
     return testoNumero(static_cast<float>(decimi) / 10.0f);
 }
 
+void scegliCampione(Portatore<int>& Label8, std::string& Frame3, int k)
+{
+    Label8.imposta(k);
+    if (k >= 0 && k < static_cast<int>(suggerimentiCampioni.size()))
+        Frame3 = "Tratto Contorno: " + std::string(suggerimentiCampioni[static_cast<std::size_t>(k)]);
+}
+
 std::optional<double> Coordinata::valore(const NumberFormat& formato) const
 {
     if (testo == caricato)

@@ -1,4 +1,5 @@
 #pragma once
+#include "entities/disegno.h"
 #include "platform/colors.h"
 #include "platform/numbers.h"
 
@@ -42,6 +43,8 @@ inline constexpr std::array<std::string_view, 6> suggerimentiCampioni{
     "Trasparente", "Linea Continua", "Tratteggiato", "Punteggiato", "Tratto-Punto", "Tratto-Punto-Punto"};
 constexpr int campioneDi(std::int32_t stile) { return stile == 5 ? 0 : stile + 1; }
 constexpr std::int32_t stileDi(int campione) { return campione == 0 ? 5 : campione - 1; }
+// Chooses swatch k: the style carrier takes it and the frame's caption names it.
+void scegliCampione(Portatore<int>& Label8, std::string& Frame3, int k);
 
 // A number in its plain text with "." as decimal point and a "0" before the
 // point below 1: 8.25 gives "8.25", 0.5 "0.5", 10 "10".
@@ -59,6 +62,15 @@ T* corrente(const V& oggetto)
 {
     T* const* e = std::get_if<T*>(&oggetto);
     return e ? *e : nullptr;
+}
+
+// f(entity) for every selected entity of the collection, in order.
+template <class T, class F>
+void perOgniSelezionato(Collezione<T>& c, F f)
+{
+    for (int k = 1; k <= c.Count(); ++k)
+        if (c.Item(k).stato == STATO_SELEZIONATO)
+            f(c.Item(k));
 }
 
 // Sets a property when there is a value for it.

@@ -228,18 +228,6 @@ bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci
 
 namespace {
 
-QFont qtFontDi(const SceltaCarattere& c)
-{
-    QFont f(QString::fromStdString(c.nome));
-    if (c.dimensione > 0)
-        f.setPointSizeF(c.dimensione);
-    f.setBold(c.grassetto);
-    f.setItalic(c.corsivo);
-    f.setStrikeOut(c.barrato);
-    f.setUnderline(c.sottolineato);
-    return f;
-}
-
 // The preview box: background, text sample, grid dots and cross-hair. Its
 // units are millimetres, as the drawing window's.
 class Picture1 : public QWidget {
@@ -280,18 +268,6 @@ private:
     double mmY() const { return logicalDpiY() / 25.4; }
     Impost& m_;
 };
-
-QString qs(std::string_view testo)
-{
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-template <class W>
-W* nominato(W* w, const char* nome)
-{
-    w->setObjectName(nome);
-    return w;
-}
 
 // A colour box shows its palette colour, with legible digits.
 void coloraCasella(QLineEdit* casella, Rgb colore)

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -163,6 +164,10 @@ public:
             griglia->addWidget(liste_[i], 1, i);
             connect(liste_[i], &QListWidget::currentRowChanged, this, [clic](int r) { clic(r); });
         }
+        // Scrolling either column scrolls the other to the same top row.
+        for (int i = 0; i < 2; ++i)
+            connect(liste_[i]->verticalScrollBar(), &QScrollBar::valueChanged, liste_[1 - i]->verticalScrollBar(),
+                    &QScrollBar::setValue);
         auto* riga = new QHBoxLayout;
         Command3_ = nominato(new QPushButton("Modifica", this), "Command3");
         Command6_ = nominato(new QPushButton("Inserisci", this), "Command6");

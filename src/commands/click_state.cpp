@@ -32,6 +32,16 @@ void CommandEngine::agganciaPasso(float& x, float& y) const
     y = std::floor((yd + p / 2) / p) * p * scala;
 }
 
+void CommandEngine::premuto(bool sinistro, float X, float Y)
+{
+    // The click lands where the cross-hair shows it, on the step.
+    agganciaPasso(X, Y);
+    if (sinistro)
+        clicksin(X, Y);
+    else
+        clickdes(X, Y);
+}
+
 void CommandEngine::puntoDigitato(double X, double Y)
 {
     clicca(X, Y, Origine::Digitato);

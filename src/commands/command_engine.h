@@ -94,6 +94,14 @@ public:
     // riprendi when it is left with Annulla).
     void avviaZoom(int voce);
     void zoomperc(std::int32_t percento);
+    // The Imposta Selezione items: 1 "Ogget", 2 "Fines", 3 "Inters". A
+    // pending command starts its selection again in the new mode.
+    void impo(int voce);
+    // The File item "Stampa": marks for printing what crosses the visible
+    // window and hands its corner with the smaller x and y to the print dialog.
+    void finestraStampa();
+    // No entity is marked for printing.
+    void inizializ_stampare();
     // A pan of one scroll bar to the value v (the window calls it while the bar's strip shows).
     void scorri(bool verticale, int v);
     // The window's client area changed size.
@@ -136,6 +144,13 @@ public:
     // A step of 0, or one that is not a number, snaps nothing.
     void agganciaPasso(float& x, float& y) const;
     void clickdes(float x, float y);
+    // A mouse button pressed over the drawing, in window units: the point
+    // takes the snap step, then the left button clicks and any other
+    // right-clicks.
+    void premuto(bool sinistro, float X, float Y);
+    // The cursor moved over the drawing, in window units: the snap step, the
+    // cross-hair, the object snap, the read-outs and the rubber bands.
+    void mousesposta(float& X, float& Y);
     void gestastiera(int key);
     // A key pressed in box n of the command line (1 or 2): Enter clicks at
     // the typed point, confirms or prompts again; Esc is the window's own.

@@ -1,22 +1,22 @@
 #include "command_engine.h"
+#include "finestra.h"
+
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <array>
 
 namespace tramel {
 
 namespace {
 
-// The command of a menu's item: the edits by their Edita item, the zooms by their Visualizza item.
-const DatiComando* perVoce(Famiglia famiglia, int voce)
-{
-    for (const DatiComando& d : COMANDI)
-        if (d.famiglia == famiglia && d.voce == voce && voce != 0)
-            return &d;
-    return nullptr;
-}
-
 bool disegnoVuoto(const DrawingState& s)
 {
-    return s.cisonooggetti != 1 && s.cisonotesti != 1;
+    return !disegnoPieno(s);
 }
+
+// The selection modes of the Imposta Selezione items 1 to 3.
+constexpr std::array<std::string_view, 3> MODI_SELEZIONE = {"Ogget", "Fines", "Inters"};
 
 } // namespace
 
@@ -102,6 +102,63 @@ void CommandEngine::zoomperc(std::int32_t percento)
     s_.corrente().tipo = dati(Comando::ZoomPercento).nome;
     s_.dasalvare = 1;
     scrivilabel1();
+}
+
+void CommandEngine::impo(int voce)
+{
+    if (voce < 1 || voce > static_cast<int>(MODI_SELEZIONE.size()))
+        return;
+    s_.comandi.modoscelto = MODI_SELEZIONE[static_cast<std::size_t>(voce - 1)];
+    s_.comandi.modoselez = s_.comandi.modoscelto;
+    if (s_.corrente().nome().empty())
+        return;
+    // The command in progress selects again from its first prompt.
+    nascondiForme();
+    scrivilabel1();
+    riga_.Label2.clear();
+    riga_.Text[2].testo.clear();
+    riga_.notifica();
+}
+
+void CommandEngine::finestraStampa()
+{
+    // The print window takes the current record: a command in progress ends first.
+    if (!s_.corrente().nome().empty())
+        annullacomando(s_.comandi.numcomando);
+    inizializ_stampare();
+    const Vista& v = s_.vista;
+    const float xa = singolo(v.origineX / v.scala);
+    const float ya = singolo(v.origineY / v.scala);
+    const float xb = singolo(v.larghezzaMm / v.scala + xa);
+    const float yb = singolo(v.altezzaMm / v.scala + ya);
+    recordcoma& r = s_.corrente();
+    r.tipo = dati(Comando::Selstamp).nome;
+    r.x1 = xa;
+    r.y1 = ya;
+    r.x2 = xb;
+    r.y2 = yb;
+    double x1 = xa, y1 = ya, x2 = xb, y2 = yb;
+    selezinters(x1, y1, x2, y2);
+    if (agganci_.stampa.origine)
+        agganci_.stampa.origine(strNumero(std::min(xa, xb)), strNumero(std::min(ya, yb)));
+    s_.corrente().tipo.clear();
+}
+
+void CommandEngine::inizializ_stampare()
+{
+    // Every entity, erased ones too.
+    const auto azzera = [](auto& c) {
+        for (int i = 1; i <= c.Count(); ++i)
+            c.Item(i).stampare = 0;
+    };
+    disegno& d = s_.dis;
+    azzera(d.cerchi);
+    azzera(d.linee);
+    azzera(d.archi);
+    azzera(d.polilinee);
+    azzera(d.rettangoli);
+    azzera(d.superfici);
+    azzera(d.testi);
 }
 
 } // namespace tramel

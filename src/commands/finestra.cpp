@@ -46,14 +46,15 @@ EtichettaAiuto etichettaAiuto(const DrawingState& s, int n)
     return etichetta(n, s.aiuti.ortoattivo, "[ON]");
 }
 
-std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool grigliaSpuntata)
+std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool spuntata)
 {
     const std::string nome = s.corrente().nome();
-    if (voce == VOCE_SNAP || nome.empty())
+    if ((voce != VOCE_IMPOSTAZIONI && voce != VOCE_GRIGLIA && voce != VOCE_BORDO_TESTO) || nome.empty())
         return std::nullopt;
+    const std::string azione = spuntata ? " disattivare" : " attivare";
     const std::string cosa = voce == VOCE_IMPOSTAZIONI ? " modificare le impostazioni generali."
-                             : grigliaSpuntata        ? " disattivare la griglia."
-                                                      : " attivare la griglia.";
+                             : voce == VOCE_GRIGLIA    ? azione + " la griglia."
+                                                       : azione + " visualizzazione bordo testo.";
     return "Completare il comando \"" + nome + "\" prima di" + cosa;
 }
 
@@ -66,9 +67,51 @@ EtichettaAiuto impostaAiuto(CommandEngine& e, int voce, bool attiva)
             s.aiuti.passosnap = 1.0f;
         return etichettaAiuto(s, ETICHETTA_SNAP);
     }
+    if (voce == VOCE_ORTO) {
+        s.aiuti.ortoattivo = aiuto(attiva);
+        return etichettaAiuto(s, ETICHETTA_ORTO);
+    }
     s.aiuti.grigliaattiva = aiuto(attiva);
     e.redraw();
     return etichettaAiuto(s, ETICHETTA_GRIGLIA);
+}
+
+void impostaBordoTesto(CommandEngine& e, bool attiva)
+{
+    e.stato().aiuti.mostrabordotesto = attiva ? 1 : 0;
+    e.redraw();
+}
+
+int filtroSuccessivo(int k)
+{
+    switch (k) {
+    case 0: return 2;
+    case 2: return 3;
+    case 3: return 4;
+    case 4: return 6;
+    default: return 0;
+    }
+}
+
+bool disegnoPieno(const DrawingState& s)
+{
+    return s.cisonooggetti == 1 || s.cisonotesti == 1;
+}
+
+bool impostaSelezioneAbilitata(const DrawingState& s)
+{
+    return s.corrente().nome() != "Stira" && s.comandi.passocomando == 0;
+}
+
+std::int16_t& vedibarra(BarreFinestra& b, int k)
+{
+    switch (k) {
+    case 1: return b.vedibarra1;
+    case 3: return b.vedibarra3;
+    case 4: return b.vedibarra4;
+    case 6: return b.vedibarra6;
+    default: return b.vedibarra7;
+    }
 }
 
 } // namespace tramel

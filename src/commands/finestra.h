@@ -13,6 +13,8 @@ namespace tramel {
 constexpr int VOCE_IMPOSTAZIONI = 1;
 constexpr int VOCE_SNAP = 4;
 constexpr int VOCE_GRIGLIA = 5;
+constexpr int VOCE_ORTO = 6;
+constexpr int VOCE_BORDO_TESTO = 7;
 
 // The frame's status labels of the drawing aids.
 constexpr int ETICHETTA_SNAP = 8;
@@ -35,14 +37,32 @@ void caricaFinestra(CommandEngine& e);
 // with its step while the aid is on, grey "[ OFF ]" while off.
 EtichettaAiuto etichettaAiuto(const DrawingState& s, int n);
 
-// The general settings and the grid wait for the command in progress, the
-// snap step may change during one: the message that refuses the item now, or
-// nothing. grigliaSpuntata is the grid item's check mark.
-std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool grigliaSpuntata);
+// The general settings, the grid and the text frames wait for the command in
+// progress, the snap step and the orthogonal mode may change during one: the
+// message that refuses the item now, or nothing. spuntata is the item's check mark.
+std::optional<std::string> rifiutoAiuto(const DrawingState& s, int voce, bool spuntata);
 
-// Switches the snap step (VOCE_SNAP) or the grid (VOCE_GRIGLIA) on or off: a
-// snap step of 0 becomes 1 as the snap comes on, the grid shows at once.
-// Gives the label that now shows the aid.
+// Switches the snap step (VOCE_SNAP), the grid (VOCE_GRIGLIA) or the
+// orthogonal mode (VOCE_ORTO) on or off: a snap step of 0 becomes 1 as the
+// snap comes on, the grid shows at once. Gives the label that now shows the aid.
 EtichettaAiuto impostaAiuto(CommandEngine& e, int voce, bool attiva);
+
+// Switches the frames round the texts on or off, and redraws with them.
+void impostaBordoTesto(CommandEngine& e, bool attiva);
+
+// The object-snap filter after k in the cycle of F9 and of the frame's filter
+// label: 0 "Libero", 2, 3, 4, 6 "Centro", then 0 again.
+int filtroSuccessivo(int k);
+
+// Whether the drawing holds anything: saving, the zooms and the edits are
+// offered only then.
+bool disegnoPieno(const DrawingState& s);
+
+// The selection mode may change unless a stretch runs or a command is past its first step.
+bool impostaSelezioneAbilitata(const DrawingState& s);
+
+// The switch of the bar k of the Visualizza menu (1 toolbar, 3 cursor
+// coordinates, 4 command line, 6 and 7 the scroll strips).
+std::int16_t& vedibarra(BarreFinestra& b, int k);
 
 } // namespace tramel

@@ -6,6 +6,7 @@
 #include "settings_dialog.h"
 #include "view/settings_file.h"
 #include "tavola.h"
+#include "zoomp.h"
 
 #include "commands/filtri.h"
 #include "commands/finestra.h"
@@ -21,6 +22,8 @@
 #include "platform/record_file.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
@@ -36,6 +39,9 @@ constexpr int NERO = 0;
 constexpr int GRIGIO = 8;
 constexpr int BORDEAUX = 4;
 constexpr int VERDE_LIMONE = 10;
+constexpr int VK_F9 = 120;
+constexpr int TASTO_INVIO = 13;
+constexpr int TASTO_ESC = 27;
 const std::string prefissoSenzaTitolo = "Disegno _";
 
 // A scroll strip: a bar along one edge of the window.
@@ -50,6 +56,18 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
                             verso == Qt::Horizontal ? QSizePolicy::Fixed : QSizePolicy::Expanding);
     layout->addWidget(barra);
     return pannello;
+}
+
+// The character code of a key, as the engine takes keys: Enter 13, Esc 27,
+// else the printable character typed (0 for none: Tab keeps moving the focus).
+int codiceCarattere(const QKeyEvent& tasto)
+{
+    if (tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter)
+        return TASTO_INVIO;
+    if (tasto.key() == Qt::Key_Escape)
+        return TASTO_ESC;
+    const char16_t c = tasto.text().isEmpty() ? 0 : tasto.text().at(0).unicode();
+    return c < u' ' ? 0 : c;
 }
 
 } // namespace
@@ -80,6 +98,12 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.titolo = titoloProgramma;
     collegaModifica(agganci.modifica, stato_);
     collegaDialoghi(agganci, finestraDialogo(), dialoghiQt(this));
+    // The text dialog resets the text defaults when their face is blank, the
+    // text frame switch among them: its check mark follows.
+    agganci.inserisciTesto = [this, inserisci = agganci.inserisciTesto](double x, double y) {
+        inserisci(x, y);
+        spuntaAiuti();
+    };
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;
@@ -89,45 +113,19 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
         });
     }
     tavola_->ridimensionata = [this] { Form_Resize(); };
+    // The picture takes the mouse's moves and the keys; over the strips the cross-hair goes.
+    tavola_->setMouseTracking(true);
+    tavola_->setFocusPolicy(Qt::StrongFocus);
+    for (QWidget* w : std::initializer_list<QWidget*>{tavola_, Picture3_, Picture4_, HScroll1_, VScroll1_}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
     costruisciMenu();
 }
 
 DrawingWindow::~DrawingWindow()
 {
     tavola_->ridimensionata = nullptr;
-}
-
-void DrawingWindow::costruisciMenu()
-{
-    QMenu* file = new QMenu(QStringLiteral("&File"), this);
-    const char* voci[] = {"Nuovo", "Apri", "Salva", "Salva con Nome"};
-    for (int i = 1; i <= 4; ++i) {
-        opfile_[i] = file->addAction(QString::fromUtf8(voci[i - 1]));
-        connect(opfile_[i], &QAction::triggered, this, [this, i] { opfile_Click(i); });
-    }
-    opfile_[3]->setEnabled(false);
-    opfile_[4]->setEnabled(false);
-    connect(file, &QMenu::aboutToShow, this, [this] { file_Click(); });
-
-    QMenu* aiuti = new QMenu(QStringLiteral("&Aiuti al disegno"), this);
-    aiutdis_[1] = aiuti->addAction(QStringLiteral("Impost. Generali"));
-    aiuti->addSeparator();
-    aiutdis_[4] = aiuti->addAction(QStringLiteral("Snap"));
-    aiutdis_[4]->setShortcut(Qt::Key_F6);
-    aiutdis_[5] = aiuti->addAction(QStringLiteral("Grid "));
-    aiutdis_[5]->setShortcut(Qt::Key_F7);
-    for (int k : {1, 4, 5}) {
-        aiutdis_[k]->setCheckable(k != 1);
-        aiutdis_[k]->setChecked(k != 1);
-        // The toggle decides by the check mark itself, so the click must not flip it first.
-        connect(aiutdis_[k], &QAction::triggered, this, [this, k] {
-            if (k != 1)
-                aiutdis(k, !aiutdis(k));
-            impaiut(k);
-        });
-    }
-    addActions({aiutdis_[4], aiutdis_[5]}); // the shortcuts work while the menu bar shows another window's menus
-    menus_ = {file, aiuti};
 }
 
 std::string DrawingWindow::caption() const
@@ -163,12 +161,13 @@ void DrawingWindow::Form_Load()
 
 void DrawingWindow::barre()
 {
-    if (stato_.barre.vedibarra1 == 0)
-        frame_.disattivabarraStrum();
-    if (stato_.barre.vedibarra3 == 0)
-        frame_.disattivapicture(1);
-    if (stato_.barre.vedibarra4 == 0)
-        frame_.disattivapicture(2);
+    for (int k : {1, 3, 4, 6, 7}) {
+        const bool mostrata = vedibarra(stato_.barre, k) != 0;
+        barre_[k]->setChecked(mostrata);
+        // The frame's bars shown already stay as they are.
+        if (!mostrata || k >= 6)
+            mostraBarra(k, mostrata);
+    }
 }
 
 void DrawingWindow::impscroll()
@@ -200,6 +199,78 @@ void DrawingWindow::Form_Activate()
     // The snap marker stands out from the window's own foreground colour.
     s.overlay.Shape3.colore =
         Palette::color(s.forecolor == Palette::color(VERDE_LIMONE) ? BORDEAUX : VERDE_LIMONE);
+}
+
+bool DrawingWindow::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto != tavola_) {
+        if (evento->type() == QEvent::MouseMove)
+            Picture_MouseMove();
+        return QMdiSubWindow::eventFilter(oggetto, evento);
+    }
+    switch (evento->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        const Punto p = finestraDaDispositivo(stato_.vista, mouse->position().x(), mouse->position().y());
+        if (evento->type() == QEvent::MouseMove)
+            Form_MouseMove(static_cast<float>(p.x), static_cast<float>(p.y));
+        else
+            Form_MouseDown(mouse->button() == Qt::LeftButton, static_cast<float>(p.x), static_cast<float>(p.y));
+        return true;
+    }
+    case QEvent::KeyPress: {
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() == Qt::Key_F9)
+            Form_KeyDown(VK_F9);
+        else if (const int codice = codiceCarattere(*tasto))
+            Form_KeyPress(codice);
+        else
+            break; // Tab and the like keep their own meaning
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMdiSubWindow::eventFilter(oggetto, evento);
+}
+
+void DrawingWindow::Form_KeyDown(int tasto)
+{
+    if (tasto == VK_F9)
+        impfiltri(filtroSuccessivo(stato_.aiuti.filtrosnap));
+}
+
+void DrawingWindow::Form_KeyPress(int codice)
+{
+    engine_->gestastiera(codice);
+    tavola_->aggiorna();
+}
+
+void DrawingWindow::Form_MouseMove(float X, float Y)
+{
+    tavola_->setCursor(Qt::CrossCursor);
+    stato_.overlay.Line1.visibile = true;
+    stato_.overlay.Line2.visibile = true;
+    engine_->mousesposta(X, Y);
+    tavola_->aggiorna();
+}
+
+void DrawingWindow::Form_MouseDown(bool sinistro, float X, float Y)
+{
+    // Only the active window takes clicks.
+    if (frame_.finestraAttiva() != this)
+        return;
+    engine_->premuto(sinistro, X, Y);
+    tavola_->aggiorna();
+}
+
+// Over a scroll strip the cross-hair leaves the drawing.
+void DrawingWindow::Picture_MouseMove()
+{
+    stato_.overlay.Line1.visibile = false;
+    stato_.overlay.Line2.visibile = false;
+    tavola_->aggiorna();
 }
 
 void DrawingWindow::Form_Deactivate()
@@ -280,64 +351,161 @@ void DrawingWindow::Form_Unload()
 
 void DrawingWindow::opfile_Click(int index)
 {
-    if (index == 1) {
+    switch (index) {
+    case 1:
         frame_.nuovodisegno();
-    } else if (index == 2) {
+        break;
+    case 2:
         frame_.apri();
-    } else if (index == 3 || index == 4) {
+        break;
+    case 3:
+    case 4: {
         Notifier::Occupato occupato(ctx_.porte.notifier);
         std::string comando = index == 3 ? "Salva" : "SalvaConNome";
         // Only a save that succeeded leaves the drawing unmodified.
         if (frame_.gestionefile(*this, comando) == EsitoFile::Riuscito)
             stato_.dasalvare = 0;
+        break;
+    }
+    case 5:
+        close();
+        break;
+    case 7:
+        impostaStampante();
+        break;
+    case 8: {
+        Notifier::Occupato occupato(ctx_.porte.notifier);
+        engine_->finestraStampa();
+        Geststamp();
+        break;
+    }
+    default:
+        break;
     }
 }
 
-void DrawingWindow::file_Click()
+void DrawingWindow::opdis_Click(int index)
 {
-    const bool pieno = stato_.cisonooggetti == 1 || stato_.cisonotesti == 1;
-    opfile_[3]->setEnabled(pieno);
-    opfile_[4]->setEnabled(pieno);
+    if (const DatiComando* d = perVoce(Famiglia::Disegno, index))
+        engine_->avviaComando(d->comando);
 }
 
-bool DrawingWindow::aiutdis(int k) const
+void DrawingWindow::selezoom_Click(int index)
 {
-    return aiutdis_.at(static_cast<std::size_t>(k))->isChecked();
+    engine_->avviaZoom(index);
+    if (index != 4)
+        return;
+    zoomp();
+    impfiltri(stato_.aiuti.filtrosnap);
 }
 
-void DrawingWindow::aiutdis(int k, bool spuntato)
+void DrawingWindow::zoomp()
 {
-    aiutdis_.at(static_cast<std::size_t>(k))->setChecked(spuntato);
+    ZoompDialog dialogo(ctx_.porte.notifier, this);
+    // Leaving the dialog any other way than by Ok gives back the command the zoom suspended.
+    if (dialogo.exec() == QDialog::Accepted)
+        engine_->zoomperc(*dialogo.percento());
+    else
+        engine_->riprendi();
 }
+
+void DrawingWindow::barre_Click(int index)
+{
+    if (index != 1 && index != 3 && index != 4 && index != 6 && index != 7)
+        return;
+    const bool mostrata = !barre(index);
+    barre_[index]->setChecked(mostrata);
+    vedibarra(stato_.barre, index) = mostrata ? 1 : 0;
+    mostraBarra(index, mostrata);
+    salvafileini_dis(stato_);
+}
+
+void DrawingWindow::mostraBarra(int index, bool mostrata)
+{
+    switch (index) {
+    case 1:
+        mostrata ? frame_.attivabarraStrum() : frame_.disattivabarraStrum();
+        break;
+    case 3:
+    case 4:
+        mostrata ? frame_.attivapicture(index - 2) : frame_.disattivapicture(index - 2);
+        break;
+    case 6:
+        Picture3_->setVisible(mostrata);
+        break;
+    default:
+        Picture4_->setVisible(mostrata);
+        break;
+    }
+}
+
+void DrawingWindow::modifica_Click(int index)
+{
+    engine_->modifica(index);
+}
+
+void DrawingWindow::impo_Click(int index)
+{
+    if (index < 1 || index > 3)
+        return;
+    for (int i = 1; i <= 3; ++i)
+        impo_[i]->setChecked(i == index);
+    engine_->impo(index);
+}
+
+void DrawingWindow::mnudistanza_Click()
+{
+    engine_->avviaComando(Comando::DistanzaAngolo);
+}
+
+void DrawingWindow::informa_Click()
+{
+    info();
+}
+
+// What the menus open that has no window of its own yet: nothing happens.
+void DrawingWindow::Geststamp() {}
+void DrawingWindow::impostaStampante() {}
+void DrawingWindow::info() {}
 
 void DrawingWindow::impaiut(int k)
 {
-    if (k != VOCE_IMPOSTAZIONI && k != VOCE_SNAP && k != VOCE_GRIGLIA)
+    if (k != VOCE_IMPOSTAZIONI && (k < VOCE_SNAP || k > VOCE_BORDO_TESTO))
         return;
-    if (const auto rifiuto = rifiutoAiuto(stato_, k, aiutdis(VOCE_GRIGLIA))) {
+    if (const auto rifiuto = rifiutoAiuto(stato_, k, aiutdis(k))) {
         ctx_.porte.notifier.beep();
         ctx_.porte.notifier.messaggio(*rifiuto, titoloProgramma, Pulsanti::Ok, Icona::Informazione);
         return;
     }
-    if (k == VOCE_IMPOSTAZIONI)
+    if (k == VOCE_IMPOSTAZIONI) {
         impostGenerali();
-    else
+        // The settings may have switched the snap step and the grid.
+        spuntaAiuti();
+    } else {
         commutaAiuto(k);
+    }
     salvafileini_dis(stato_);
 }
 
 void DrawingWindow::commutaAiuto(int k)
 {
-    // The toggle decides by the check mark, which the general settings leave as it was.
+    // The toggle decides by the check mark.
     const bool attiva = !aiutdis(k);
     aiutdis(k, attiva);
-    mostra(impostaAiuto(*engine_, k, attiva));
+    if (k != VOCE_BORDO_TESTO) {
+        mostra(impostaAiuto(*engine_, k, attiva));
+        return;
+    }
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    impostaBordoTesto(*engine_, attiva);
 }
 
 void DrawingWindow::spuntaAiuti()
 {
     aiutdis(VOCE_SNAP, stato_.aiuti.snapattivo == AIUTO_ON);
     aiutdis(VOCE_GRIGLIA, stato_.aiuti.grigliaattiva == AIUTO_ON);
+    aiutdis(VOCE_ORTO, stato_.aiuti.ortoattivo == AIUTO_ON);
+    aiutdis(VOCE_BORDO_TESTO, stato_.aiuti.mostrabordotesto == 1);
 }
 
 void DrawingWindow::mostra(const EtichettaAiuto& etichetta)
@@ -359,6 +527,9 @@ void DrawingWindow::impostGenerali()
 void DrawingWindow::impfiltri(int filtro)
 {
     impostaFiltro(stato_, ctx_.riga, filtro);
+    for (int i = 0; i < static_cast<int>(filtri_.size()); ++i)
+        if (filtri_[i])
+            filtri_[i]->setChecked(i == filtro);
     tavola_->aggiorna();
     // A settings file that cannot be written leaves the new filter in force.
     salvafileini_dis(stato_);
@@ -457,6 +628,12 @@ void DrawingWindow::mnutiposup_Click()
 
 void DrawingWindow::mnutipotesto_Click()
 {
+    // A blank face brings back all the defaults of new texts first, the
+    // text frame switch and its check mark among them.
+    if (stato_.testoNuovo.gen_carattere_testo.find_first_not_of(' ') == std::string::npos) {
+        inizializ_varTesto(stato_);
+        spuntaAiuti();
+    }
     tramel::mnutipotesto_Click(finestraDialogo(), dialoghiQt(this));
 }
 

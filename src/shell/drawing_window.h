@@ -61,22 +61,46 @@ public:
     // Closes without the question: it was asked already, or nothing is to be asked.
     void chiudiSenzaDomanda();
 
-    // File items of the window's menu: 1 "Nuovo", 2 "Apri", 3 "Salva", 4 "Salva con Nome".
+    // The menu items, by the index of their menu array.
+    // File: 1 "Nuovo", 2 "Apri", 3 "Salva", 4 "Salva con Nome", 5 "Chiudi",
+    // 7 "Imposta Stampante", 8 "Stampa".
     void opfile_Click(int index);
-    // Opening the File menu: saving is offered once the drawing holds something.
-    void file_Click();
-    // Drawing aids: 1 opens the general settings, 4 switches the snap step, 5 the grid.
-    void impaiut(int k);
-    // The check mark of a drawing-aid item (4 "Snap", 5 "Grid ").
-    bool aiutdis(int k) const;
-    void aiutdis(int k, bool spuntato);
-    void impscroll();
-    void impfiltri(int filtro);
-
-    // "Caratteristiche Oggetti": the defaults dialogs for new lines, surfaces and texts.
+    // Disegna 1 to 7, "Linea" to "Rettangolo".
+    void opdis_Click(int index);
+    // Visualizza 1 to 4, "Zoom Area" to "Zoom %".
+    void selezoom_Click(int index);
+    // The bars: 1 toolbar, 3 cursor coordinates, 4 command line, 6 and 7 the scroll strips.
+    void barre_Click(int index);
+    // Edita 1 "Imposta Selezione", 3 "Cancella" to 9 "Proprietà Oggetto".
+    void modifica_Click(int index);
+    void impo_Click(int index);
+    void mnudistanza_Click();
+    // The defaults of new lines, surfaces and texts.
     void mnutipolinea_Click();
     void mnutiposup_Click();
     void mnutipotesto_Click();
+    void informa_Click();
+    // Opening a menu: what the drawing's content allows.
+    void file_Click();
+    void visual_Click();
+    void mnuedita_Click();
+    // Drawing aids: 1 opens the general settings, 4 switches the snap step, 5
+    // the grid, 6 the orthogonal mode, 7 the frames round the texts.
+    void impaiut(int k);
+    // The check mark of a menu item.
+    bool aiutdis(int k) const;
+    void aiutdis(int k, bool spuntato);
+    bool barre(int k) const;
+    bool impo(int k) const;
+    bool filtri(int k) const;
+    void impscroll();
+    void impfiltri(int filtro);
+
+    // Keys and the mouse over the drawing, in window units.
+    void Form_KeyDown(int tasto);
+    void Form_KeyPress(int codice);
+    void Form_MouseMove(float X, float Y);
+    void Form_MouseDown(bool sinistro, float X, float Y);
 
     // Drawing files: reading the file named by the caption, writing it.
     bool leggifile();
@@ -93,14 +117,28 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    // The mouse and the keys over the picture and the scroll strips.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // What a property dialog reaches of this window.
     FinestraDialogo finestraDialogo();
     void costruisciMenu();
+    QMenu* menuFile();
+    QMenu* menuVisualizza();
+    QMenu* menuEdita();
+    QMenu* menuAiuti();
+    QMenu* menuFiltri();
+    QMenu* menuFinestra();
+    void Picture_MouseMove();
+    // The dialogs and exports the menus open, each with its own window.
+    void zoomp();
+    void Geststamp();
+    void impostaStampante();
+    void info();
     void impostGenerali();
     void commutaAiuto(int k);
-    // The snap and grid items' check marks, from the switches in the state.
+    // The drawing aids' check marks, from the switches in the state.
     void spuntaAiuti();
     // A status label of a drawing aid, on the frame.
     void mostra(const EtichettaAiuto& etichetta);
@@ -110,7 +148,9 @@ private:
     void aiutiLetti();
     // WindowState: 0 normal, 1 minimised, 2 maximised.
     void mostraStato(int statoFinestra);
+    // The bars' check marks and the bars, as the settings read at load give them.
     void barre();
+    void mostraBarra(int index, bool mostrata);
     void Form_Unload();
     // Asks for a name and saves the drawing area's picture as a BMP file, reporting a failure.
     void salvabmp();
@@ -126,8 +166,14 @@ private:
     QScrollBar* VScroll1_ = nullptr;
     std::unique_ptr<CommandEngine> engine_;
     QList<QMenu*> menus_;
-    std::array<QAction*, 5> opfile_{};  // items 1 to 4
-    std::array<QAction*, 6> aiutdis_{}; // items 1, 4 and 5
+    // The items of the menu arrays, by index.
+    std::array<QAction*, 9> opfile_{};
+    std::array<QAction*, 5> selezoom_{};
+    std::array<QAction*, 8> barre_{};
+    std::array<QAction*, 10> modifica_{};
+    std::array<QAction*, 4> impo_{};
+    std::array<QAction*, 8> aiutdis_{};
+    std::array<QAction*, 7> filtri_{};
     bool caricata_ = false;
     bool chiedere_ = true;
     bool chiusa_ = false;

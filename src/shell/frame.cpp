@@ -21,11 +21,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tramel {
 
 namespace {
+
+constexpr int VK_F9 = 120;
 
 QColor colorePalette(int indice)
 {
@@ -146,29 +149,52 @@ Frame::~Frame()
 void Frame::costruisciBarre()
 {
     for (std::size_t i = 0; i < 4; ++i) {
-        const Banda& b = bande()[i];
-        auto* barra = new QToolBar(QString::fromUtf8(b.titolo), this);
-        barra->setObjectName(QString::fromUtf8(b.chiave));
+        const Banda& banda = bande()[i];
+        auto* barra = new QToolBar(QString::fromUtf8(banda.titolo), this);
+        barra->setObjectName(QString::fromUtf8(banda.chiave));
         barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        for (const char* testo : b.pulsanti) {
+        for (const char* testo : banda.pulsanti) {
             if (*testo == '\0') {
                 barra->addSeparator();
                 continue;
             }
-            // A button works once its command exists.
-            barra->addAction(QString::fromUtf8(testo))->setEnabled(false);
+            barra->addAction(QString::fromUtf8(testo));
         }
         addToolBar(Qt::TopToolBarArea, barra);
         toolbar_[i] = barra;
+        // Button b (separators count) calls its menu item on the active drawing window.
+        const QList<QAction*> pulsanti = barra->actions();
+        for (int b = 1; b <= pulsanti.size(); ++b)
+            connect(pulsanti[b - 1], &QAction::triggered, this, [this, t = static_cast<int>(i) + 1, b] {
+                if (DrawingWindow* w = finestraAttiva())
+                    pulsante(*w, t, b);
+            });
     }
-    // "Nuovo" and "Apri" act on the active drawing window, as its own File menu does.
-    for (int indice : {1, 2}) {
-        QAction* pulsante = toolbar_[0]->actions().at(indice - 1);
-        pulsante->setEnabled(true);
-        connect(pulsante, &QAction::triggered, this, [this, indice] {
-            if (DrawingWindow* w = finestraAttiva())
-                w->opfile_Click(indice);
-        });
+}
+
+void Frame::pulsante(DrawingWindow& w, int t, int b)
+{
+    switch (t) {
+    case 1:
+        if (b == 10)
+            w.mnucreabmp_Click();
+        else if (b == 11)
+            w.mnudxf_Click();
+        else
+            w.opfile_Click(b);
+        break;
+    case 2:
+        w.opdis_Click(b);
+        break;
+    case 3:
+        w.selezoom_Click(b);
+        break;
+    default:
+        if (b == 8)
+            w.mnudistanza_Click();
+        else
+            w.modifica_Click(b + 2);
+        break;
     }
 }
 
@@ -215,8 +241,10 @@ void Frame::costruisciPannelli()
     setCentralWidget(centro);
 
     const std::array<const char*, 4> stati = {"Step(F6)", "Griglia(F7)", "Orto(F8)", "Libero(F9)"};
-    for (int n = 8; n <= 11; ++n)
+    for (int n = 8; n <= 11; ++n) {
         statusBar()->addPermanentWidget(etichetta(n, stati[static_cast<std::size_t>(n - 8)]));
+        Label_[n]->installEventFilter(this);
+    }
 }
 
 void Frame::costruisciMenu()
@@ -269,15 +297,34 @@ void Frame::mostraRigaComando()
 
 bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    if (evento->type() == QEvent::MouseButtonPress)
+        return etichettaPremuta(oggetto) || QMainWindow::eventFilter(oggetto, evento);
     if (evento->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(oggetto, evento);
     const int n = oggetto == Text_[1] ? 1 : oggetto == Text_[2] ? 2 : 0;
     const int tasto = static_cast<QKeyEvent*>(evento)->key();
+    // F9 moves to the next object-snap filter from the command line too.
+    if (n != 0 && tasto == Qt::Key_F9) {
+        if (DrawingWindow* w = finestraAttiva())
+            w->Form_KeyDown(VK_F9);
+        return true;
+    }
     const int codice = tasto == Qt::Key_Return || tasto == Qt::Key_Enter ? 13 : tasto == Qt::Key_Escape ? 27 : 0;
     if (n == 0 || codice == 0)
         return QMainWindow::eventFilter(oggetto, evento);
     if (DrawingWindow* w = finestraAttiva())
         w->engine().tastoRiga(n, codice);
+    return true;
+}
+
+bool Frame::etichettaPremuta(QObject* etichetta)
+{
+    const auto n = std::find(Label_.begin() + 8, Label_.end(), etichetta) - Label_.begin();
+    if (n >= static_cast<std::ptrdiff_t>(Label_.size()))
+        return false;
+    // The drawing aids' labels switch them as their menu items do; the filter's moves to the next filter.
+    if (DrawingWindow* w = finestraAttiva())
+        n == 11 ? w->Form_KeyDown(VK_F9) : w->impaiut(static_cast<int>(n) - 4);
     return true;
 }
 

@@ -124,12 +124,16 @@ protected:
 private:
     QWidget* Picture(int n) const;
     void costruisciBarre();
+    // What button b of toolbar t calls on the drawing window.
+    static void pulsante(DrawingWindow& w, int t, int b);
     void costruisciPannelli();
     void costruisciMenu();
     void mostraRigaComando();
     void mostraMenu(DrawingWindow* finestra);
     void finestraAttivata(QMdiSubWindow* sotto);
     bool rifiutaRigaComando(const std::string& nome, const std::string& dettaglio = "");
+    // A click on a status label of the drawing aids (8 to 11); false for any other object.
+    bool etichettaPremuta(QObject* etichetta);
     // Reads the file named by the window's caption; on a failure `dettaglio`
     // gets what the message adds to the file's name (the line at fault).
     bool leggiDisegno(DrawingWindow& finestra, std::string& dettaglio);

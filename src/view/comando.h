@@ -110,6 +110,17 @@ constexpr const DatiComando& dati(Comando c)
     return COMANDI[static_cast<std::size_t>(c)];
 }
 
+// The command that item `voce` of a menu starts (the Disegna items by the
+// drawing commands' voce, Visualizza by the zooms', Edita by the edits'), or
+// none.
+constexpr const DatiComando* perVoce(Famiglia famiglia, int voce)
+{
+    for (const DatiComando& d : COMANDI)
+        if (d.famiglia == famiglia && d.voce == voce && voce != 0)
+            return &d;
+    return nullptr;
+}
+
 // The command a trimmed name stands for: Nessuno for the empty name,
 // Sconosciuto for any name that is no command (the case and the blanks count).
 Comando comando(std::string_view nome);

@@ -36,6 +36,11 @@ Punto dispositivoDaFinestra(const Vista& v, double xMm, double yMm)
     return {(xMm - v.origineX) * v.pixelPerMmX(), (yMm - v.origineY) * v.pixelPerMmY()};
 }
 
+Punto finestraDaDispositivo(const Vista& v, double xPx, double yPx)
+{
+    return {xPx / v.pixelPerMmX() + v.origineX, yPx / v.pixelPerMmY() + v.origineY};
+}
+
 Punto dispositivoDaDisegno(const Vista& v, double x, double y)
 {
     return dispositivoDaFinestra(v, x * v.scala, y * v.scala);
@@ -43,7 +48,8 @@ Punto dispositivoDaDisegno(const Vista& v, double x, double y)
 
 Punto disegnoDaDispositivo(const Vista& v, double xPx, double yPx)
 {
-    return {(xPx / v.pixelPerMmX() + v.origineX) / v.scala, (yPx / v.pixelPerMmY() + v.origineY) / v.scala};
+    const Punto f = finestraDaDispositivo(v, xPx, yPx);
+    return {f.x / v.scala, f.y / v.scala};
 }
 
 double disegnoDaPixelX(const Vista& v, double pixel)

@@ -33,6 +33,8 @@ double altezzaPixel(const Vista& v);
 
 // Window units (mm) to device pixels and back, from the scale origin.
 Punto dispositivoDaFinestra(const Vista& v, double xMm, double yMm);
+// Device pixels (a mouse position) to window units.
+Punto finestraDaDispositivo(const Vista& v, double xPx, double yPx);
 // Drawing units to device pixels: the drawing point times the scale, from the scale origin.
 Punto dispositivoDaDisegno(const Vista& v, double x, double y);
 // Device pixels (a mouse position) to drawing units.

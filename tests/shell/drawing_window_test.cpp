@@ -201,7 +201,7 @@ TEST(Finestra, GeneralSettingsItemOpensTheDialogAndRewritesTheSettings)
             modale->close();
         }
     });
-    QAction* voce = w->menus().at(1)->actions().at(0);
+    QAction* voce = w->menus().at(4)->actions().at(0);
     ASSERT_EQ(voce->text().toStdString(), "Impost. Generali");
     voce->trigger();
     EXPECT_TRUE(dialogo);

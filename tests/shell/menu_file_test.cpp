@@ -47,7 +47,7 @@ TEST(MenuFile, SavingIsOfferedOnlyForADrawingThatHoldsSomething)
     DrawingWindow* w = s.nuova();
     QMenu* file = w->menus().at(0);
     const QList<QAction*> voci = file->actions();
-    ASSERT_EQ(voci.size(), 4);
+    ASSERT_EQ(voci.size(), 9);
     EXPECT_EQ(voci[2]->text(), "Salva");
     EXPECT_EQ(voci[3]->text(), "Salva con Nome");
     w->file_Click();

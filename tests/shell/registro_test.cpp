@@ -46,7 +46,9 @@ TEST(Registro, FirstWindowIsNumberOneAndHidesTheStartScreen)
         EXPECT_FALSE(s.frame->Toolbar1(n).isHidden());
     EXPECT_FALSE(s.frame->Picture1().isHidden());
     EXPECT_FALSE(s.frame->Picture2().isHidden());
-    EXPECT_EQ(menuBar(*s.frame), (std::vector<std::string>{"&File", "&Aiuti al disegno"}));
+    EXPECT_EQ(menuBar(*s.frame),
+              (std::vector<std::string>{"&File", "&Disegna", "&Visualizza", "&Edita", "&Aiuti al disegno",
+                                        "&Filtri                   F9", "F&inestra", "?"}));
     // A new window is not a change of the drawing.
     EXPECT_EQ(w->stato().dasalvare, 0);
 }

@@ -1,0 +1,7 @@
+#include "command_engine.h"
+
+namespace tramel {
+
+void CommandEngine::mousesposta(float&, float&) {}
+
+} // namespace tramel

@@ -71,6 +71,13 @@ void CommandEngine::annullacomando(int k, Annullo modo)
     riga_.Text[1].coloreTesto = 0;
     riga_.Text[1].solaLettura = false;
     riga_.notifica();
+    // The print dialog, hidden while its window was picked, shows again with its preview.
+    if (c == Comando::Selstamp && modo == Annullo::Reale) {
+        if (agganci_.stampa.ripristina)
+            agganci_.stampa.ripristina();
+        if (agganci_.stampa.anteprima)
+            agganci_.stampa.anteprima();
+    }
 }
 
 // A command suspended under the one cancelled goes with it, and so does the

@@ -119,8 +119,11 @@ void CommandEngine::selezinters(double& x1, double& y1, double& x2, double& y2)
         evidenzia(presi);
         return;
     }
-    // The print window only marks what is to be printed.
+    // The print window only marks what is to be printed, including a fill
+    // that encloses it: the page shows that fill, not clipped to the window.
     for (const Preso& p : presi)
+        entita(s_.dis, p).stampare = 1;
+    for (const Preso& p : riempitiAttorno(s_.dis, {f.x1, f.y1}))
         entita(s_.dis, p).stampare = 1;
 }
 

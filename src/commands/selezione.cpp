@@ -290,6 +290,46 @@ std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const 
     return presi;
 }
 
+namespace {
+
+// Fill codes 0 to 5 hatch, 6 is solid; 7 and the pattern paint nothing inside.
+bool riempito(std::int32_t campitura)
+{
+    return campitura >= 0 && campitura <= 6;
+}
+
+// Even-odd: a ray to the right crosses the outline an odd number of times.
+bool dentroPoligono(const ListaVertici& e, Punto p)
+{
+    bool dentro = false;
+    const int n = e.vertic();
+    for (int i = 1, j = n; i <= n; j = i++) {
+        const Punto a = e.punto(i), b = e.punto(j);
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y))
+            dentro = !dentro;
+    }
+    return dentro;
+}
+
+} // namespace
+
+std::vector<Preso> riempitiAttorno(const disegno& d, Punto p)
+{
+    const auto prova = [&](const auto& e, int) {
+        return e.stato == STATO_NORMALE && riempito(e.campitura) && dentroPoligono(e, p);
+    };
+    std::vector<Preso> presi;
+    tutti(d.superfici, TipoEntita::superficie, prova, presi);
+    tutti(d.rettangoli, TipoEntita::rettangolo, prova, presi);
+    tutti(d.cerchi, TipoEntita::cerchio,
+          [&](const Cerchio& e, int) {
+              return e.stato == STATO_NORMALE && riempito(e.campitura) &&
+                     std::hypot(p.x - e.Xcentro, p.y - e.Ycentro) < std::hypot(e.Xpunto - e.Xcentro, e.YPunto - e.Ycentro);
+          },
+          presi);
+    return presi;
+}
+
 std::vector<PresoStira> selezintersStira(const disegno& d, const CacheTesti& testi, const Riquadro& f)
 {
     std::vector<PresoStira> presi;

@@ -59,6 +59,11 @@ std::vector<Preso> selezfin(const disegno& d, const CacheTesti& testi, const Riq
 std::vector<Preso> selezinters(const disegno& d, const CacheTesti& testi, const Riquadro& f,
                                bool ancheSelezionati);
 
+// The filled surfaces, rectangles and circles (not erased nor selected) whose
+// drawn fill covers the point, even-odd: those that enclose a window, which
+// the crossing test does not catch.
+std::vector<Preso> riempitiAttorno(const disegno& d, Punto p);
+
 // What the stretch window caught of one entity: the vertices in the window
 // to be marked (from 1; for lines and arcs 1 is the start, 2 the end).
 struct PresoStira {

@@ -1,4 +1,5 @@
 #pragma once
+#include "recording_dc.h"
 #include "ui_ports.h"
 
 #include <deque>
@@ -114,6 +115,47 @@ public:
     double secondi() const override { return adesso; }
 };
 
+// A printer that records the page it is given: A4 with margins of 10 mm at
+// 600 dpi unless a test says otherwise.
+class FakePrintDevice : public PrintDevice {
+public:
+    double larghezza = 190, altezza = 277;
+    int dpi = 600;
+    bool pdf = false;
+    std::string stampante = "Stampante di prova";
+    std::string percorso;       // the PDF file, when pdf
+    bool iniziaFallisce = false;
+    bool terminaFallisce = false;
+    bool impostaAccettata = true;
+    RecordingDc pagina;         // what the last document drew
+    int documenti = 0;          // documents ended
+    int impostazioni = 0;       // set-up dialogs shown
+
+    double larghezzaMm() const override { return larghezza; }
+    double altezzaMm() const override { return altezza; }
+    int risoluzione() const override { return dpi; }
+    bool suFile() const override { return pdf; }
+    std::string nome() const override { return pdf ? percorso : stampante; }
+    void file(const std::string& p) override { percorso = p; }
+    Dc* inizia() override
+    {
+        if (iniziaFallisce)
+            return nullptr;
+        pagina = RecordingDc{};
+        return &pagina;
+    }
+    bool termina() override
+    {
+        ++documenti;
+        return !terminaFallisce;
+    }
+    bool imposta() override
+    {
+        ++impostazioni;
+        return impostaAccettata;
+    }
+};
+
 // One set of fakes, handed out as the ports.
 struct FakePorte {
     FakeNotifier notifier;
@@ -122,7 +164,8 @@ struct FakePorte {
     FakeFontChooser caratteri;
     FakeShell shell;
     FakeClock clock;
-    Porte porte() { return {notifier, files, colori, caratteri, shell, clock}; }
+    FakePrintDevice stampante;
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock, stampante}; }
 };
 
 } // namespace tramel

@@ -157,6 +157,10 @@ std::optional<int> stampSide(double side)
 QtDc::QtDc(QPainter& painter, bool printerHatches) : painter_(painter)
 {
     painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerHatches);
+    // A hatch is 8 pixels to its period: on a printer it takes the spacing it
+    // has on a 96-dpi screen.
+    if (printerHatches && painter_.device())
+        hatchScale_ = painter_.device()->logicalDpiX() / 96.0;
 }
 
 void QtDc::usePen()
@@ -170,7 +174,10 @@ void QtDc::usePen()
 void QtDc::useBrush()
 {
     if (painterBrush_ != objects_.brush()) {
-        painter_.setBrush(qtBrush(objects_.brush()));
+        QBrush brush = qtBrush(objects_.brush());
+        if (objects_.brush().kind == BrushObj::Hatch && hatchScale_ != 1)
+            brush.setTransform(QTransform::fromScale(hatchScale_, hatchScale_));
+        painter_.setBrush(brush);
         painterBrush_ = objects_.brush();
     }
 }

@@ -36,8 +36,9 @@ QColor qtColor(Rgb c);
 // (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:
-    // printerHatches: hatch patterns follow the painter's transformation, so
-    // that on a printer they keep the spacing they have on the screen.
+    // printerHatches: hatch patterns follow the painter's transformation and
+    // are scaled from 96 dpi to the device's resolution, so that on a printer
+    // they keep the spacing they have on the screen.
     explicit QtDc(QPainter& painter, bool printerHatches = false);
 
     GdiObject CreatePen(int style, int width, Rgb color) override;
@@ -73,6 +74,7 @@ private:
     QPainter& painter_;
     GdiObjects objects_;
     QtFontCache fonts_;
+    double hatchScale_ = 1; // device pixels per pixel of a hatch's pattern
     int bkMode_ = TRANSPARENT;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;

@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStringList>
 #include <QUrl>
 
@@ -215,6 +216,74 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
                            barrato->isChecked(),
                            sottolineato->isChecked(),
                            colore->currentData().toInt()};
+}
+
+namespace {
+
+constexpr int risoluzionePdf = 600;
+
+} // namespace
+
+QtPrintDevice::QtPrintDevice()
+{
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        printer_.setResolution(risoluzionePdf);
+}
+
+double QtPrintDevice::larghezzaMm() const
+{
+    return printer_.pageLayout().paintRect(QPageLayout::Millimeter).width();
+}
+
+double QtPrintDevice::altezzaMm() const
+{
+    return printer_.pageLayout().paintRect(QPageLayout::Millimeter).height();
+}
+
+int QtPrintDevice::risoluzione() const
+{
+    return printer_.resolution();
+}
+
+bool QtPrintDevice::suFile() const
+{
+    return printer_.outputFormat() == QPrinter::PdfFormat;
+}
+
+std::string QtPrintDevice::nome() const
+{
+    return (suFile() ? printer_.outputFileName() : printer_.printerName()).toStdString();
+}
+
+void QtPrintDevice::file(const std::string& percorso)
+{
+    printer_.setOutputFileName(QString::fromStdString(percorso));
+    printer_.setResolution(risoluzionePdf);
+}
+
+Dc* QtPrintDevice::inizia()
+{
+    if (!painter_.begin(&printer_))
+        return nullptr;
+    // Hatches keep on paper the spacing they have on the screen.
+    dc_.emplace(painter_, true);
+    return &*dc_;
+}
+
+bool QtPrintDevice::termina()
+{
+    dc_.reset();
+    const bool chiuso = painter_.end();
+    return chiuso && printer_.printerState() != QPrinter::Error;
+}
+
+bool QtPrintDevice::imposta()
+{
+    QPrintDialog dialogo(&printer_, QApplication::activeWindow());
+    const bool scelto = dialogo.exec() == QDialog::Accepted;
+    if (suFile())
+        printer_.setResolution(risoluzionePdf);
+    return scelto;
 }
 
 } // namespace tramel

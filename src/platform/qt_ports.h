@@ -1,14 +1,19 @@
 #pragma once
 #include "ui_ports.h"
 
+#include "qt_dc.h"
+
 #include <QElapsedTimer>
 #include <QFont>
+#include <QPainter>
+#include <QPrinter>
 #include <QString>
 
-class QWidget;
-
+#include <optional>
 #include <string>
 #include <string_view>
+
+class QWidget;
 
 namespace tramel {
 
@@ -74,6 +79,29 @@ private:
     QElapsedTimer timer_;
 };
 
+// The one printer of the program, at its own resolution (high resolution);
+// with no printer installed Qt prints into a PDF file, at 600 dpi.
+class QtPrintDevice : public PrintDevice {
+public:
+    QtPrintDevice();
+    QPrinter& printer() { return printer_; }
+
+    double larghezzaMm() const override;
+    double altezzaMm() const override;
+    int risoluzione() const override;
+    bool suFile() const override;
+    std::string nome() const override;
+    void file(const std::string& percorso) override;
+    Dc* inizia() override;
+    bool termina() override;
+    bool imposta() override;
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+    QPainter painter_;
+    std::optional<QtDc> dc_;
+};
+
 // The ports of the running program.
 struct QtPorte {
     QtNotifier notifier;
@@ -82,7 +110,8 @@ struct QtPorte {
     QtFontChooser caratteri;
     QtShell shell;
     QtClock clock;
-    Porte porte() { return {notifier, files, colori, caratteri, shell, clock}; }
+    QtPrintDevice stampante;
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock, stampante}; }
 };
 
 } // namespace tramel

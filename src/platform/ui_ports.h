@@ -1,5 +1,6 @@
 #pragma once
 #include "colors.h"
+#include "dc.h"
 
 #include <optional>
 #include <string>
@@ -82,6 +83,30 @@ public:
     virtual double secondi() const = 0;
 };
 
+// The printer, shared by every window: one page per document, drawn in
+// device pixels from the top-left corner of the page's printable area. With
+// no printer installed the output goes to a PDF file.
+class PrintDevice {
+public:
+    virtual ~PrintDevice() = default;
+    // The printable area in millimetres, and the resolution in dots per inch.
+    virtual double larghezzaMm() const = 0;
+    virtual double altezzaMm() const = 0;
+    virtual int risoluzione() const = 0;
+    // Whether the output goes to a PDF file, and the file's path ("" while
+    // none is chosen) or the printer's name.
+    virtual bool suFile() const = 0;
+    virtual std::string nome() const = 0;
+    virtual void file(const std::string& percorso) = 0;
+    // Opens the document and its page: the device context to draw on, or
+    // null when the printer or the file cannot be opened.
+    virtual Dc* inizia() = 0;
+    // Ends the document, which sends the page; false on a printer error.
+    virtual bool termina() = 0;
+    // The printer set-up (printer, paper, orientation); false when cancelled.
+    virtual bool imposta() = 0;
+};
+
 // The ports a drawing window reaches the user through.
 struct Porte {
     Notifier& notifier;
@@ -90,6 +115,7 @@ struct Porte {
     FontChooser& caratteri;
     Shell& shell;
     Clock& clock;
+    PrintDevice& stampante;
 };
 
 } // namespace tramel

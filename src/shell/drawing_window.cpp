@@ -17,6 +17,8 @@
 #include "files/scrittura_dis.h"
 #include "properties/dialoghi_qt.h"
 #include "properties/proprieta_oggetto.h"
+#include "printing/geststamp.h"
+#include "printing/spesslin.h"
 
 #include "platform/palette.h"
 #include "platform/record_file.h"
@@ -104,6 +106,15 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
         inserisci(x, y);
         spuntaAiuti();
     };
+    agganci.stampa.origine = [this](const std::string& x, const std::string& y) {
+        if (geststamp_)
+            geststamp_->origine(x, y);
+    };
+    agganci.stampa.ripristina = [this] {
+        if (geststamp_)
+            geststamp_->modello().ripristina();
+    };
+    agganci.stampa.anteprima = [this] { anteprimastampa(); };
     // A bar pans while its strip shows; impscroll hides the strips while it puts the bars back.
     for (QScrollBar* barra : {HScroll1_, VScroll1_}) {
         const bool verticale = barra == VScroll1_;
@@ -126,6 +137,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
 DrawingWindow::~DrawingWindow()
 {
     tavola_->ridimensionata = nullptr;
+    delete geststamp_.data();
 }
 
 std::string DrawingWindow::caption() const
@@ -343,6 +355,8 @@ void DrawingWindow::closeEvent(QCloseEvent* evento)
 
 void DrawingWindow::Form_Unload()
 {
+    if (geststamp_)
+        geststamp_->close();
     if (ctx_.registro.numdisegni() == 0) {
         frame_.disattivabarre();
         frame_.mostraMaschera();
@@ -375,7 +389,6 @@ void DrawingWindow::opfile_Click(int index)
         break;
     case 8: {
         Notifier::Occupato occupato(ctx_.porte.notifier);
-        engine_->finestraStampa();
         Geststamp();
         break;
     }
@@ -463,9 +476,73 @@ void DrawingWindow::informa_Click()
     info();
 }
 
+void DrawingWindow::Geststamp()
+{
+    // One print dialog at a time: an open one closes as its close box closes it.
+    if (GeststampDialog* aperto = frame_.geststamp())
+        aperto->close();
+    AgganciGeststamp agganci;
+    agganci.anteprimastampa = [this] { anteprimastampa(); };
+    agganci.stampa = [this](double scala, double x, double y) { return stampa(scala, x, y); };
+    agganci.selfinstamp = [this] { selfinstamp(); };
+    agganci.annullacomando = [this] { engine_->annullacomando(-1); };
+    agganci.Spesslin = [this] { Spesslin(); };
+    auto* dialogo = new GeststampDialog(std::move(agganci), ctx_.porte.notifier, titoloProgramma, &frame_);
+    tramel::Geststamp& m = dialogo->modello();
+    m.caption = std::string(tramel::Geststamp::prefissoTitolo) + "\"" + caption() + "\"";
+    // Hidden while the visible window is marked: its origin boxes take the
+    // window's corner without drawing a preview.
+    m.minimizzato = true;
+    dialogo->selcarta(ctx_.porte.stampante);
+    geststamp_ = dialogo;
+    frame_.geststamp(dialogo);
+    engine_->finestraStampa();
+    m.ripristina();
+    dialogo->activateWindow();
+}
+
+void DrawingWindow::impostaStampante()
+{
+    if (!ctx_.porte.stampante.imposta())
+        return;
+    if (GeststampDialog* dialogo = frame_.geststamp()) {
+        dialogo->selcarta(ctx_.porte.stampante);
+        dialogo->modello().Form_Activate();
+    }
+}
+
+void DrawingWindow::selfinstamp()
+{
+    engine_->avviaComando(Comando::Selstamp);
+}
+
+void DrawingWindow::anteprimastampa()
+{
+    if (!geststamp_ || geststamp_->modello().scaricato())
+        return;
+    Notifier::Occupato occupato(ctx_.porte.notifier);
+    const tramel::Geststamp& m = geststamp_->modello();
+    geststamp_->anteprima([&](Dc& dc, const Foglio& foglio) {
+        tramel::anteprimastampa(stato_.dis, ctx_.modulo.spesslinstampa, ctx_.porte.stampante, dc, foglio,
+                                valNumero(m.Text1), valNumero(m.Text2), valNumero(m.Text3));
+    });
+}
+
+bool DrawingWindow::stampa(double scala, double x, double y)
+{
+    return tramel::stampa(stato_.dis, ctx_.modulo.spesslinstampa, ctx_.porte, titoloProgramma, scala, x, y) ==
+           EsitoStampa::Stampata;
+}
+
+void DrawingWindow::Spesslin()
+{
+    tramel::Spesslin modello(ctx_.modulo.spesslinstampa, engine_->agganci().formato, ctx_.porte.notifier,
+                             [this] { return salvafileini_dis(stato_); }, titoloProgramma);
+    SpesslinDialog dialogo(modello, geststamp_);
+    dialogo.exec();
+}
+
 // What the menus open that has no window of its own yet: nothing happens.
-void DrawingWindow::Geststamp() {}
-void DrawingWindow::impostaStampante() {}
 void DrawingWindow::info() {}
 
 void DrawingWindow::impaiut(int k)

@@ -2,9 +2,11 @@
 #include "commands/command_engine.h"
 #include "properties/passaggio_dialogo.h"
 #include "files/lettura_txt.h"
+#include "printing/geststamp.h"
 #include "view/drawing_state.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -109,6 +111,14 @@ public:
     std::optional<ErroreTxt> leggitxt(const Avanzamento& avanzamento = {});
     bool salvafile();
 
+    // Printing, for the print dialog bound to this window.
+    void selfinstamp();
+    void anteprimastampa();
+    // Prints the marked entities; true when the page went out.
+    bool stampa(double scala, double x, double y);
+    // The print dialog this window opened, while it is open.
+    GeststampDialog* geststamp() const { return geststamp_; }
+
     // Esporta: "Crea DXF" and "Crea BMP", also reached from the frame's File toolbar.
     void mnudxf_Click();
     void mnucreabmp_Click();
@@ -133,7 +143,9 @@ private:
     void Picture_MouseMove();
     // The dialogs and exports the menus open, each with its own window.
     void zoomp();
+    // "Stampa": marks what the window shows and opens the print dialog beside it.
     void Geststamp();
+    // "Imposta Stampante": the printer set-up; an open print dialog refits its sheet.
     void impostaStampante();
     void info();
     void impostGenerali();
@@ -155,6 +167,7 @@ private:
     // Asks for a name and saves the drawing area's picture as a BMP file, reporting a failure.
     void salvabmp();
     void erroreCreazione(const std::string& nome);
+    void Spesslin();
 
     AppContext& ctx_;
     Frame& frame_;
@@ -174,6 +187,7 @@ private:
     std::array<QAction*, 4> impo_{};
     std::array<QAction*, 8> aiutdis_{};
     std::array<QAction*, 7> filtri_{};
+    QPointer<GeststampDialog> geststamp_;
     bool caricata_ = false;
     bool chiedere_ = true;
     bool chiusa_ = false;

@@ -1,6 +1,8 @@
 #pragma once
 #include "app_context.h"
 
+#include "printing/geststamp.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -102,6 +104,10 @@ public:
     void mostraMaschera();
     void chiudiMaschera();
 
+    // The print dialog, one for the whole program, while it is open.
+    GeststampDialog* geststamp() const { return geststamp_; }
+    void geststamp(GeststampDialog* dialogo) { geststamp_ = dialogo; }
+
     // The drawing window active now, if any.
     DrawingWindow* finestraAttiva() const;
 
@@ -152,6 +158,7 @@ private:
     std::array<QLabel*, 12> Label_{};   // Label1 to Label11
     std::array<QLineEdit*, 8> Text_{};  // Text1 to Text7
     QPointer<DrawingWindow> attiva_;
+    QPointer<GeststampDialog> geststamp_;
     std::optional<QPoint> ultimaPosizione_; // of the last new drawing window
 };
 

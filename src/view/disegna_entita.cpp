@@ -129,7 +129,7 @@ Punto nellaBanda(Punto p)
 // An arc that Disarco would not draw in its place (a radius beyond its cap,
 // or a circle whose box leaves the band): the part of it near the screen, as
 // the chords it is on the screen, in the pen that Disarco would take.
-void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonferenza& cerchio)
+void arcoLungo(Dc& dc, const Arco& copia, const Arco::Circonferenza& cerchio, Punto centroSchermo)
 {
     const Punto centro{cerchio.xc, cerchio.yc};
     const double inizio = std::atan2(centro.y - copia.p1y, copia.p1x - centro.x);
@@ -137,15 +137,15 @@ void arcoLungo(const ContestoDisegno& c, const Arco& copia, const Arco::Circonfe
         arcSweep(copia.p1x - centro.x, copia.p1y - centro.y, copia.p2x - centro.x, copia.p2y - centro.y);
     // From the middle of the screen: its corners and the pen's reach beyond them.
     const double distanza =
-        std::min(std::hypot(c.centroSchermo.x, c.centroSchermo.y) + copia.spescont / 2.0 + 1, RAGGIO_MASSIMO);
-    OggettoSelezionato penna(c.dc, creaPenna(c.dc, copia.trattcont, copia.spescont, copia.colcont));
+        std::min(std::hypot(centroSchermo.x, centroSchermo.y) + copia.spescont / 2.0 + 1, RAGGIO_MASSIMO);
+    OggettoSelezionato penna(dc, creaPenna(dc, copia.trattcont, copia.spescont, copia.colcont));
     thread_local std::vector<DevPoint> punti;
-    for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, c.centroSchermo, distanza))
+    for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, centroSchermo, distanza))
         for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena)) {
             punti.clear();
             for (const Punto& p : pezzo)
                 punti.push_back(intero(p));
-            c.dc.Polyline(punti);
+            dc.Polyline(punti);
         }
 }
 
@@ -244,9 +244,14 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
     dispositivo(copia.p1x, copia.p1y);
     dispositivo(copia.p2x, copia.p2y);
     dispositivo(copia.p3x, copia.p3y);
+    disArcoDispositivo(copia, c.centroSchermo);
+}
+
+void disArcoDispositivo(Arco& copia, Punto centroSchermo)
+{
     // Points too far out for the numbers to find their circle show nothing.
     const std::optional<Arco::Circonferenza> cerchio = copia.cerchio();
-    if (!cerchio)
+    if (!cerchio || !copia.DC)
         return;
     // Disarco caps the radius, and its circle's box (in whole pixels) must stay within the band.
     const double margine = BANDA_DISPOSITIVO - cerchio->r - 1;
@@ -254,7 +259,7 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
         std::abs(cerchio->yc) <= margine)
         copia.Disarco();
     else
-        arcoLungo(c, copia, *cerchio);
+        arcoLungo(*copia.DC, copia, *cerchio, centroSchermo);
 }
 
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola)

@@ -34,6 +34,10 @@ void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool nor
 void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale);
 // An arc whose three points lie on one line has no circle: it is drawn as the segment from p1 to p2.
 void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale);
+// An arc already in device units, on its DC: through Disarco, or, where
+// Disarco would not draw it in its place (a radius beyond its cap, a circle
+// whose box leaves the band), as chords of its part near centroSchermo.
+void disArcoDispositivo(Arco& copia, Punto centroSchermo);
 // A text of size 0 or less draws nothing. scatola: the text's box when the
 // caller has it (a redraw keeps them); otherwise it is measured when the box is shown.
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola = nullptr);

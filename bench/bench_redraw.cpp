@@ -71,6 +71,40 @@ void BM_redraw_100000_zoom1(benchmark::State& state)
     misura(state, *finestraZoom(14286));
 }
 
+// The same view redrawn after every kind of entity has been changed, as
+// after an edit: the boxes kept for culling are taken again.
+void BM_redraw_100000_zoom1_modificato(benchmark::State& state)
+{
+    const auto s = finestraZoom(14286);
+    ImmagineFinestra immagine(LARGHEZZA, ALTEZZA);
+    redraw(*s, immagine);
+    for (auto _ : state) {
+        perOgniVivo<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>(s->dis, [](auto&) {});
+        redraw(*s, immagine);
+    }
+}
+
+// The zoomed view panned down as the scroll bars pan it, a twentieth of its
+// height a step, from the middle of the drawing to near its bottom edge and
+// again. Arg: the window's height in pixels, 1080 (a step of 54 pixels: the
+// points keep their fractions of a pixel) or 1095 (54.75: every step puts
+// them on new ones).
+void BM_redraw_100000_zoom1_pan(benchmark::State& state)
+{
+    const auto s = finestraZoom(14286);
+    ImmagineFinestra immagine(LARGHEZZA, ALTEZZA);
+    redraw(*s, immagine);
+    Vista& v = s->vista;
+    const double passo = v.altezzaMm * static_cast<double>(state.range(0)) / ALTEZZA / 20;
+    const float inizio = v.origineY;
+    for (auto _ : state) {
+        v.origineY = singolo(v.origineY + passo);
+        if (v.origineY / v.scala > ESTENSIONE - 100)
+            v.origineY = inizio;
+        redraw(*s, immagine);
+    }
+}
+
 // The view beside the drawing, nothing in it: the cost of clearing the
 // picture and walking the drawing.
 void BM_redraw_100000_vuoto(benchmark::State& state)
@@ -156,6 +190,7 @@ public:
     void SetPixel(int, int, Rgb) override {}
     void FillRect(int, int, int, int, Rgb) override {}
     int SetBkMode(int) override { return TRANSPARENT; }
+    int SetROP2(int) override { return R2_COPYPEN; }
     Rgb SetBkColor(Rgb) override { return 0; }
     Rgb SetTextColor(Rgb) override { return 0; }
 
@@ -169,6 +204,7 @@ public:
     Dc& dc() override { return dc_; }
     const TextMetrics& metrics() const override { return metrics_; }
     void cls(Rgb) override {}
+    void persistente(bool) override {}
     void aggiorna() override {}
 
 private:
@@ -191,6 +227,8 @@ BENCHMARK(BM_redraw_100000_primo)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_zoom1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redraw_100000_zoom1_modificato)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redraw_100000_zoom1_pan)->Arg(1080)->Arg(1095)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_passi)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_vuoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_vista)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -18,6 +18,8 @@ public:
     Dc& dc() override { return dc_; }
     const TextMetrics& metrics() const override { return metrics_; }
     void cls(Rgb colore) override;
+    // One layer only: everything is drawn into the picture.
+    void persistente(bool) override {}
     void aggiorna() override {}
 
     // A copy of the picture as painted so far.

@@ -24,6 +24,7 @@ void pulisciSegni(testo&) {}
 // true when some entity was selected.
 bool CommandEngine::deselezionaTutto(bool segniStira)
 {
+    selezionati_.clear();
     bool cambiato = false;
     perOgniVivo<superficie, Rettangolo, Cerchio, Arco, Linea, polilinea, testo>(s_.dis, [&](auto& e) {
         if (e.stato != STATO_SELEZIONATO)

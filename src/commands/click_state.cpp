@@ -22,9 +22,9 @@ void CommandEngine::clicksin(float& x, float& y)
 
 void CommandEngine::agganciaPasso(float& x, float& y) const
 {
-    const float p = s_.aiuti.passosnap;
-    if (s_.aiuti.snapattivo != AIUTO_ON || p == 0 || !std::isfinite(p))
+    if (!passoInVigore())
         return;
+    const float p = s_.aiuti.passosnap;
     const float scala = static_cast<float>(s_.vista.scala);
     const float xd = x / scala;
     const float yd = y / scala;
@@ -87,7 +87,14 @@ void CommandEngine::clicca(double X, double Y, Origine origine)
 
 bool CommandEngine::prendeSnap(const DatiComando& c) const
 {
-    if (s_.aiuti.filtrosnap == 0 || s_.snap.trovatosnap != 1)
+    return s_.snap.trovatosnap == 1 && snapInUso(c);
+}
+
+// Whether the command at its step takes object-snap points: a filter is
+// chosen, and the command is not selecting, nor one that never takes them.
+bool CommandEngine::snapInUso(const DatiComando& c) const
+{
+    if (s_.aiuti.filtrosnap == 0)
         return false;
     switch (c.saltaSnap) {
     case SaltaSnap::Mai:
@@ -414,16 +421,21 @@ void CommandEngine::orto(double& X, double& Y) const
     if (s_.aiuti.ortoattivo != AIUTO_ON)
         return;
     const recordcoma& r = s_.comandi.coma.at(static_cast<std::size_t>(s_.comandi.numcomando));
-    if (std::abs(X - r.x1) > std::abs(Y - r.y1))
-        Y = r.y1;
+    ortogonale(r.x1, r.y1, X, Y);
+}
+
+void CommandEngine::ortogonale(double x0, double y0, double& X, double& Y)
+{
+    if (std::abs(X - x0) > std::abs(Y - y0))
+        Y = y0;
     else
-        X = r.x1;
+        X = x0;
 }
 
 // The point shown in the first box.
 void CommandEngine::eco(double x, double y)
 {
-    riga_.Text[1].testo = strNumero(x) + "," + strNumero(y);
+    riga_.Text[1].testo = scriviPunto(x, y);
 }
 
 } // namespace tramel

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -148,10 +149,17 @@ public:
     // takes the snap step, then the left button clicks and any other
     // right-clicks.
     void premuto(bool sinistro, float X, float Y);
-    // The cursor moved over the drawing, in window units: the snap step, the
-    // cross-hair, the object snap, the read-outs and the rubber bands.
-    void mousesposta(float& X, float& Y);
     void gestastiera(int key);
+    // A mouse move over the drawing at X, Y (window units): snaps them to the
+    // step, and to the object-snap point found under the cursor, and brings
+    // the cross-hair, the pick box, the snap marker, the coordinates, the
+    // command line and the rubber band or ghosts of the step up to the cursor.
+    void mousesposta(float& X, float& Y);
+    // The rubber band from the first point (P0x, P0y), in drawing units, to
+    // the cursor X, Y in window units (the orthogonal mode may move them),
+    // with the DX, DY, L or R read-outs; at an edit's last step the ghosts of
+    // the selection follow the cursor.
+    void distraccia(double P0x, double P0y, float& X, float& Y);
     // A key pressed in box n of the command line (1 or 2): Enter clicks at
     // the typed point, confirms or prompts again; Esc is the window's own.
     void tastoRiga(int n, int tasto);
@@ -195,7 +203,32 @@ private:
     void puntoBase(const DatiComando& c, double X, double Y);
     void puntoFinale(const DatiComando& c, double X, double Y);
     void orto(double& X, double& Y) const;
+    // The orthogonal mode's rule: (X, Y) goes level with (x0, y0), or plumb
+    // below it when it lies at least as far across as along.
+    static void ortogonale(double x0, double y0, double& X, double& Y);
     void eco(double x, double y);
+
+    // Cursor tracking.
+    bool snapInUso(const DatiComando& c) const;
+    bool passoInVigore() const;
+    // The decimals of the snap step while it is in force; none otherwise.
+    std::optional<int> decimaliPasso() const;
+    // The value rounded to n decimals, halves to even; unchanged without n.
+    static double arrotonda(double v, std::optional<int> n);
+    void mirino(float X, float Y);
+    void cercaSnap(float& X, float& Y);
+    void seguiCursore(const DatiComando& c, float& X, float& Y);
+
+    // Rubber bands.
+    void aspettoNuovo(LineaOverlay& l, Rgb colore, std::int32_t tratto, std::int32_t spessore) const;
+    void aspettoNuovo(FormaOverlay& f) const;
+    int larghezzaBanda(std::int32_t spessore) const;
+    void bandaFinestra(int stile, double P0x, double P0y, double DXw, double DYw);
+    void letture(double DX, double DY, double x, double y);
+
+    // Ghost previews of the selection at an edit's last step, from the base
+    // point (x0, y0) to the cursor (x, y), drawing units.
+    void fantasmi(const DatiComando& c, double x0, double y0, double x, double y);
 
     // The right click's confirmation of a selection.
     void confermaSelezione(const DatiComando& c);
@@ -214,11 +247,16 @@ private:
     void riprendiModifica(const DatiComando& c, const recordcoma& sospeso);
 
     // The window's persistent drawing: off while the ghost previews of an
-    // edit's last step draw transiently. Nothing draws transiently yet.
-    void disegnoPersistente(bool) {}
+    // edit's last step draw on the window's transient layer; either way
+    // switching it empties that layer.
+    void disegnoPersistente(bool si) { superficie_.persistente(si); }
     const CacheTesti& testiMisurati();
     Riquadro ordinaAngoli(double& x1, double& y1, double& x2, double& y2);
     void evidenzia(const std::vector<Preso>& presi);
+
+    // The entities the selections selected, for the ghosts to visit only
+    // them; one that is no longer selected is passed over.
+    std::vector<Preso> selezionati_;
 
     DrawingState& s_;
     RigaComando& riga_;

@@ -66,6 +66,8 @@ void CommandEngine::completaModifica(int& k)
         eseguiComandoModifica_su_Archi(k, found);
         eseguiComandoModifica_su_Polilinee(k, found);
     }
+    // The edit leaves nothing selected.
+    selezionati_.clear();
     const std::string nome = s_.comandi.coma.at(static_cast<std::size_t>(k0)).nome();
     // After the stretch the user's own selection mode is back.
     if (comando(nome) == Comando::Stira)

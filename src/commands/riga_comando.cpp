@@ -37,6 +37,12 @@ std::string scriviPunto(double x, double y)
     return strNumero(x) + "," + strNumero(y);
 }
 
+std::string scriviNumero(double v)
+{
+    std::string t = strNumero(v);
+    return t.substr(t.find_first_not_of(' '));
+}
+
 void RigaComando::abilita(int n, bool si)
 {
     Text[n].abilitata = si;

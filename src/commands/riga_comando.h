@@ -18,6 +18,8 @@ inline constexpr std::string_view INVITO_CONFERMA = "<Invio> oppure <Clic Pulsan
 Punto leggiPunto(std::string_view testo);
 // A point written back into a box: " 5, 3", "-1.5, .25".
 std::string scriviPunto(double x, double y);
+// A number in the plain form without its leading blank: "5", "-1.5", ".25".
+std::string scriviNumero(double v);
 
 // The frame's command line as the engine writes it: the two prompt labels,
 // the boxes Text1 (first point) to Text7 (read-outs), the scale label and the

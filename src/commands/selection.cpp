@@ -90,6 +90,7 @@ void CommandEngine::evidenzia(const std::vector<Preso>& presi)
             continue;
         e.stato = STATO_SELEZIONATO;
         ++s_.comandi.numselez;
+        selezionati_.push_back(p);
         disegnaEvidenziato(c, s_, p);
         disegnato = true;
     }
@@ -138,6 +139,7 @@ void CommandEngine::selezintersStira(double& x1, double& y1, double& x2, double&
         if (e.stato != STATO_SELEZIONATO) {
             e.stato = STATO_SELEZIONATO;
             ++s_.comandi.numselez;
+            selezionati_.push_back(p.entita);
         }
         // Every entity the window caught is drawn highlighted, selected before or not.
         disegnaEvidenziato(c, s_, p.entita);

@@ -185,17 +185,15 @@ void CommandEngine::riprendiModifica(const DatiComando& c, const recordcoma& sos
                                                         : "Punto Finale:";
         casella(1, true);
         casella(2, true);
-        const auto senzaSpazi = [](double v) {
-            std::string t = strNumero(v);
-            return t.substr(t.find_first_not_of(' '));
-        };
-        riga_.Text[1].testo = senzaSpazi(sospeso.x1) + ";" + senzaSpazi(sospeso.y1);
+        riga_.Text[1].testo = scriviNumero(sospeso.x1) + ";" + scriviNumero(sospeso.y1);
         s_.comandi.passocomando = 3;
         s_.overlay.Shape2.visibile = false;
         break;
     }
     }
-    disegnoPersistente(false);
+    // Only the last step's ghosts draw transiently; a selection resumed
+    // before it keeps its highlights in the picture.
+    disegnoPersistente(sospeso.numero < PASSO_FINALE);
     riga_.notifica();
 }
 

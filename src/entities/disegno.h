@@ -7,26 +7,75 @@
 #include "superficie.h"
 #include "testo.h"
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <type_traits>
 #include <vector>
 
 namespace tramel {
 
+// A number no other call returns, for telling contents apart.
+inline std::uint64_t nuovaVersione()
+{
+    static std::atomic<std::uint64_t> ultima{0};
+    return ++ultima;
+}
+
 // An ordered, append-only collection with 1-based positions. Entities are
 // owned here and never move, so a reference stays valid while others are
 // appended; walk it by position (for i = 1 to Count()) so that a walk also
 // reaches the entities appended during it.
+//
+// versione() tells what the view keeps about the entities (an index of their
+// boxes, the sizes of texts) whether they may have changed: it changes after
+// an append and after every Item on a collection that is not const, which is
+// how entities are changed. So a walk that only reads goes through a const
+// collection, and a writer writes through a reference taken after the last
+// redraw, not one kept from before it.
 template <class T>
 class Collezione {
 public:
-    void Add(std::unique_ptr<T> entita) { items_.push_back(std::move(entita)); }
+    Collezione() = default;
+    Collezione(Collezione&& c) noexcept : items_(std::move(c.items_)) { c.tocca(); }
+    Collezione& operator=(Collezione&& c) noexcept
+    {
+        items_ = std::move(c.items_);
+        tocca();
+        c.tocca();
+        return *this;
+    }
+
+    void Add(std::unique_ptr<T> entita)
+    {
+        items_.push_back(std::move(entita));
+        tocca();
+    }
     int Count() const { return static_cast<int>(items_.size()); }
-    T& Item(int posizione) { return *items_.at(static_cast<std::size_t>(posizione - 1)); }
+    T& Item(int posizione)
+    {
+        tocca();
+        return *items_.at(static_cast<std::size_t>(posizione - 1));
+    }
     const T& Item(int posizione) const { return *items_.at(static_cast<std::size_t>(posizione - 1)); }
 
+    // The same number while the collection stays as it is; a number no other
+    // collection has had, once it may have changed.
+    std::uint64_t versione() const
+    {
+        if (toccata_) {
+            versione_ = nuovaVersione();
+            toccata_ = false;
+        }
+        return versione_;
+    }
+
 private:
+    void tocca() { toccata_ = true; }
+
     std::vector<std::unique_ptr<T>> items_;
+    mutable std::uint64_t versione_ = 0;
+    mutable bool toccata_ = true;
 };
 
 // The entities of one drawing, one collection per kind.

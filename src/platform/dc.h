@@ -27,6 +27,10 @@ enum HatchStyle : int {
 
 enum BkMode : int { TRANSPARENT = 1, OPAQUE = 2 };
 
+// How the pen's pixels combine with those on the device: R2_NOTMERGEPEN
+// paints NOT(pen OR screen), R2_COPYPEN paints the pen itself.
+enum Rop2 : int { R2_NOTMERGEPEN = 2, R2_COPYPEN = 13 };
+
 constexpr int FW_DONTCARE = 0;
 constexpr int FW_BOLD = 700;
 constexpr int DEFAULT_CHARSET = 1;
@@ -55,7 +59,8 @@ using GdiObject = std::int32_t;
 // created, selected (the call hands back the object it replaces), used and
 // deleted by the caller. Coordinates are device pixels; text is single-byte
 // Windows-1252. A new device context holds a black one-pixel solid pen, a
-// hollow brush and a default font, is transparent, with black text on white.
+// hollow brush and a default font, is transparent, with black text on white,
+// and paints the pen itself (R2_COPYPEN).
 class Dc {
 public:
     virtual ~Dc() = default;
@@ -85,6 +90,8 @@ public:
     virtual void FillRect(int left, int top, int right, int bottom, Rgb color) = 0;
 
     virtual int SetBkMode(int mode) = 0;
+    // The raster operation of the drawing calls that follow; gives back the previous one.
+    virtual int SetROP2(int mode) = 0;
     virtual Rgb SetBkColor(Rgb color) = 0;
     virtual Rgb SetTextColor(Rgb color) = 0;
 };

@@ -140,9 +140,13 @@ QPainterPath arcPath(const QRectF& box, QPointF s, QPointF e)
 // A text whose mask would take more pixels than this is drawn through the painter.
 constexpr int maxMaskPixels = 512 * 512;
 // Shapes wider or higher than this, or drawn with a wider pen, are drawn
-// through the painter: the stamps pay where shapes are small and repeat.
-constexpr int maxStampExtent = 16;
-constexpr int maxStampPen = 4;
+// through the painter: the stamps pay where shapes are small and repeat, as
+// the whole drawing seen small does, or a zoomed view panned a step at a time
+// (which shows most of its shapes again, shifted). A pen wider than a pixel
+// costs the painter most (round ends and joins), and short thick strokes
+// are the common case at a large scale.
+constexpr int maxStampExtent = 64;
+constexpr int maxStampPen = 16;
 
 // A side of a box, as a whole number of pixels when a stamp may draw it.
 std::optional<int> stampSide(double side)
@@ -449,6 +453,14 @@ bool QtDc::textFromMask(QImage& image, int x, int y, std::string_view ansiText)
 int QtDc::SetBkMode(int mode)
 {
     return std::exchange(bkMode_, mode);
+}
+
+int QtDc::SetROP2(int mode)
+{
+    // NOT(pen OR screen) is (NOT pen) AND (NOT screen).
+    painter_.setCompositionMode(mode == R2_NOTMERGEPEN ? QPainter::RasterOp_NotSourceAndNotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+    return std::exchange(rop_, mode);
 }
 
 Rgb QtDc::SetBkColor(Rgb color)

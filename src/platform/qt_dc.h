@@ -31,8 +31,9 @@ QColor qtColor(Rgb c);
 // pixels at a much higher cost: SetPixel (a drawing plots one per entity);
 // texts, each rendered once by the painter into a coverage mask and blended
 // in its colour (through the painter a text costs tens of microseconds, as
-// every angle is a new glyph set for the font engine); and small shapes, each
-// rendered once by the painter into a stamp. The masks and stamps
+// every angle is a new glyph set for the font engine); and small shapes
+// (short thick strokes among them), each rendered once by the painter into a
+// stamp. The masks and stamps
 // (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:
@@ -56,6 +57,7 @@ public:
     void SetPixel(int x, int y, Rgb color) override;
     void FillRect(int left, int top, int right, int bottom, Rgb color) override;
     int SetBkMode(int mode) override;
+    int SetROP2(int mode) override;
     Rgb SetBkColor(Rgb color) override;
     Rgb SetTextColor(Rgb color) override;
 
@@ -76,6 +78,7 @@ private:
     QtFontCache fonts_;
     double hatchScale_ = 1; // device pixels per pixel of a hatch's pattern
     int bkMode_ = TRANSPARENT;
+    int rop_ = R2_COPYPEN;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;
     // What the painter holds, as last set here; empty when not known.

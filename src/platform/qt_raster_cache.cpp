@@ -226,7 +226,7 @@ std::size_t shapeStampBytes(const std::optional<ShapeStamp>& stamp)
 {
     // Besides the pixels: the entry and its slots in the cache.
     constexpr std::size_t overhead = 200;
-    return overhead + (stamp ? stamp->byteCount() : 0);
+    return overhead + (stamp ? stamp->byteCount() + stamp->rows.size() * sizeof stamp->rows[0] : 0);
 }
 
 ShapeStampCache& threadShapeStamps()
@@ -299,6 +299,13 @@ std::optional<ShapeStamp> renderShapeStamp(QPen pen, bool filled, bool opaque, Q
     stamp.width = painted->width();
     stamp.height = painted->height();
     stamp.setBytes(*pixels);
+    for (auto row = pixels->begin(); row != pixels->end(); row += stamp.width) {
+        const auto paints = [](std::uint8_t k) { return k != ShapeStamp::None; };
+        const auto first = std::find_if(row, row + stamp.width, paints);
+        const auto last = std::find_if(std::make_reverse_iterator(row + stamp.width),
+                                       std::make_reverse_iterator(first), paints);
+        stamp.rows.emplace_back(first - row, last.base() - row);
+    }
     return stamp;
 }
 
@@ -327,12 +334,13 @@ const HatchPattern& hatchPattern(Qt::BrushStyle style)
 
 void paintShapeStamp(QImage& image, const ShapeStamp& stamp, int x, int y, const StampColours& colours)
 {
-    const std::uint8_t* pixel = stamp.bytes();
     for (int j = 0; j < stamp.height; ++j) {
         const int py = y + stamp.top + j;
         const unsigned hatchRow = colours.hatch ? (*colours.hatch)[static_cast<std::size_t>(py & 7)] : 0xff;
         QRgb* row = imageRow(image, py);
-        for (int i = 0; i < stamp.width; ++i, ++pixel) {
+        const auto [first, end] = stamp.rows[static_cast<std::size_t>(j)];
+        const std::uint8_t* pixel = stamp.bytes() + static_cast<std::ptrdiff_t>(j) * stamp.width + first;
+        for (int i = first; i < end; ++i, ++pixel) {
             const int px = x + stamp.left + i;
             const auto k = static_cast<ShapeStamp::Pixel>(*pixel);
             if (k >= ShapeStamp::Fill && (hatchRow >> (px & 7) & 1))

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class QFont;
@@ -116,6 +117,10 @@ struct ShapeStamp : CachedPicture {
     // thinner than the pen (a flat ellipse): a hatch's gap shows what the pen
     // painted there.
     enum Pixel : std::uint8_t { None, Pen, Background, Fill, FillOverPen, FillOverBackground };
+
+    // For each row, the columns from its first pixel that paints to past its
+    // last: a stroke across its box paints a few of each row's pixels.
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> rows;
 };
 
 // What shapes a stamp: the call and its geometry from the shape's reference

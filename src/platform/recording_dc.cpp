@@ -1,6 +1,7 @@
 #include "recording_dc.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace tramel {
 
@@ -177,6 +178,12 @@ int RecordingDc::SetBkMode(int mode)
     bkMode_ = mode;
     record("SetBkMode(" + std::to_string(mode) + ')');
     return old;
+}
+
+int RecordingDc::SetROP2(int mode)
+{
+    record("SetROP2(" + std::to_string(mode) + ')');
+    return std::exchange(rop_, mode);
 }
 
 Rgb RecordingDc::SetBkColor(Rgb color)

@@ -44,6 +44,7 @@ public:
     void SetPixel(int x, int y, Rgb color) override;
     void FillRect(int left, int top, int right, int bottom, Rgb color) override;
     int SetBkMode(int mode) override;
+    int SetROP2(int mode) override;
     Rgb SetBkColor(Rgb color) override;
     Rgb SetTextColor(Rgb color) override;
 
@@ -60,6 +61,7 @@ private:
     std::vector<std::string> disegni_;
     GdiObjects objects_;
     int bkMode_ = TRANSPARENT;
+    int rop_ = R2_COPYPEN;
     Rgb bkColor_ = RGB(255, 255, 255);
     Rgb textColor_ = 0;
 };

@@ -8,10 +8,28 @@
 
 namespace tramel {
 
-Tavola::Tavola(DrawingState& stato, QWidget* parent)
-    : QWidget(parent), stato_(stato), immagine_(1, 1, QImage::Format_RGB32)
+Dc& Tavola::Strato::apri()
 {
-    immagine_.fill(qtColor(sfondo_));
+    if (!pittore) {
+        pittore = std::make_unique<QPainter>(&immagine);
+        dc = std::make_unique<QtDc>(*pittore);
+    }
+    return *dc;
+}
+
+void Tavola::Strato::chiudi()
+{
+    dc.reset();
+    pittore.reset();
+}
+
+Tavola::Tavola(DrawingState& stato, QWidget* parent)
+    : QWidget(parent), stato_(stato)
+{
+    persistente_.immagine = QImage(1, 1, QImage::Format_RGB32);
+    persistente_.immagine.fill(qtColor(sfondo_));
+    transitoria_.immagine = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+    transitoria_.immagine.fill(Qt::transparent);
     setAttribute(Qt::WA_OpaquePaintEvent);
     misuraVista();
 }
@@ -23,21 +41,49 @@ Tavola::~Tavola()
 
 Dc& Tavola::dc()
 {
-    if (!pittore_) {
-        pittore_ = std::make_unique<QPainter>(&immagine_);
-        dc_ = std::make_unique<QtDc>(*pittore_);
-    }
-    return *dc_;
+    if (disegnoPersistente_)
+        return persistente_.apri();
+    transitoriaVuota_ = false;
+    return transitoria_.apri();
 }
 
 void Tavola::cls(Rgb colore)
 {
+    if (!disegnoPersistente_) {
+        svuotaTransitoria();
+        return;
+    }
     sfondo_ = colore;
     // The painter may be in use: clear through it rather than end it.
-    if (pittore_)
-        pittore_->fillRect(immagine_.rect(), qtColor(colore));
+    if (persistente_.pittore)
+        persistente_.pittore->fillRect(persistente_.immagine.rect(), qtColor(colore));
     else
-        immagine_.fill(qtColor(colore));
+        persistente_.immagine.fill(qtColor(colore));
+}
+
+void Tavola::persistente(bool si)
+{
+    svuotaTransitoria();
+    disegnoPersistente_ = si;
+    update();
+}
+
+void Tavola::svuotaTransitoria()
+{
+    if (transitoriaVuota_)
+        return;
+    transitoriaVuota_ = true;
+    QPainter* p = transitoria_.pittore.get();
+    if (!p) {
+        transitoria_.immagine.fill(Qt::transparent);
+        return;
+    }
+    // The painter may be in use: clear through it, leaving its pen and brush
+    // as its device context set them.
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->fillRect(transitoria_.immagine.rect(), Qt::transparent);
+    p->restore();
 }
 
 void Tavola::aggiorna()
@@ -47,14 +93,20 @@ void Tavola::aggiorna()
 
 const QImage& Tavola::immagine()
 {
-    chiudiPittore();
-    return immagine_;
+    persistente_.chiudi();
+    return persistente_.immagine;
+}
+
+const QImage& Tavola::transitoria()
+{
+    transitoria_.chiudi();
+    return transitoria_.immagine;
 }
 
 void Tavola::chiudiPittore()
 {
-    dc_.reset();
-    pittore_.reset();
+    persistente_.chiudi();
+    transitoria_.chiudi();
 }
 
 void Tavola::misuraVista()
@@ -70,7 +122,9 @@ void Tavola::paintEvent(QPaintEvent* evento)
 {
     chiudiPittore();
     QPainter p(this);
-    p.drawImage(evento->rect(), immagine_, evento->rect());
+    p.drawImage(evento->rect(), persistente_.immagine, evento->rect());
+    if (!transitoriaVuota_)
+        p.drawImage(evento->rect(), transitoria_.immagine, evento->rect());
     QtDc dc(p);
     disegnaOverlay(dc, stato_.overlay, stato_.vista);
 }
@@ -78,14 +132,19 @@ void Tavola::paintEvent(QPaintEvent* evento)
 void Tavola::resizeEvent(QResizeEvent* evento)
 {
     chiudiPittore();
+    const QSize misura = evento->size().expandedTo(QSize(1, 1));
     // The picture keeps what it shows; new room takes the background colour.
-    QImage nuova(evento->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage nuova(misura, QImage::Format_RGB32);
     nuova.fill(qtColor(sfondo_));
     {
         QPainter p(&nuova);
-        p.drawImage(0, 0, immagine_);
+        p.drawImage(0, 0, persistente_.immagine);
     }
-    immagine_ = nuova;
+    persistente_.immagine = nuova;
+    // A ghost is drawn again on the next move.
+    transitoria_.immagine = QImage(misura, QImage::Format_ARGB32_Premultiplied);
+    transitoria_.immagine.fill(Qt::transparent);
+    transitoriaVuota_ = true;
     misuraVista();
     if (ridimensionata && evento->oldSize() != evento->size())
         ridimensionata();

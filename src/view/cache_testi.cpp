@@ -44,7 +44,11 @@ void CacheTesti::aggiorna(const Collezione<testo>& testi, const MisuraTesto& mis
         metrics_ = &misura.metrics;
         dpiX_ = misura.dpiX;
         dpiY_ = misura.dpiY;
+    } else if (testi.versione() == versioneTesti_) {
+        return;
     }
+    versioneTesti_ = testi.versione();
+    versione_ = nuovaVersione();
     voci_.resize(static_cast<std::size_t>(testi.Count()) + 1);
     for (int i = 1; i <= testi.Count(); ++i) {
         const testo& t = testi.Item(i);

@@ -29,8 +29,11 @@ ScatolaTesto scatolaTesto(const testo& t, const MisuraTesto& misura);
 // and not measured.
 class CacheTesti {
 public:
-    // Brings the box of every text of the collection up to date.
+    // Brings the box of every text of the collection up to date: nothing to
+    // do when neither the texts nor the measure changed since the last time.
     void aggiorna(const Collezione<testo>& testi, const MisuraTesto& misura);
+    // A number that changes whenever the boxes may have changed.
+    std::uint64_t versione() const { return versione_; }
     // The box of the text at the position (from 1), as the last aggiorna left
     // it; reading does not change the cache, so threads may share it.
     const ScatolaTesto& scatola(int posizione) const { return voci_.at(static_cast<std::size_t>(posizione)).scatola; }
@@ -52,6 +55,8 @@ private:
     std::vector<Voce> voci_;
     const TextMetrics* metrics_ = nullptr;
     double dpiX_ = 0, dpiY_ = 0;
+    std::uint64_t versioneTesti_ = 0; // of the collection the boxes were brought up to date with
+    std::uint64_t versione_ = 0;
 };
 
 } // namespace tramel

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 namespace tramel {
@@ -108,6 +109,15 @@ inline constexpr std::array<DatiComando, static_cast<std::size_t>(Comando::Scono
 constexpr const DatiComando& dati(Comando c)
 {
     return COMANDI[static_cast<std::size_t>(c)];
+}
+
+// Whether c is one of the commands listed.
+constexpr bool unoDi(Comando c, std::initializer_list<Comando> lista)
+{
+    for (Comando x : lista)
+        if (x == c)
+            return true;
+    return false;
 }
 
 // The command that item `voce` of a menu starts (the Disegna items by the

@@ -1,15 +1,18 @@
 #pragma once
 #include "cache_testi.h"
+#include "indice_disegno.h"
 #include "recordcoma.h"
 #include "vista.h"
 
 #include "entities/disegno.h"
 #include "geometry/intersezioni.h" // pigreco
+#include "platform/dc.h"
 #include "platform/text_metrics.h"
 #include "platform/variant.h"
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,21 +36,32 @@ struct ValoriModulo {
     std::string nomefileini; // path of Tramel.ini
 };
 
-// A windowless line over the drawing (cross-hair, rubber band), in window units.
+// A windowless line over the drawing (cross-hair, rubber band), in window
+// units, with its pen: a style code (PS_NULL shows nothing) and a width in
+// pixels (0 and 1 are both one pixel).
 struct LineaOverlay {
     bool visibile = false;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb colore = 0;
-    int stile = 0;
+    int stile = PS_SOLID;
+    int larghezza = 0;
 };
 
-// A windowless shape over the drawing (rubber-band rectangle or circle, pick box, snap marker).
+// A windowless shape over the drawing (rubber-band rectangle or circle, pick
+// box, snap marker): its outline's pen, its fill (a fill code of the
+// entities: 0-5 hatch, 6 solid, 7 none) and how it combines with the picture
+// (R2_NOTMERGEPEN or R2_COPYPEN).
 struct FormaOverlay {
     enum Forma { Rettangolo = 0, Cerchio = 3 };
     bool visibile = false;
     double sinistra = 0, alto = 0, larghezza = 0, altezza = 0; // window units
     Rgb colore = 0;
     Forma forma = Rettangolo;
+    int stile = PS_SOLID;
+    int spessore = 0; // pixels
+    int raster = R2_COPYPEN;
+    std::int32_t campitura = CAMPITURA_NESSUNA;
+    Rgb coloreCampitura = 0;
 };
 
 // The controls moved over a drawing window, painted after its picture.
@@ -123,7 +137,8 @@ struct BarreFinestra {
 struct SnapTrovato {
     int trovatosnap = 0;
     double snapx = 0, snapy = 0;
-    double snaptempo = 0;
+    // The clock's reading after the last search that found nothing; none yet.
+    double snaptempo = -std::numeric_limits<double>::infinity();
 };
 
 // The defaults for new texts.
@@ -180,9 +195,11 @@ struct DrawingState {
     TextExtent estensionetesto;
 
     // The colour the window's picture was last cleared to (none before the
-    // first clear), and the boxes of the drawing's texts kept between redraws.
+    // first clear); the boxes of the drawing's texts and of all its entities,
+    // kept between redraws.
     std::optional<Rgb> sfondoFinestra;
     CacheTesti cachetesti;
+    IndiceDisegno indice;
 
     recordcoma& corrente() { return comandi.coma.at(static_cast<std::size_t>(comandi.numcomando)); }
     const recordcoma& corrente() const

@@ -20,13 +20,15 @@ DevPoint pixel(const Vista& v, double xMm, double yMm)
 
 void disegna(Dc& dc, const LineaOverlay& l, const Vista& v)
 {
-    const OggettoSelezionato penna(dc, dc.CreatePen(l.stile, 0, l.colore));
+    const OggettoSelezionato penna(dc, dc.CreatePen(l.stile, l.larghezza, l.colore));
     dc.Polyline({pixel(v, l.x1, l.y1), pixel(v, l.x2, l.y2)});
 }
 
 void disegna(Dc& dc, const FormaOverlay& f, const Vista& v)
 {
-    const OggettoSelezionato penna(dc, dc.CreatePen(PS_SOLID, 0, f.colore));
+    const OggettoSelezionato penna(dc, dc.CreatePen(f.stile, f.spessore, f.colore));
+    const OggettoSelezionato pennello(dc, creaPennello(dc, f.campitura, f.coloreCampitura, 0));
+    const int raster = dc.SetROP2(f.raster);
     const DevPoint p = pixel(v, f.sinistra, f.alto);
     const DevPoint q = pixel(v, f.sinistra + f.larghezza, f.alto + f.altezza);
     // A shape dragged up or to the left has a negative size.
@@ -34,8 +36,11 @@ void disegna(Dc& dc, const FormaOverlay& f, const Vista& v)
     const DevPoint b{std::max(p.x, q.x), std::max(p.y, q.y)};
     if (f.forma == FormaOverlay::Cerchio)
         dc.Ellipse(a.x, a.y, b.x, b.y);
-    else
+    else if (f.campitura == CAMPITURA_NESSUNA)
         dc.Polyline({a, {b.x, a.y}, b, {a.x, b.y}, a});
+    else
+        dc.Polygon({a, {b.x, a.y}, b, {a.x, b.y}});
+    dc.SetROP2(raster);
 }
 
 } // namespace

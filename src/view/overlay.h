@@ -7,11 +7,10 @@
 namespace tramel {
 
 // Paints the overlay of a drawing window over its picture: the visible lines
-// (cross-hair and rubber bands) one pixel wide in their colour and style,
-// then the visible shapes (rubber-band rectangle or circle, pick box, snap
-// marker) outlined one pixel wide in their colour. Window points land on the
-// nearest whole pixel, as the entities' points do. The shapes are left
-// unfilled by the device context's own brush, hollow on a new one.
+// (cross-hair and rubber bands) with their pens, then the visible shapes
+// (rubber-band rectangle or circle, pick box, snap marker) with their outline,
+// fill and raster operation. Window points land on the nearest whole pixel,
+// as the entities' points do.
 void disegnaOverlay(Dc& dc, const Overlay& o, const Vista& v);
 
 } // namespace tramel

@@ -38,6 +38,16 @@ public:
     }
     double penna(double spessore) const { return spessore * scala_ / 2.5; }
 
+    // The view widened by the margin of the thickest pen of a kind (a pixel
+    // more for its rounding): every box that visibile lets through meets it.
+    Riquadro finestraPer(double spessoreMassimo) const
+    {
+        const double pixel = MARGINE_PIXEL + std::max(penna(spessoreMassimo), 1.0) / 2 + 1;
+        const double mx = pixel * pixelX_;
+        const double my = pixel * pixelY_;
+        return {finestra_.x1 - mx, finestra_.y1 - my, finestra_.x2 + mx, finestra_.y2 + my};
+    }
+
 private:
     Riquadro finestra_;
     double pixelX_, pixelY_, scala_;
@@ -49,14 +59,23 @@ class Ridisegno {
 public:
     Ridisegno(const DrawingState& s, SuperficieDisegno& sup) : s_(s), c_(s, sup), taglio_(s.vista) {}
 
+    // The kind's entities that the index finds near the view, in collection order.
     template <class T>
-    void operator()(const T& e, int posizione) const
+    void tipo(const Collezione<T>& c, const IndiceTipo& indice, std::vector<int>& posizioni) const
+    {
+        indice.griglia.cerca(taglio_.finestraPer(indice.spessoreMassimo), posizioni);
+        for (const int i : posizioni)
+            entita(c.Item(i), i);
+    }
+
+private:
+    template <class T>
+    void entita(const T& e, int posizione) const
     {
         if ((e.stato == STATO_NORMALE || e.stato == STATO_SELEZIONATO) && visibile(e, posizione))
             disegna(e, posizione, e.stato == STATO_NORMALE);
     }
 
-private:
     template <class T>
     bool visibile(const T& e, int) const
     {
@@ -105,8 +124,13 @@ void redraw(DrawingState& s, SuperficieDisegno& sup)
     const Rgb sfondo = Palette::color(s.colori.colsfondo.toInt16());
     sup.cls(sfondo);
     s.sfondoFinestra = sfondo;
-    s.cachetesti.aggiorna(s.dis.testi, {sup.metrics(), s.vista.dpiX, s.vista.dpiY});
-    perOgniVivo<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>(s.dis, Ridisegno(s, sup));
+    const disegno& d = s.dis;
+    s.cachetesti.aggiorna(d.testi, {sup.metrics(), s.vista.dpiX, s.vista.dpiY});
+    s.indice.aggiorna(d, s.cachetesti);
+    const Ridisegno r(s, sup);
+    std::vector<int> posizioni;
+    const auto tipi = [&]<class... T>() { (r.tipo(collezione<T>(d), s.indice.tipo<T>(), posizioni), ...); };
+    tipi.operator()<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>();
     impostdistipo(s, sup);
     svuotaCorrenti(s.ogg);
     sup.aggiorna();

@@ -454,5 +454,23 @@ TEST(QtDc, PrinterHatchesFollowThePainterTransformation)
     }
 }
 
+// Not-merge-pen paints NOT(pen OR screen): a red pen turns white black and
+// black cyan; back in copy mode the pen paints itself.
+TEST(QtDcRop2, NotMergePenThenCopyPen)
+{
+    Canvas c(20, 3);
+    c.dc.FillRect(10, 0, 20, 3, RGB(0, 0, 0));
+    c.dc.SelectObject(c.dc.CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
+    EXPECT_EQ(c.dc.SetROP2(R2_NOTMERGEPEN), R2_COPYPEN);
+    c.dc.Polyline({{0, 0}, {20, 0}});
+    EXPECT_EQ(c.dc.SetROP2(R2_COPYPEN), R2_NOTMERGEPEN);
+    c.dc.Polyline({{0, 2}, {20, 2}});
+    const QImage& image = c.done();
+    EXPECT_EQ(image.pixel(2, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(15, 0), qRgb(0, 255, 255));
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(15, 2), qRgb(255, 0, 0));
+}
+
 } // namespace
 } // namespace tramel

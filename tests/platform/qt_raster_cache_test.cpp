@@ -61,9 +61,9 @@ TEST(BoundedCache, AnEntryLargerThanTheBudgetStillFits)
 
 // ---- QtDc's own pixels against the painter's
 
-QImage blank(QImage::Format format)
+QImage blank(QImage::Format format, QSize size = {160, 120})
 {
-    QImage image(160, 120, format);
+    QImage image(size, format);
     image.fill(Qt::white);
     return image;
 }
@@ -72,8 +72,8 @@ QImage blank(QImage::Format format)
 // and pixels itself, and one where a clip over the whole image (which cuts
 // nothing) sends every call to the painter.
 struct Pair {
-    explicit Pair(QImage::Format format)
-        : own(blank(format)), painted(blank(format)), ownPainter(&own), paintedPainter(&painted), ownDc(ownPainter),
+    explicit Pair(QImage::Format format, QSize size = {160, 120})
+        : own(blank(format, size)), painted(blank(format, size)), ownPainter(&own), paintedPainter(&painted), ownDc(ownPainter),
           paintedDc(paintedPainter)
     {
         paintedPainter.setClipRect(painted.rect());
@@ -173,6 +173,39 @@ TEST_P(OwnPixels, ShapesMatchThePainter)
                     case 1: dc.Polyline(moved); break;
                     case 2: dc.Ellipse(x, y, x + shape[0].x + 1, y + shape[1].y); break;
                     default: dc.Arc(x, y, x + shape[0].x + 1, y + shape[1].y + 1, x + xs, y + ys, x + xe, y + ye);
+                    }
+                });
+            });
+        }
+    }
+    pair.done();
+    EXPECT_EQ(pair.differences(0), 0) << pair.firstDifference();
+}
+
+TEST_P(OwnPixels, ThickStrokesMatchThePainter)
+{
+    // Lines and outlines of pens up to 18 pixels wide across boxes up to 80
+    // pixels, each drawn twice, anywhere (partly off the image too).
+    Pair pair(GetParam(), {400, 300});
+    Random r;
+    for (int i = 0; i < 600; ++i) {
+        const int size = r.in(1, 80), width = r.in(2, 18), kind = r.in(0, 3);
+        const Rgb c1 = r.colour(), c2 = r.colour();
+        std::vector<DevPoint> shape(static_cast<std::size_t>(r.in(2, 5)));
+        for (DevPoint& p : shape)
+            p = {r.in(0, size), r.in(0, size)};
+        for (int copy = 0; copy < 2; ++copy) {
+            const int x = r.in(-20, 390), y = r.in(-20, 290);
+            std::vector<DevPoint> moved = shape;
+            for (DevPoint& p : moved)
+                p = {p.x + x, p.y + y};
+            pair.both([&](Dc& dc) {
+                withObjects(dc, PS_SOLID, width, kind % 2 ? 2 : 1, HS_CROSS, TRANSPARENT, c1, c2, c2, [&] {
+                    switch (kind) {
+                    case 0: dc.Polygon(moved); break;
+                    case 1: dc.Polyline(moved); break;
+                    case 2: dc.Ellipse(x, y, x + shape[0].x + 1, y + shape[1].y); break;
+                    default: dc.Arc(x, y, x + size, y + size, x + shape[0].x, y, x, y + shape[1].y);
                     }
                 });
             });

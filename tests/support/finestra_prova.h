@@ -15,17 +15,34 @@
 namespace tramel {
 
 // A window picture that records what is asked of it: the device calls, the
-// clears and the requests to show it.
+// clears and the requests to show it; with the persistent drawing off, the
+// calls and clears of the transient layer apart.
 class SuperficieProva : public SuperficieDisegno {
 public:
     RecordingDc registro;
+    RecordingDc transitorio;
     FakeTextMetrics misure;
     std::vector<Rgb> pulizie; // the colour of every clear
+    int pulizieTransitorie = 0;
+    bool persistenza = true;
     int aggiornamenti = 0;
 
-    Dc& dc() override { return registro; }
+    Dc& dc() override { return persistenza ? registro : transitorio; }
     const TextMetrics& metrics() const override { return misure; }
-    void cls(Rgb colore) override { pulizie.push_back(colore); }
+    void cls(Rgb colore) override
+    {
+        if (persistenza)
+            pulizie.push_back(colore);
+        else {
+            transitorio.clear();
+            ++pulizieTransitorie;
+        }
+    }
+    void persistente(bool si) override
+    {
+        persistenza = si;
+        transitorio.clear();
+    }
     void aggiorna() override { ++aggiornamenti; }
 
     const std::vector<std::string>& chiamate() const { return registro.calls; }
@@ -68,6 +85,7 @@ struct FinestraProva {
         vista.origineX = static_cast<float>(v.x1 * v.scala);
         vista.origineY = static_cast<float>(v.y1 * v.scala);
         stato.aiuti.grigliaattiva = AIUTO_OFF;
+        collegaModifica(motore.agganci().modifica, stato);
     }
 
     // Writes a name into the current record and shows its first prompt (the
@@ -86,6 +104,15 @@ struct FinestraProva {
         float X = static_cast<float>(x * stato.vista.scala);
         float Y = static_cast<float>(y * stato.vista.scala);
         motore.clicksin(X, Y);
+    }
+    // A mouse move to a drawing point; gives the point the engine made of it
+    // (snapped, orthogonal), in drawing units.
+    Punto move(double x, double y)
+    {
+        float X = static_cast<float>(x * stato.vista.scala);
+        float Y = static_cast<float>(y * stato.vista.scala);
+        motore.mousesposta(X, Y);
+        return {X / stato.vista.scala, Y / stato.vista.scala};
     }
     // Types into the box that takes input and presses Enter there.
     void type(const std::string& testo)

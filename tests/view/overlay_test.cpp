@@ -81,5 +81,24 @@ TEST(DisegnaOverlay, HiddenPiecesAskNothingOfTheDevice)
     EXPECT_TRUE(dc.calls.empty());
 }
 
+// A shape's own pen, fill and raster operation, and the device's back after it.
+TEST(DisegnaOverlay, ShapeWithItsOutlineFillAndRasterOperation)
+{
+    Overlay o;
+    o.Shape1 = {true, 12, 22, 4, 4, RGB(1, 2, 3), FormaOverlay::Rettangolo, PS_DOT, 3, R2_NOTMERGEPEN, 6,
+                RGB(9, 9, 9)};
+    o.Shape3 = {true, 12, 22, 4, 4, RGB(4, 5, 6), FormaOverlay::Cerchio, PS_SOLID, 0, R2_COPYPEN, 2, RGB(7, 7, 7)};
+    RecordingDc dc;
+    disegnaOverlay(dc, o, vista());
+    const std::vector<std::string> attesi = {
+        "Polygon(2,2 6,2 6,6 2,6) pen(2,3,#010203) brush(solid,#090909)",
+        "Ellipse(2,2,6,6) pen(0,0,#040506) brush(hatch,2,#070707)",
+    };
+    EXPECT_EQ(dc.disegni(), attesi);
+    EXPECT_EQ(dc.only({"SetROP2"}),
+              (std::vector<std::string>{"SetROP2(2)", "SetROP2(13)", "SetROP2(13)", "SetROP2(13)"}));
+    EXPECT_EQ(dc.objects().brush(), RecordingDc().objects().brush());
+}
+
 } // namespace
 } // namespace tramel

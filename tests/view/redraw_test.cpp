@@ -129,6 +129,32 @@ TEST(Redraw, OutsideNotDrawnCrossingDrawnWholeErasedNever)
     EXPECT_EQ(r.superficie.solo({"Polyline", "Polygon"}), (std::vector<std::string>{"Polyline(-300,300 600,300)"}));
 }
 
+// The redraw finds entities through boxes it keeps between redraws: an
+// entity moved, appended or erased since, or a drawing put in its place, shows as it is now.
+TEST(Redraw, ShowsWhatChangedSinceTheLastRedraw)
+{
+    Ridisegno r; // the view is (0, 0)-(50, 36.7)
+    aggiungi(r.dis().linee, linea(60, 10, 80, 10));
+    aggiungi(r.dis().linee, linea(1, 1, 2, 1));
+    r.ridisegna();
+    Linea& fuori = r.dis().linee.Item(1);
+    fuori.Xi = 10;
+    fuori.Xf = 20;
+    r.dis().linee.Item(2).stato = STATO_CANCELLATO;
+    aggiungi(r.dis().linee, linea(3, 3, 4, 3));
+    r.superficie.dimentica();
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"Polyline"}),
+              (std::vector<std::string>{"Polyline(300,300 600,300)", "Polyline(90,90 120,90)"}));
+
+    disegno altro;
+    altro.linee.Add(std::make_unique<Linea>(linea(60, 1, 70, 1)));
+    r.dis() = std::move(altro);
+    r.superficie.dimentica();
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"Polyline"}), (std::vector<std::string>{}));
+}
+
 TEST(Redraw, AViewWhollyInsideAFilledShapeStillShowsIt)
 {
     Ridisegno r;

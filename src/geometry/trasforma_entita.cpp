@@ -1,0 +1,98 @@
+#include "trasforma_entita.h"
+
+#include "misure.h"
+
+#include "platform/rounding.h"
+
+#include <utility>
+
+namespace tramel {
+
+namespace {
+
+void segnato(std::int16_t& segno, double& x, double& y, Spostamento d)
+{
+    if (segno != 1)
+        return;
+    applica(x, y, d);
+    segno = 0;
+}
+
+void stiraVertici(ListaVertici& v, Spostamento d)
+{
+    for (int i = 1; i <= v.vertic(); ++i) {
+        std::int16_t segno = 0;
+        v.prel_vertselez(segno, i);
+        if (segno == 1) {
+            v.punto(i, d(v.punto(i)));
+            v.ins_vertselez(0, i);
+        }
+    }
+}
+
+} // namespace
+
+void piazzaPunto(Cerchio& c)
+{
+    c.Xpunto = c.Xcentro + c.raggio;
+    c.YPunto = c.Ycentro;
+}
+
+void stira(Linea& l, Spostamento d, Punto)
+{
+    segnato(l.vert1_selez, l.Xi, l.Yi, d);
+    segnato(l.vert2_selez, l.Xf, l.Yf, d);
+}
+
+void stira(Arco& a, Spostamento d, Punto base)
+{
+    if (a.vert1_selez == 1 || a.vert2_selez == 1)
+        applica(a.p3x, a.p3y, d);
+    segnato(a.vert1_selez, a.p1x, a.p1y, d);
+    segnato(a.vert2_selez, a.p2x, a.p2y, d);
+    riordinaEstremiArco(a, base);
+}
+
+void stira(polilinea& p, Spostamento d, Punto)
+{
+    stiraVertici(p, d);
+}
+
+void stira(superficie& sup, Spostamento d, Punto)
+{
+    stiraVertici(sup, d);
+    calcola_perimetro_superficie(sup);
+    calcola_area_superficie(sup);
+}
+
+void stira(Rettangolo& ret, Spostamento d, Punto)
+{
+    stiraVertici(ret, d);
+    calcola_perimetro_rettangolo(ret);
+    calcola_area_rettangolo(ret);
+}
+
+void stira(Cerchio& c, Spostamento d, Punto)
+{
+    trasforma(c, d);
+}
+
+void stira(testo& t, Spostamento d, Punto)
+{
+    trasforma(t, d);
+}
+
+void ruota(testo& t, const Rotazione& r, double gradi)
+{
+    trasforma(t, r);
+    t.ang_testo(clng(t.ang_testo() + variazioneAngoloTesto(gradi)));
+}
+
+void specchia(Arco& a, const Specchio& m)
+{
+    trasforma(a, m);
+    std::swap(a.p1x, a.p2x);
+    std::swap(a.p1y, a.p2y);
+}
+
+} // namespace tramel

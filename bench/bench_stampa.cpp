@@ -38,7 +38,7 @@ void BM_StampaPdf(benchmark::State& state)
     stampante.printer().setPageSize(QPageSize(QPageSize::A4));
     const auto file = CARTELLA / "tramel_bench_stampa.pdf";
     stampante.file(file.string());
-    const Porte porte{fake.notifier, fake.files, fake.colori, fake.shell, fake.clock, stampante};
+    const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};
     const std::array<float, 16> spessori{};
     for (auto _ : state)
         if (stampa(*d, spessori, porte, "Tramel", SCALA, 0, 0) != EsitoStampa::Stampata)

@@ -107,20 +107,6 @@ std::unique_ptr<T> copia(const T& sorgente, const F& f)
     return nuova;
 }
 
-// "Proprietà Oggetto": the property dialogs are not there yet, so the
-// selection is found and cleared and the entities stay as they are.
-template <class T>
-void proprieta(Collezione<T>& c, std::int16_t& trovato)
-{
-    for (int k = 1; k <= c.Count(); ++k) {
-        T& e = c.Item(k);
-        if (e.stato == STATO_SELEZIONATO)
-            trovato = 1;
-        if (e.stato != STATO_CANCELLATO)
-            e.stato = STATO_NORMALE;
-    }
-}
-
 // The one walk every kind shares.
 template <class T>
 void esegui(DrawingState& s, int ii, std::int16_t& trovato)
@@ -128,10 +114,6 @@ void esegui(DrawingState& s, int ii, std::int16_t& trovato)
     const recordcoma& r = s.comandi.coma.at(static_cast<std::size_t>(ii));
     const Comando cmd = comando(r.nome());
     Collezione<T>& c = collezione<T>(s.dis);
-    if (cmd == Comando::ProprietaOggetto) {
-        proprieta(c, trovato);
-        return;
-    }
     const Punto p1{r.x1, r.y1};
     const Punto p2{r.x2, r.y2};
     const Spostamento sposta = Spostamento::da(p1, p2);

@@ -11,6 +11,8 @@ namespace tramel {
 // "Ruota", "Specchio", "Proprietà Oggetto") to every entity of its kind with
 // stato -1, deselecting it, and sets trovato to 1 when it met one; it never
 // sets trovato back to 0. They draw nothing: the caller redraws once.
+// "Proprietà Oggetto" only deselects here: a window with the property
+// dialogs hands it to them instead (properties/proprieta_oggetto.h).
 void eseguiComandoModifica_su_Superfici(DrawingState& s, int& ii, std::int16_t& trovato);
 void eseguiComandoModifica_su_Linee(DrawingState& s, int& ii, std::int16_t& trovato);
 void eseguiComandoModifica_su_Rettangoli(DrawingState& s, int& ii, std::int16_t& trovato);

@@ -161,10 +161,11 @@ struct FakePorte {
     FakeNotifier notifier;
     FakeFileChooser files;
     FakeColorChooser colori;
+    FakeFontChooser caratteri;
     FakeShell shell;
     FakeClock clock;
     FakePrintDevice stampante;
-    Porte porte() { return {notifier, files, colori, shell, clock, stampante}; }
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock, stampante}; }
 };
 
 } // namespace tramel

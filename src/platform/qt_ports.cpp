@@ -1,6 +1,17 @@
 #include "qt_ports.h"
 
+#include "palette.h"
+#include "qt_dc.h"
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QIcon>
+#include <QPixmap>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -136,6 +147,75 @@ bool QtShell::apri(const std::string& indirizzo)
 double QtClock::secondi() const
 {
     return static_cast<double>(timer_.nsecsElapsed()) / 1e9;
+}
+
+QString qs(std::string_view testo)
+{
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+QFont qtFontDi(const SceltaCarattere& c)
+{
+    QFont f(QString::fromStdString(c.nome));
+    if (c.dimensione > 0)
+        f.setPointSizeF(c.dimensione);
+    f.setBold(c.grassetto);
+    f.setItalic(c.corsivo);
+    f.setStrikeOut(c.barrato);
+    f.setUnderline(c.sottolineato);
+    return f;
+}
+
+std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniziale)
+{
+    QDialog dialogo(parent_);
+    dialogo.setWindowTitle("Carattere");
+    auto* nome = new QFontComboBox(&dialogo);
+    nome->setCurrentFont(qtFontDi(iniziale));
+    auto* dimensione = new QDoubleSpinBox(&dialogo);
+    dimensione->setRange(1, 1638);
+    dimensione->setDecimals(2);
+    dimensione->setValue(iniziale.dimensione);
+    auto* grassetto = new QCheckBox("Grassetto", &dialogo);
+    auto* corsivo = new QCheckBox("Corsivo", &dialogo);
+    auto* barrato = new QCheckBox("Barrato", &dialogo);
+    auto* sottolineato = new QCheckBox("Sottolineato", &dialogo);
+    grassetto->setChecked(iniziale.grassetto);
+    corsivo->setChecked(iniziale.corsivo);
+    barrato->setChecked(iniziale.barrato);
+    sottolineato->setChecked(iniziale.sottolineato);
+    auto* colore = new QComboBox(&dialogo);
+    for (int i = 0; i < Palette::count; ++i) {
+        QPixmap campione(16, 16);
+        campione.fill(qtColor(Palette::color(i)));
+        colore->addItem(QIcon(campione), qs(Palette::name(i)), Palette::color(i));
+    }
+    // A colour outside the palette is kept as it is unless another is chosen.
+    if (colore->findData(iniziale.colore) < 0)
+        colore->addItem("Personalizzato", iniziale.colore);
+    colore->setCurrentIndex(colore->findData(iniziale.colore));
+    auto* pulsanti = new QDialogButtonBox(&dialogo);
+    pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
+    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
+    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+
+    auto* modulo = new QFormLayout(&dialogo);
+    modulo->addRow("Tipo di carattere:", nome);
+    modulo->addRow("Dimensione:", dimensione);
+    modulo->addRow(grassetto, corsivo);
+    modulo->addRow(barrato, sottolineato);
+    modulo->addRow("Colore:", colore);
+    modulo->addRow(pulsanti);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SceltaCarattere{nome->currentFont().family().toStdString(),
+                           static_cast<float>(dimensione->value()),
+                           grassetto->isChecked(),
+                           corsivo->isChecked(),
+                           barrato->isChecked(),
+                           sottolineato->isChecked(),
+                           colore->currentData().toInt()};
 }
 
 namespace {

@@ -4,13 +4,16 @@
 #include "qt_dc.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 
 #include <optional>
-
 #include <string>
+#include <string_view>
+
+class QWidget;
 
 namespace tramel {
 
@@ -37,6 +40,28 @@ public:
 class QtColorChooser : public ColorChooser {
 public:
     std::optional<Rgb> scegli(Rgb iniziale) override;
+};
+
+// Helpers of the dialogs over Qt: a UTF-8 text as a QString, a widget given
+// the name of its control, the Qt font of a font selection.
+QString qs(std::string_view testo);
+template <class W>
+W* nominato(W* w, const char* nome)
+{
+    w->setObjectName(nome);
+    return w;
+}
+QFont qtFontDi(const SceltaCarattere& c);
+
+// The font dialog, with the 16 palette colours for the text colour; a colour
+// outside them is kept unless another is chosen.
+class QtFontChooser : public FontChooser {
+public:
+    explicit QtFontChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    std::optional<SceltaCarattere> scegli(const SceltaCarattere& iniziale) override;
+
+private:
+    QWidget* parent_;
 };
 
 // Opens web pages and mail links with the desktop's programs.
@@ -82,10 +107,11 @@ struct QtPorte {
     QtNotifier notifier;
     QtFileChooser files;
     QtColorChooser colori;
+    QtFontChooser caratteri;
     QtShell shell;
     QtClock clock;
     QtPrintDevice stampante;
-    Porte porte() { return {notifier, files, colori, shell, clock, stampante}; }
+    Porte porte() { return {notifier, files, colori, caratteri, shell, clock, stampante}; }
 };
 
 } // namespace tramel

@@ -112,6 +112,7 @@ struct Porte {
     Notifier& notifier;
     FileChooser& files;
     ColorChooser& colori;
+    FontChooser& caratteri;
     Shell& shell;
     Clock& clock;
     PrintDevice& stampante;

@@ -5,7 +5,7 @@
 #include "info.h"
 #include "programma.h"
 #include "settings_dialog.h"
-#include "settings_file.h"
+#include "view/settings_file.h"
 #include "tavola.h"
 #include "zoomp.h"
 
@@ -16,6 +16,8 @@
 #include "files/applica_txt.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
+#include "properties/dialoghi_qt.h"
+#include "properties/proprieta_oggetto.h"
 #include "printing/geststamp.h"
 #include "printing/spesslin.h"
 
@@ -98,6 +100,13 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
     collegaModifica(agganci.modifica, stato_);
+    collegaDialoghi(agganci, finestraDialogo(), dialoghiQt(this));
+    // The text dialog resets the text defaults when their face is blank, the
+    // text frame switch among them: its check mark follows.
+    agganci.inserisciTesto = [this, inserisci = agganci.inserisciTesto](double x, double y) {
+        inserisci(x, y);
+        spuntaAiuti();
+    };
     agganci.stampa.origine = [this](const std::string& x, const std::string& y) {
         if (geststamp_)
             geststamp_->origine(x, y);
@@ -464,26 +473,6 @@ void DrawingWindow::mnudistanza_Click()
     engine_->avviaComando(Comando::DistanzaAngolo);
 }
 
-void DrawingWindow::mnutipolinea_Click()
-{
-    TipoLinea();
-}
-
-void DrawingWindow::mnutiposup_Click()
-{
-    TipoSuperficie();
-}
-
-void DrawingWindow::mnutipotesto_Click()
-{
-    // A blank face brings back all the defaults of new texts first.
-    if (stato_.testoNuovo.gen_carattere_testo.find_first_not_of(' ') == std::string::npos) {
-        inizializ_varTesto(stato_);
-        spuntaAiuti();
-    }
-    Gesttesto();
-}
-
 void DrawingWindow::informa_Click()
 {
     info();
@@ -554,11 +543,6 @@ void DrawingWindow::Spesslin()
     SpesslinDialog dialogo(modello, geststamp_);
     dialogo.exec();
 }
-
-// What the menus open that has no window of its own yet: nothing happens.
-void DrawingWindow::TipoLinea() {}
-void DrawingWindow::TipoSuperficie() {}
-void DrawingWindow::Gesttesto() {}
 
 void DrawingWindow::info()
 {
@@ -707,6 +691,32 @@ bool DrawingWindow::salvafile()
     engine_->memxin();
     const std::int16_t statoFinestra = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     return tramel::salvafile(stato_, caption(), statoFinestra);
+}
+
+FinestraDialogo DrawingWindow::finestraDialogo()
+{
+    return {*engine_, *tavola_, ctx_.porte, engine_->agganci().formato};
+}
+
+void DrawingWindow::mnutipolinea_Click()
+{
+    tramel::mnutipolinea_Click(finestraDialogo(), dialoghiQt(this));
+}
+
+void DrawingWindow::mnutiposup_Click()
+{
+    tramel::mnutiposup_Click(finestraDialogo(), dialoghiQt(this));
+}
+
+void DrawingWindow::mnutipotesto_Click()
+{
+    // A blank face brings back all the defaults of new texts first, the
+    // text frame switch and its check mark among them.
+    if (stato_.testoNuovo.gen_carattere_testo.find_first_not_of(' ') == std::string::npos) {
+        inizializ_varTesto(stato_);
+        spuntaAiuti();
+    }
+    tramel::mnutipotesto_Click(finestraDialogo(), dialoghiQt(this));
 }
 
 } // namespace tramel

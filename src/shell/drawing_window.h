@@ -1,5 +1,6 @@
 #pragma once
 #include "commands/command_engine.h"
+#include "properties/passaggio_dialogo.h"
 #include "files/lettura_txt.h"
 #include "printing/geststamp.h"
 #include "view/drawing_state.h"
@@ -132,6 +133,8 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    // What a property dialog reaches of this window.
+    FinestraDialogo finestraDialogo();
     void costruisciMenu();
     QMenu* menuFile();
     QMenu* menuVisualizza();
@@ -145,9 +148,6 @@ private:
     void Geststamp();
     // "Imposta Stampante": the printer set-up; an open print dialog refits its sheet.
     void impostaStampante();
-    void TipoLinea();
-    void TipoSuperficie();
-    void Gesttesto();
     void info();
     void impostGenerali();
     void commutaAiuto(int k);

@@ -1,7 +1,7 @@
 #include "settings_dialog.h"
 
 #include "colour_picker.h"
-#include "settings_file.h"
+#include "view/settings_file.h"
 
 #include "platform/numbers.h"
 #include "platform/palette.h"
@@ -9,20 +9,12 @@
 #include "platform/rounding.h"
 #include "view/impostdistipo.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDoubleSpinBox>
-#include <QFontComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -236,18 +228,6 @@ bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci
 
 namespace {
 
-QFont qtFontDi(const SceltaCarattere& c)
-{
-    QFont f(QString::fromStdString(c.nome));
-    if (c.dimensione > 0)
-        f.setPointSizeF(c.dimensione);
-    f.setBold(c.grassetto);
-    f.setItalic(c.corsivo);
-    f.setStrikeOut(c.barrato);
-    f.setUnderline(c.sottolineato);
-    return f;
-}
-
 // The preview box: background, text sample, grid dots and cross-hair. Its
 // units are millimetres, as the drawing window's.
 class Picture1 : public QWidget {
@@ -288,18 +268,6 @@ private:
     double mmY() const { return logicalDpiY() / 25.4; }
     Impost& m_;
 };
-
-QString qs(std::string_view testo)
-{
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-template <class W>
-W* nominato(W* w, const char* nome)
-{
-    w->setObjectName(nome);
-    return w;
-}
 
 // A colour box shows its palette colour, with legible digits.
 void coloraCasella(QLineEdit* casella, Rgb colore)
@@ -444,58 +412,6 @@ QLineEdit* ImpostDialog::casella(Impost::Casella c) const
     case Impost::Casella::Nessuna: break;
     }
     return nullptr;
-}
-
-std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniziale)
-{
-    QDialog dialogo(parent_);
-    dialogo.setWindowTitle("Carattere");
-    auto* nome = new QFontComboBox(&dialogo);
-    nome->setCurrentFont(qtFontDi(iniziale));
-    auto* dimensione = new QDoubleSpinBox(&dialogo);
-    dimensione->setRange(1, 1638);
-    dimensione->setDecimals(2);
-    dimensione->setValue(iniziale.dimensione);
-    auto* grassetto = new QCheckBox("Grassetto", &dialogo);
-    auto* corsivo = new QCheckBox("Corsivo", &dialogo);
-    auto* barrato = new QCheckBox("Barrato", &dialogo);
-    auto* sottolineato = new QCheckBox("Sottolineato", &dialogo);
-    grassetto->setChecked(iniziale.grassetto);
-    corsivo->setChecked(iniziale.corsivo);
-    barrato->setChecked(iniziale.barrato);
-    sottolineato->setChecked(iniziale.sottolineato);
-    auto* colore = new QComboBox(&dialogo);
-    for (int i = 0; i < Palette::count; ++i) {
-        QPixmap campione(16, 16);
-        campione.fill(qtColor(Palette::color(i)));
-        colore->addItem(QIcon(campione), qs(Palette::name(i)), Palette::color(i));
-    }
-    // A colour outside the palette is kept as it is unless another is chosen.
-    if (colore->findData(iniziale.colore) < 0)
-        colore->addItem("Personalizzato", iniziale.colore);
-    colore->setCurrentIndex(colore->findData(iniziale.colore));
-    auto* pulsanti = new QDialogButtonBox(&dialogo);
-    pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
-    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
-    QObject::connect(pulsanti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
-    QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
-
-    auto* modulo = new QFormLayout(&dialogo);
-    modulo->addRow("Tipo di carattere:", nome);
-    modulo->addRow("Dimensione:", dimensione);
-    modulo->addRow(grassetto, corsivo);
-    modulo->addRow(barrato, sottolineato);
-    modulo->addRow("Colore:", colore);
-    modulo->addRow(pulsanti);
-    if (dialogo.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return SceltaCarattere{nome->currentFont().family().toStdString(),
-                           static_cast<float>(dimensione->value()),
-                           grassetto->isChecked(),
-                           corsivo->isChecked(),
-                           barrato->isChecked(),
-                           sottolineato->isChecked(),
-                           colore->currentData().toInt()};
 }
 
 } // namespace tramel

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/qt_ports.h"
 #include "platform/ui_ports.h"
 #include "view/drawing_state.h"
 
@@ -89,16 +90,6 @@ private:
 // overlay colours, window font; redraws and rewrites the settings file.
 // False when the settings file could not be written (the settings hold).
 bool aggimpostgen(DrawingState& s, const Impost& dialogo, const AgganciImpost& agganci);
-
-// The font dialog over Qt, with the 16 palette colours for the text colour.
-class QtFontChooser : public FontChooser {
-public:
-    explicit QtFontChooser(QWidget* parent) : parent_(parent) {}
-    std::optional<SceltaCarattere> scegli(const SceltaCarattere& iniziale) override;
-
-private:
-    QWidget* parent_;
-};
 
 // The general settings dialog over its model. Control names follow the model's.
 class ImpostDialog : public QDialog {

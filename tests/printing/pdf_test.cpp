@@ -44,7 +44,7 @@ struct Pdf : ::testing::Test {
         stampante.file(pdf.toStdString());
         EXPECT_EQ(stampante.risoluzione(), 600);
         perOgniVivo<Linea, Rettangolo>(d, [](auto& e) { e.stampare = 1; });
-        const Porte porte{fake.notifier, fake.files, fake.colori, fake.shell, fake.clock, stampante};
+        const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};
         EXPECT_EQ(tramel::stampa(d, {}, porte, "Tramel", scala, 0, 0), EsitoStampa::Stampata);
         const QString base = cartella.filePath("pagina");
         QProcess::execute("pdftoppm", {"-r", "254", "-gray", "-singlefile", pdf, base});

@@ -2,7 +2,7 @@
 // shows them.
 #include "sessione.h"
 
-#include "shell/settings_file.h"
+#include "view/settings_file.h"
 #include "shell/tavola.h"
 
 #include <QLabel>

@@ -2,8 +2,8 @@
 // its status label shows.
 #include "sessione.h"
 
-#include "shell/settings_file.h"
 #include "shell/tavola.h"
+#include "view/settings_file.h"
 
 #include <QLabel>
 #include <QLineEdit>

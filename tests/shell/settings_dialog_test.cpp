@@ -1,6 +1,6 @@
 #include "shell/colour_picker.h"
 #include "shell/settings_dialog.h"
-#include "shell/settings_file.h"
+#include "view/settings_file.h"
 
 #include "platform/fake_ports.h"
 #include "platform/palette.h"

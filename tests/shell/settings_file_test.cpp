@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "view/settings_file.h"
 
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"

@@ -3,7 +3,7 @@
 #include "sessione.h"
 
 #include "printing/spesslin.h"
-#include "shell/settings_file.h"
+#include "view/settings_file.h"
 
 #include <QMdiArea>
 #include <QPushButton>

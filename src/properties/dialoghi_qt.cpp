@@ -276,7 +276,8 @@ bool CoordVertDialog::eventFilter(QObject* oggetto, QEvent* evento)
 
 // ---- Lines, arcs and polylines ----
 
-TipoLineaDialog::TipoLineaDialog(TipoLinea& modello, QWidget* parent) : QDialog(parent), m_(modello)
+TipoLineaDialog::TipoLineaDialog(TipoLinea& modello, const QIcon& logo, QWidget* parent)
+    : QDialog(parent), m_(modello)
 {
     const auto aggiorna = [this] { this->aggiorna(); };
     Frame3_ = nominato(new QGroupBox(this), "Frame3");
@@ -329,9 +330,13 @@ TipoLineaDialog::TipoLineaDialog(TipoLinea& modello, QWidget* parent) : QDialog(
     List1_ = new ColonneWidget(m_, aggiorna, Frame5_);
     (new QVBoxLayout(Frame5_))->addWidget(List1_);
 
+    Frame2_ = nominato(new QLabel(this), "Frame2");
+    Frame2_->setPixmap(logo.pixmap(64, 64));
+    Frame2_->setAlignment(Qt::AlignCenter);
+
     auto* tutto = new QVBoxLayout(this);
     for (QWidget* w : {static_cast<QWidget*>(Frame3_), static_cast<QWidget*>(frame1), static_cast<QWidget*>(Frame4_),
-                       static_cast<QWidget*>(Frame5_)})
+                       static_cast<QWidget*>(Frame5_), static_cast<QWidget*>(Frame2_)})
         tutto->addWidget(w);
     pulsantiOkAnnulla(this, tutto, [this] {
         if (m_.Command1_Click())
@@ -370,6 +375,7 @@ void TipoLineaDialog::aggiorna()
         caselle_[i]->setVisible(!centrale || m_.rigaCentrale);
     }
     Frame5_->setVisible(m_.Frame5);
+    Frame2_->setVisible(!m_.Frame4 && !m_.Frame5);
     List1_->aggiorna(true);
     for (QWidget* w : Picture1_)
         w->update();
@@ -637,11 +643,11 @@ void GesttestoDialog::aggiorna()
     Label4_->setText(QString::fromStdString(m_.Label4));
 }
 
-Dialoghi dialoghiQt(QWidget* parent)
+Dialoghi dialoghiQt(QWidget* parent, const QIcon& logo)
 {
     Dialoghi d;
-    d.tipoLinea = [parent](TipoLinea& m) {
-        TipoLineaDialog dialogo(m, parent);
+    d.tipoLinea = [parent, logo](TipoLinea& m) {
+        TipoLineaDialog dialogo(m, logo, parent);
         dialogo.exec();
     };
     d.tipoSuperficie = [parent](TipoSuperficie& m) {

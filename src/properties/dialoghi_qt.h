@@ -6,6 +6,7 @@
 #include "tipo_superficie.h"
 
 #include <QDialog>
+#include <QIcon>
 
 #include <array>
 
@@ -22,7 +23,7 @@ namespace tramel {
 // The property dialogs shown modally over parent, each a thin widget over
 // its model: every control event calls the model's handler, then the widget
 // shows the model again.
-Dialoghi dialoghiQt(QWidget* parent);
+Dialoghi dialoghiQt(QWidget* parent, const QIcon& logo);
 
 class CoordVertDialog : public QDialog {
 public:
@@ -43,7 +44,8 @@ class ColonneWidget;
 
 class TipoLineaDialog : public QDialog {
 public:
-    TipoLineaDialog(TipoLinea& modello, QWidget* parent);
+    // The logo fills the place of the coordinates where the dialog shows none.
+    TipoLineaDialog(TipoLinea& modello, const QIcon& logo, QWidget* parent);
 
 private:
     void aggiorna();
@@ -61,6 +63,7 @@ private:
     std::array<QLineEdit*, 6> caselle_{};  // Text5, Text6, Text2, Text3, Text7, Text8
     QGroupBox* Frame5_;
     ColonneWidget* List1_;
+    QLabel* Frame2_;
 };
 
 class TipoSuperficieDialog : public QDialog {

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "frame.h"
+#include "icone.h"
 #include "info.h"
 #include "programma.h"
 #include "settings_dialog.h"
@@ -100,7 +101,7 @@ DrawingWindow::DrawingWindow(AppContext& contesto, Frame& frame)
     agganci.larghezzaPicture4 = [this] { return Picture4_->width() * 25.4 / stato_.vista.dpiX; };
     agganci.titolo = titoloProgramma;
     collegaModifica(agganci.modifica, stato_);
-    collegaDialoghi(agganci, finestraDialogo(), dialoghiQt(this));
+    collegaDialoghi(agganci, finestraDialogo(), dialoghiQt(this, logoSocieta()));
     // The text dialog resets the text defaults when their face is blank, the
     // text frame switch among them: its check mark follows.
     agganci.inserisciTesto = [this, inserisci = agganci.inserisciTesto](double x, double y) {
@@ -700,12 +701,12 @@ FinestraDialogo DrawingWindow::finestraDialogo()
 
 void DrawingWindow::mnutipolinea_Click()
 {
-    tramel::mnutipolinea_Click(finestraDialogo(), dialoghiQt(this));
+    tramel::mnutipolinea_Click(finestraDialogo(), dialoghiQt(this, logoSocieta()));
 }
 
 void DrawingWindow::mnutiposup_Click()
 {
-    tramel::mnutiposup_Click(finestraDialogo(), dialoghiQt(this));
+    tramel::mnutiposup_Click(finestraDialogo(), dialoghiQt(this, logoSocieta()));
 }
 
 void DrawingWindow::mnutipotesto_Click()
@@ -716,7 +717,7 @@ void DrawingWindow::mnutipotesto_Click()
         inizializ_varTesto(stato_);
         spuntaAiuti();
     }
-    tramel::mnutipotesto_Click(finestraDialogo(), dialoghiQt(this));
+    tramel::mnutipotesto_Click(finestraDialogo(), dialoghiQt(this, logoSocieta()));
 }
 
 } // namespace tramel

@@ -67,6 +67,10 @@ TEST(DialoghiProprieta, LineDefaultsTakeTheTypedThicknessAndTheClickedSwatch)
         EXPECT_EQ(spessore->text(), "2.5");
         QTest::mouseClick(d.findChild<QWidget*>("Picture1_3"), Qt::LeftButton);
         EXPECT_EQ(d.findChild<QGroupBox*>("Frame3")->title(), "Tratto Contorno: Punteggiato");
+        // The defaults have no coordinates: the logo stands in their place.
+        EXPECT_FALSE(d.findChild<QGroupBox*>("Frame4")->isVisibleTo(&d));
+        EXPECT_TRUE(d.findChild<QLabel*>("Frame2")->isVisibleTo(&d));
+        EXPECT_FALSE(d.findChild<QLabel*>("Frame2")->pixmap().isNull());
         premi(d, "Command1");
     });
     w->mnutipolinea_Click();

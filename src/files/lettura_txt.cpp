@@ -2,6 +2,7 @@
 
 #include "geometry/misure.h"
 #include "platform/cp1252.h"
+#include "platform/numbers.h"
 
 #include <cmath>
 #include <limits>
@@ -31,14 +32,6 @@ constexpr std::size_t LUNGHEZZA_TESTO = 100;
 struct Rifiuto {
     ErroreTxt errore;
 };
-
-std::string_view senzaSpazi(std::string_view s)
-{
-    const std::size_t primo = s.find_first_not_of(" \t");
-    if (primo == std::string_view::npos)
-        return {};
-    return s.substr(primo, s.find_last_not_of(" \t") - primo + 1);
-}
 
 class LettoreTxt {
 public:
@@ -163,7 +156,7 @@ std::string_view LettoreTxt::campo(const char* atteso)
             ++pos_;
         finoA(",\r\n"); // whatever follows the closing quote
     } else {
-        v = senzaSpazi(finoA(",\r\n"));
+        v = trimmed(finoA(",\r\n"));
     }
     if (!fine() && bytes_[pos_] == ',')
         ++pos_;
@@ -207,7 +200,7 @@ void LettoreTxt::corpo(DisegnoTxt& d)
     avanza({});
     // A line that names no kind is skipped: blank lines, comments, other capitals.
     while (!fine())
-        entita(senzaSpazi(riga()), d.dis);
+        entita(trimmed(riga()), d.dis);
     const disegno& e = d.dis;
     d.geometrici = e.linee.Count() + e.superfici.Count() + e.polilinee.Count() + e.archi.Count() + e.cerchi.Count()
                        + e.rettangoli.Count()

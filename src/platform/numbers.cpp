@@ -145,14 +145,6 @@ std::string groupedBy3(const std::string& whole, const std::string& separator)
     return out;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The value of digits with a point and an exponent of sign and digits; an
 // exponent without digits counts as none.
 double unsignedValue(std::string mantissa, std::string_view exponent)
@@ -168,6 +160,14 @@ double unsignedValue(std::string mantissa, std::string_view exponent)
 }
 
 } // namespace
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 std::string strNumero(double value)
 {

@@ -24,6 +24,9 @@ void appendStrNumero(std::string& out, double value);
 // octal prefixes are not read.
 double valNumero(std::string_view text);
 
+// The text without the spaces and tabs before and after it.
+std::string_view trimmed(std::string_view text);
+
 // Numbers in the user's regional format: the decimal and group separators are
 // held here, so that tests can pin them.
 class NumberFormat {

@@ -192,13 +192,12 @@ void stampatesto(const Uscita& u, const testo& t)
 }
 
 template <class T>
-void segnati(const Collezione<T>& c, const Uscita& u, void (*stampaUna)(const Uscita&, const T&))
+void segnati(const disegno& d, const Uscita& u, void (*stampaUna)(const Uscita&, const T&))
 {
-    for (int i = 1; i <= c.Count(); ++i) {
-        const T& e = c.Item(i);
-        if (e.stampare == 1 && e.stato != STATO_CANCELLATO)
+    perOgniVivo<T>(d, [&](const T& e) {
+        if (e.stampare == 1)
             stampaUna(u, e);
-    }
+    });
 }
 
 } // namespace
@@ -220,17 +219,17 @@ float larghezzaStampa(const Uscita& u, float spessore, Rgb colore)
 
 void disegnaSegnati(const disegno& d, const Uscita& u)
 {
-    segnati(d.cerchi, u, stampacerchio);
-    segnati(d.archi, u, stampaarco);
-    segnati(d.rettangoli, u, stamparettangolo);
-    segnati(d.superfici, u, stampasuperficie);
-    segnati(d.testi, u, stampatesto);
+    segnati(d, u, stampacerchio);
+    segnati(d, u, stampaarco);
+    segnati(d, u, stamparettangolo);
+    segnati(d, u, stampasuperficie);
+    segnati(d, u, stampatesto);
     if (u.anteprima) {
-        segnati(d.linee, u, stampaLinea);
-        segnati(d.polilinee, u, stampapolilinea);
+        segnati(d, u, stampaLinea);
+        segnati(d, u, stampapolilinea);
     } else {
-        segnati(d.polilinee, u, stampapolilinea);
-        segnati(d.linee, u, stampaLinea);
+        segnati(d, u, stampapolilinea);
+        segnati(d, u, stampaLinea);
     }
 }
 

@@ -12,12 +12,6 @@ std::string numeroRiga(int i)
     return " " + std::to_string(i + 1);
 }
 
-std::string senzaSpazi(const std::string& t)
-{
-    const auto primo = t.find_first_not_of(' ');
-    return primo == std::string::npos ? std::string() : t.substr(primo, t.find_last_not_of(' ') - primo + 1);
-}
-
 bool vertici(const std::string& didascalia)
 {
     return didascalia == "Coordinate Vertici Superficie" || didascalia == "Coordinate Vertici Rettangolo" ||

@@ -13,12 +13,6 @@ namespace tramel {
 
 namespace {
 
-std::string senzaSpazi(const std::string& t)
-{
-    const auto primo = t.find_first_not_of(' ');
-    return primo == std::string::npos ? std::string() : t.substr(primo, t.find_last_not_of(' ') - primo + 1);
-}
-
 std::int16_t flag(bool v)
 {
     return v ? VERO : FALSO;

@@ -4,17 +4,13 @@
 
 namespace tramel {
 
-namespace {
-
-std::string senzaSpazi(std::string t)
+std::string senzaSpazi(const std::string& t)
 {
     const auto primo = t.find_first_not_of(' ');
     if (primo == std::string::npos)
         return {};
     return t.substr(primo, t.find_last_not_of(' ') - primo + 1);
 }
-
-} // namespace
 
 std::string testoSpessoreSemplice(double decimi)
 {

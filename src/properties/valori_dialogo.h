@@ -46,6 +46,9 @@ constexpr std::int32_t stileDi(int campione) { return campione == 0 ? 5 : campio
 // Chooses swatch k: the style carrier takes it and the frame's caption names it.
 void scegliCampione(Portatore<int>& Label8, std::string& Frame3, int k);
 
+// The text without its leading and trailing blanks.
+std::string senzaSpazi(const std::string& t);
+
 // A number in its plain text with "." as decimal point and a "0" before the
 // point below 1: 8.25 gives "8.25", 0.5 "0.5", 10 "10".
 std::string testoNumero(float v);

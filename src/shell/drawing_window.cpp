@@ -631,12 +631,9 @@ bool DrawingWindow::leggifile()
 
 void DrawingWindow::applica(DisegnoLetto& d)
 {
-    DrawingState& s = stato_;
     // The stored state comes first, so that the stored view is fitted to the
-    // client area the window has in it. Taking that size is no change to the drawing.
-    const int dasalvare = s.dasalvare;
+    // client area the window has in it.
     mostraStato(d.statoFinestra);
-    s.dasalvare = dasalvare;
     applicaDisegno(*engine_, d);
     aiutiLetti();
 }
@@ -651,6 +648,8 @@ void DrawingWindow::aiutiLetti()
 
 void DrawingWindow::mostraStato(int statoFinestra)
 {
+    // Taking the new size is no change to the drawing.
+    const int dasalvare = stato_.dasalvare;
     if (statoFinestra == 1)
         showMinimized();
     else if (statoFinestra == 2)
@@ -659,6 +658,7 @@ void DrawingWindow::mostraStato(int statoFinestra)
         showNormal();
     // The picture takes its new size now rather than on the next pass of the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    stato_.dasalvare = dasalvare;
 }
 
 std::optional<ErroreTxt> DrawingWindow::leggitxt(const Avanzamento& avanzamento)
@@ -676,10 +676,7 @@ std::optional<ErroreTxt> DrawingWindow::leggitxt(const Avanzamento& avanzamento)
     const int n = ctx_.registro.numero(this);
     setCaption(prefissoSenzaTitolo + " " + std::to_string(n));
     ctx_.registro.registra(n, caption());
-    // Taking the maximised size is no change to the drawing.
-    const int dasalvare = stato_.dasalvare;
     mostraStato(2);
-    stato_.dasalvare = dasalvare;
     // A drawing of texts only keeps its view.
     if (letto->geometrici)
         engine_->avviaZoom(2);

@@ -159,7 +159,7 @@ private:
     void applica(DisegnoLetto& letto);
     // The menu, the frame's labels and the settings follow the switches read from a file.
     void aiutiLetti();
-    // WindowState: 0 normal, 1 minimised, 2 maximised.
+    // WindowState: 0 normal, 1 minimised, 2 maximised; the drawing's unsaved mark stays as it was.
     void mostraStato(int statoFinestra);
     // The bars' check marks and the bars, as the settings read at load give them.
     void barre();

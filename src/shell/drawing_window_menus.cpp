@@ -8,6 +8,7 @@
 
 #include "commands/filtri.h"
 #include "commands/finestra.h"
+#include "platform/qt_ports.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -19,11 +20,6 @@
 namespace tramel {
 
 namespace {
-
-QString qs(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 QAction* voce(QMenu* menu, std::string_view testo, std::function<void()> f)
 {

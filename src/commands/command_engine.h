@@ -217,7 +217,8 @@ private:
     static double arrotonda(double v, std::optional<int> n);
     void mirino(float X, float Y);
     void cercaSnap(float& X, float& Y);
-    void seguiCursore(const DatiComando& c, float& X, float& Y);
+    // punto: the cursor point as the command line writes it.
+    void seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
 
     // Rubber bands.
     void aspettoNuovo(LineaOverlay& l, Rgb colore, std::int32_t tratto, std::int32_t spessore) const;

@@ -195,6 +195,8 @@ private:
     void clicUltimoPunto(const DatiComando& c, double X, double Y);
     void clicPoligono(const DatiComando& c, double X, double Y);
     void clicArco(double X, double Y);
+    // On the first step: keeps the first point and moves to the second; false on any other step.
+    bool primoPunto(double X, double Y);
     void clicMisura(double X, double Y);
     void clicZoomArea(double X, double Y);
     void clicModifica(const DatiComando& c, double X, double Y);

@@ -140,13 +140,22 @@ void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
             s_.ogg.oggcerchio->Xcentro = X;
             s_.ogg.oggcerchio->Ycentro = Y;
         }
-        r.x1 = X;
-        r.y1 = Y;
-        passo = PASSO_SECONDO;
-        scrivilabel2();
+        primoPunto(X, Y);
         return;
     }
     clicUltimoPunto(c, X, Y);
+}
+
+bool CommandEngine::primoPunto(double X, double Y)
+{
+    if (s_.comandi.passocomando != PASSO_PRIMO)
+        return false;
+    recordcoma& r = s_.corrente();
+    r.x1 = X;
+    r.y1 = Y;
+    s_.comandi.passocomando = PASSO_SECONDO;
+    scrivilabel2();
+    return true;
 }
 
 // The point that completes a line, a circle or a rectangle.
@@ -263,14 +272,9 @@ void CommandEngine::clicArco(double X, double Y)
 
 void CommandEngine::clicMisura(double X, double Y)
 {
-    recordcoma& r = s_.corrente();
-    if (s_.comandi.passocomando == PASSO_PRIMO) {
-        r.x1 = X;
-        r.y1 = Y;
-        s_.comandi.passocomando = PASSO_SECONDO;
-        scrivilabel2();
+    if (primoPunto(X, Y))
         return;
-    }
+    recordcoma& r = s_.corrente();
     orto(X, Y);
     s_.overlay.Shape2.visibile = false;
     r.x2 = X;
@@ -286,14 +290,9 @@ void CommandEngine::clicMisura(double X, double Y)
 
 void CommandEngine::clicZoomArea(double X, double Y)
 {
-    recordcoma& r = s_.corrente();
-    if (s_.comandi.passocomando == PASSO_PRIMO) {
-        r.x1 = X;
-        r.y1 = Y;
-        s_.comandi.passocomando = PASSO_SECONDO;
-        scrivilabel2();
+    if (primoPunto(X, Y))
         return;
-    }
+    recordcoma& r = s_.corrente();
     const double x1 = std::min(r.x1, X), x2 = std::max(r.x1, X);
     const double y1 = std::min(r.y1, Y), y2 = std::max(r.y1, Y);
     if (x2 - x1 < 0.01 || y2 - y1 < 0.01) {

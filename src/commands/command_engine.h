@@ -195,6 +195,8 @@ private:
     void clicUltimoPunto(const DatiComando& c, double X, double Y);
     void clicPoligono(const DatiComando& c, double X, double Y);
     void clicArco(double X, double Y);
+    // On the first step: keeps the first point and moves to the second; false on any other step.
+    bool primoPunto(double X, double Y);
     void clicMisura(double X, double Y);
     void clicZoomArea(double X, double Y);
     void clicModifica(const DatiComando& c, double X, double Y);
@@ -217,7 +219,8 @@ private:
     static double arrotonda(double v, std::optional<int> n);
     void mirino(float X, float Y);
     void cercaSnap(float& X, float& Y);
-    void seguiCursore(const DatiComando& c, float& X, float& Y);
+    // punto: the cursor point as the command line writes it.
+    void seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
 
     // Rubber bands.
     void aspettoNuovo(LineaOverlay& l, Rgb colore, std::int32_t tratto, std::int32_t spessore) const;

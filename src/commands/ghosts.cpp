@@ -12,14 +12,6 @@ namespace tramel {
 
 namespace {
 
-void disegna(const ContestoDisegno& c, const superficie& e) { disegnasuperficie(c, e, true); }
-void disegna(const ContestoDisegno& c, const Linea& e) { disegnalinea(c, e, true); }
-void disegna(const ContestoDisegno& c, const Rettangolo& e) { disegnarettangolo(c, e, true); }
-void disegna(const ContestoDisegno& c, const testo& e) { disegnatesto(c, e, true); }
-void disegna(const ContestoDisegno& c, const Cerchio& e) { disegnacerchio(c, e, true); }
-void disegna(const ContestoDisegno& c, const Arco& e) { disegnaarco(c, e, true); }
-void disegna(const ContestoDisegno& c, const polilinea& e) { disegnaPolilinea(c, e, true); }
-
 // The ghost of one entity, still selected: a copy moved as the command
 // would move it, drawn in its own colours. The stored entity is untouched.
 template <class T, class Muovi>
@@ -30,7 +22,7 @@ void fantasma(const ContestoDisegno& c, const disegno& d, int posizione, const M
         return;
     T copia = col.Item(posizione);
     muovi(copia);
-    disegna(c, copia);
+    disegna(c, copia, true);
 }
 
 template <class Muovi>

@@ -53,9 +53,10 @@ void CommandEngine::mousesposta(float& X, float& Y)
         cercaSnap(X, Y);
     const double scala = s_.vista.scala;
     const std::optional<int> n = decimaliPasso();
-    riga_.Text[3].testo = " X=" + strNumero(arrotonda(X / scala, n));
-    riga_.Text[4].testo = " Y=" + strNumero(arrotonda(Y / scala, n));
-    seguiCursore(c, X, Y);
+    const double x = arrotonda(X / scala, n), y = arrotonda(Y / scala, n);
+    riga_.Text[3].testo = " X=" + strNumero(x);
+    riga_.Text[4].testo = " Y=" + strNumero(y);
+    seguiCursore(c, scriviPunto(x, y), X, Y);
     riga_.notifica();
     superficie_.aggiorna();
 }
@@ -102,11 +103,8 @@ void CommandEngine::cercaSnap(float& X, float& Y)
 
 // The pick box, the point echoed on the command line and the rubber band or
 // ghosts, by command and step.
-void CommandEngine::seguiCursore(const DatiComando& c, float& X, float& Y)
+void CommandEngine::seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y)
 {
-    const double scala = s_.vista.scala;
-    const std::optional<int> n = decimaliPasso();
-    const std::string punto = scriviPunto(arrotonda(X / scala, n), arrotonda(Y / scala, n));
     const int passo = s_.comandi.passocomando;
     const recordcoma& r = s_.corrente();
     const bool ogget = s_.comandi.modoselez == "Ogget";

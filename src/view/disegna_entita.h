@@ -42,4 +42,16 @@ void disArcoDispositivo(Arco& copia, Punto centroSchermo);
 // caller has it (a redraw keeps them); otherwise it is measured when the box is shown.
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola = nullptr);
 
+// The same, chosen by the entity's kind.
+inline void disegna(const ContestoDisegno& c, const superficie& e, bool normale) { disegnasuperficie(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const Linea& e, bool normale) { disegnalinea(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const Rettangolo& e, bool normale) { disegnarettangolo(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const Cerchio& e, bool normale) { disegnacerchio(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const Arco& e, bool normale) { disegnaarco(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const polilinea& e, bool normale) { disegnaPolilinea(c, e, normale); }
+inline void disegna(const ContestoDisegno& c, const testo& e, bool normale, const ScatolaTesto* scatola = nullptr)
+{
+    disegnatesto(c, e, normale, scatola);
+}
+
 } // namespace tramel

@@ -91,13 +91,12 @@ private:
         return t.dimens_testo > 0 && taglio_.visibile(ingombro(t, s_.cachetesti.scatola(i)), 0);
     }
 
-    void disegna(const superficie& e, int, bool n) const { disegnasuperficie(c_, e, n); }
-    void disegna(const Rettangolo& e, int, bool n) const { disegnarettangolo(c_, e, n); }
-    void disegna(const Cerchio& e, int, bool n) const { disegnacerchio(c_, e, n); }
-    void disegna(const Arco& e, int, bool n) const { disegnaarco(c_, e, n); }
-    void disegna(const testo& e, int i, bool n) const { disegnatesto(c_, e, n, &s_.cachetesti.scatola(i)); }
-    void disegna(const polilinea& e, int, bool n) const { disegnaPolilinea(c_, e, n); }
-    void disegna(const Linea& e, int, bool n) const { disegnalinea(c_, e, n); }
+    template <class T>
+    void disegna(const T& e, int, bool n) const
+    {
+        tramel::disegna(c_, e, n);
+    }
+    void disegna(const testo& e, int i, bool n) const { tramel::disegna(c_, e, n, &s_.cachetesti.scatola(i)); }
 
     const DrawingState& s_;
     const ContestoDisegno c_;

@@ -42,22 +42,11 @@ DevPoint intero(Punto p)
     return {clng(nellaBanda(p.x)), clng(nellaBanda(p.y))};
 }
 
-// A copy of the entity to draw on the output, kept for each kind and thread so
-// that its vertex list and strings are reused from one entity to the next.
-template <class T>
-T& copiaSu(const Uscita& u, const T& e)
-{
-    thread_local T copia;
-    copia = e;
-    copia.DC = &u.dc;
-    return copia;
-}
-
 // The pen and colours of a kind that draws itself, as the output takes them.
 template <class T>
 T& copiaStampa(const Uscita& u, const T& e)
 {
-    T& copia = copiaSu(u, e);
+    T& copia = copiaSu(u.dc, e);
     copia.spescont = larghezzaStampa(u, e.spescont, e.colcont);
     copia.colcont = senzaBianco(e.colcont);
     if constexpr (requires { copia.colocampitura; })
@@ -67,13 +56,7 @@ T& copiaStampa(const Uscita& u, const T& e)
 
 std::vector<Punto>& verticiPixel(const Uscita& u, const ListaVertici& e)
 {
-    thread_local std::vector<Punto> punti;
-    punti.clear();
-    for (int i = 1; i <= e.vertic(); ++i) {
-        const Punto p = e.punto(i);
-        punti.push_back(pixel(u, p.x, p.y));
-    }
-    return punti;
+    return verticiConvertiti(e, [&](double x, double y) { return pixel(u, x, y); });
 }
 
 void segmento(const Uscita& u, double xi, double yi, double xf, double yf, float spessore, std::int32_t tratto,
@@ -182,7 +165,7 @@ void stampatesto(const Uscita& u, const testo& t)
         p = {xMm * TWIPS_MM / twipsPixel, yMm * TWIPS_MM / twipsPixel};
         dimensione = u.scalaant * t.dimens_testo / 10 * -20 / twipsPixel;
     }
-    testo& copia = copiaSu(u, t);
+    testo& copia = copiaSu(u.dc, t);
     copia.pos_testox = nellaBanda(p.x);
     copia.pos_testoy = nellaBanda(p.y);
     copia.dimens_testo = singolo(nellaBanda(dimensione));

@@ -63,23 +63,12 @@ void lineaFinestra(const ContestoDisegno& c, Punto aMm, Punto bMm, int larghezza
 template <class T>
 T& copiaDispositivo(const ContestoDisegno& c, const T& e)
 {
-    thread_local T copia;
-    copia = e;
-    copia.DC = &c.dc;
-    return copia;
+    return copiaSu(c.dc, e);
 }
 
-// The vertices 1 to vertic of an entity in device units, in a list kept for
-// each thread and reused.
 std::vector<Punto>& verticiDispositivo(const ContestoDisegno& c, const ListaVertici& e)
 {
-    thread_local std::vector<Punto> punti;
-    punti.clear();
-    for (int i = 1; i <= e.vertic(); ++i) {
-        const Punto p = e.punto(i);
-        punti.push_back(dispositivoDaDisegno(c.vista, p.x, p.y));
-    }
-    return punti;
+    return verticiConvertiti(e, [&](double x, double y) { return dispositivoDaDisegno(c.vista, x, y); });
 }
 
 // The device copy of a filled entity: its pen at least one pixel wide and, when

@@ -3,11 +3,38 @@
 #include "drawing_state.h"
 #include "superficie.h"
 
+#include <vector>
+
 namespace tramel {
 
 // What drawing an entity needs of its window: the picture's device context,
 // the view, the highlight and foreground colours and how texts are measured.
 // Take it once and draw many entities with it.
+// A copy of an entity that draws on dc, kept for each thread and kind and
+// reused: entities are drawn from a copy, the stored one never changes.
+template <class T>
+T& copiaSu(Dc& dc, const T& e)
+{
+    thread_local T copia;
+    copia = e;
+    copia.DC = &dc;
+    return copia;
+}
+
+// The vertices 1 to vertic of an entity through converti(x, y), in a list
+// kept for each thread and reused.
+template <class Converti>
+std::vector<Punto>& verticiConvertiti(const ListaVertici& e, Converti converti)
+{
+    thread_local std::vector<Punto> punti;
+    punti.clear();
+    for (int i = 1; i <= e.vertic(); ++i) {
+        const Punto p = e.punto(i);
+        punti.push_back(converti(p.x, p.y));
+    }
+    return punti;
+}
+
 struct ContestoDisegno {
     ContestoDisegno(const DrawingState& s, SuperficieDisegno& sup) : ContestoDisegno(s, sup.metrics(), sup.dc()) {}
     // Drawing through another device context of the same picture.

@@ -40,9 +40,11 @@ void BM_StampaPdf(benchmark::State& state)
     stampante.file(file.string());
     const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};
     const std::array<float, 16> spessori{};
-    for (auto _ : state)
+    for (auto _ : state) {
+        fake.files.scelte.push_back(file.string()); // each print asks for its file
         if (stampa(*d, spessori, porte, "Tramel", SCALA, 0, 0) != EsitoStampa::Stampata)
             state.SkipWithError("print failed");
+    }
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(file)) / 1e6;
     state.counters["core"] = std::thread::hardware_concurrency();
     std::filesystem::remove(file);

@@ -3,12 +3,14 @@
 #include "entities/strumenti_dc.h"
 #include "geometry/intersezioni.h"
 #include "platform/palette.h"
+#include "platform/record_file.h"
 #include "platform/rounding.h"
 #include "view/disegna_entita.h"
 #include "view/ritaglio.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <vector>
 
 namespace tramel {
@@ -174,6 +176,23 @@ void stampatesto(const Uscita& u, const testo& t)
     u.dc.SetTextColor(vecchio);
 }
 
+// The PDF file to print into, asked at every print, offering the last one: a
+// name with no suffix takes ".pdf", and an existing file is replaced only
+// after a Yes. Nothing when the user stops.
+std::optional<std::string> filePdf(const Porte& porte, const std::string& titolo)
+{
+    const auto scelto = porte.files.salva("Stampa su file", "Documenti PDF (*.pdf)|*.pdf", porte.stampante.nome());
+    if (!scelto || scelto->empty())
+        return std::nullopt;
+    std::filesystem::path nome(*scelto);
+    if (!nome.has_extension())
+        nome += ".pdf";
+    if (fileExists(nome) && porte.notifier.messaggio("File \"" + nome.string() + "\"  Esiste - Sovrapporre?", titolo,
+                                                     Pulsanti::SiNo, Icona::Domanda) != Risposta::Si)
+        return std::nullopt;
+    return nome.string();
+}
+
 template <class T>
 void segnati(const disegno& d, const Uscita& u, void (*stampaUna)(const Uscita&, const T&))
 {
@@ -236,8 +255,8 @@ EsitoStampa stampa(const disegno& d, const std::array<float, 16>& spesslinstampa
                    const std::string& titolo, double scala, double x, double y)
 {
     PrintDevice& p = porte.stampante;
-    if (p.suFile() && p.nome().empty()) {
-        const auto nome = porte.files.salva("Stampa su file", "Documenti PDF (*.pdf)|*.pdf", "");
+    if (p.suFile()) {
+        const auto nome = filePdf(porte, titolo);
         if (!nome)
             return EsitoStampa::Annullata;
         p.file(*nome);

@@ -48,8 +48,9 @@ enum class EsitoStampa { Stampata, Annullata, Fallita };
 
 // Prints the marked entities on one page at `scala` millimetres per drawing
 // unit from the origin (x, y), at the top-left corner of the printable area.
-// Printing into a PDF file with no name asks for one (a cancel prints
-// nothing); a printer or file that fails is told in a message titled `titolo`.
+// Printing into a PDF file asks for its name each time (a cancel, or No to
+// replacing an existing file, prints nothing); a printer or file that fails
+// is told in a message titled `titolo`.
 EsitoStampa stampa(const disegno& d, const std::array<float, 16>& spesslinstampa, const Porte& porte,
                    const std::string& titolo, double scala, double x, double y);
 

@@ -42,6 +42,7 @@ struct Pdf : ::testing::Test {
     {
         const QString pdf = cartella.filePath("pagina.pdf");
         stampante.file(pdf.toStdString());
+        fake.files.scelte.push_back(pdf.toStdString());
         EXPECT_EQ(stampante.risoluzione(), 600);
         perOgniVivo<Linea, Rettangolo>(d, [](auto& e) { e.stampare = 1; });
         const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace tramel {
 namespace {
 
@@ -186,7 +188,7 @@ TEST_F(Stampa, OnlyMarkedLiveEntitiesPrintAndNoneIsChanged)
     EXPECT_EQ(d.testi.Item(1), testo1);
 }
 
-TEST_F(Stampa, NoPrinterAsksForAPdfFileAndACancelPrintsNothing)
+TEST_F(Stampa, EachPrintToAFileAsksItsNameAndACancelOrNoPrintsNothing)
 {
     linea(d, 0, 0, 10, 0).stampare = 1;
     porte.stampante.pdf = true;
@@ -198,6 +200,16 @@ TEST_F(Stampa, NoPrinterAsksForAPdfFileAndACancelPrintsNothing)
     EXPECT_EQ(porte.files.salvataggi.back().first, "Documenti PDF (*.pdf)|*.pdf");
     EXPECT_EQ(porte.stampante.documenti, 1);
     EXPECT_EQ(porte.notifier.occupatoLivello, 0);
+    const std::string esistente = testing::TempDir() + "esistente.dis", nuovo = testing::TempDir() + "nuovo";
+    std::ofstream(esistente) << "x";
+    porte.files.scelte = {esistente, esistente, nuovo};
+    porte.notifier.risposte = {Risposta::No, Risposta::Si};
+    for (int i = 0; i < 3; ++i)
+        tramel::stampa(d, nessunoSpessore, porte.porte(), "Tramel", 1, 0, 0);
+    EXPECT_EQ(porte.notifier.messaggi.at(0).testo, "File \"" + esistente + "\"  Esiste - Sovrapporre?");
+    EXPECT_EQ(porte.stampante.documenti, 3);
+    EXPECT_EQ(porte.stampante.percorso, nuovo + ".pdf");
+    EXPECT_EQ(porte.files.salvataggi.at(4).second, esistente);
 }
 
 TEST_F(Stampa, APrinterThatFailsIsToldByName)

@@ -44,14 +44,21 @@ Qt::PenStyle qtPenStyle(const PenObj& pen)
     return pen.width > 1 ? Qt::SolidLine : dashStyle(pen.style);
 }
 
-// Width 0 is Qt's cosmetic one-pixel pen; ends and joins are round.
-QPen qtPen(const PenObj& pen)
+// Width 0 is Qt's cosmetic one-pixel pen; ends and joins are round. The
+// dashes and gaps are `patternScale` times their usual length.
+QPen qtPen(const PenObj& pen, double patternScale = 1)
 {
     if (pen.style == PS_NULL)
         return QPen(Qt::NoPen);
     QPen q(qtColor(pen.color), std::max(0, pen.width), qtPenStyle(pen));
     q.setCapStyle(Qt::RoundCap);
     q.setJoinStyle(Qt::RoundJoin);
+    if (patternScale != 1 && q.style() != Qt::SolidLine) {
+        QList<qreal> pattern = q.dashPattern();
+        for (qreal& length : pattern)
+            length *= patternScale;
+        q.setDashPattern(pattern);
+    }
     return q;
 }
 
@@ -158,19 +165,19 @@ std::optional<int> stampSide(double side)
 
 } // namespace
 
-QtDc::QtDc(QPainter& painter, bool printerHatches) : painter_(painter)
+QtDc::QtDc(QPainter& painter, bool printerPatterns) : painter_(painter)
 {
-    painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerHatches);
-    // A hatch is 8 pixels to its period: on a printer it takes the spacing it
-    // has on a 96-dpi screen.
-    if (printerHatches && painter_.device())
-        hatchScale_ = painter_.device()->logicalDpiX() / 96.0;
+    painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, printerPatterns);
+    // A hatch is 8 pixels to its period, a dash 4: on a printer they take the
+    // lengths they have on a 96-dpi screen.
+    if (printerPatterns && painter_.device())
+        patternScale_ = painter_.device()->logicalDpiX() / 96.0;
 }
 
 void QtDc::usePen()
 {
     if (painterPen_ != objects_.pen()) {
-        painter_.setPen(qtPen(objects_.pen()));
+        painter_.setPen(qtPen(objects_.pen(), patternScale_));
         painterPen_ = objects_.pen();
     }
 }
@@ -179,8 +186,8 @@ void QtDc::useBrush()
 {
     if (painterBrush_ != objects_.brush()) {
         QBrush brush = qtBrush(objects_.brush());
-        if (objects_.brush().kind == BrushObj::Hatch && hatchScale_ != 1)
-            brush.setTransform(QTransform::fromScale(hatchScale_, hatchScale_));
+        if (objects_.brush().kind == BrushObj::Hatch && patternScale_ != 1)
+            brush.setTransform(QTransform::fromScale(patternScale_, patternScale_));
         painter_.setBrush(brush);
         painterBrush_ = objects_.brush();
     }
@@ -269,7 +276,8 @@ bool QtDc::fromStamp(QPoint at, QSize extent, const std::function<void(QPainter&
     const bool filled = (probe_.kind == ShapeKey::Polygon || probe_.kind == ShapeKey::Ellipse) && paints(brush);
     const bool hatched = filled && brush.kind == BrushObj::Hatch;
     const int width = std::max(0, pen.width);
-    if (!image || width > maxStampPen || (hatched && painter_.brushOrigin() != QPoint()))
+    // The stamps hold patterns at their screen size.
+    if (!image || patternScale_ != 1 || width > maxStampPen || (hatched && painter_.brushOrigin() != QPoint()))
         return false;
     probe_.filled = filled;
     probe_.opaque = bkMode_ == OPAQUE;

@@ -37,10 +37,11 @@ QColor qtColor(Rgb c);
 // (qt_raster_cache.h) are kept across device contexts.
 class QtDc : public Dc {
 public:
-    // printerHatches: hatch patterns follow the painter's transformation and
-    // are scaled from 96 dpi to the device's resolution, so that on a printer
-    // they keep the spacing they have on the screen.
-    explicit QtDc(QPainter& painter, bool printerHatches = false);
+    // printerPatterns: hatch patterns follow the painter's transformation, and
+    // hatches and the dashes of thin pens are scaled from 96 dpi to the
+    // device's resolution, so that on a printer they keep the lengths they
+    // have on the screen.
+    explicit QtDc(QPainter& painter, bool printerPatterns = false);
 
     GdiObject CreatePen(int style, int width, Rgb color) override;
     GdiObject CreateSolidBrush(Rgb color) override;
@@ -76,7 +77,7 @@ private:
     QPainter& painter_;
     GdiObjects objects_;
     QtFontCache fonts_;
-    double hatchScale_ = 1; // device pixels per pixel of a hatch's pattern
+    double patternScale_ = 1; // device pixels per pixel of a hatch's or a dash's pattern
     int bkMode_ = TRANSPARENT;
     int rop_ = R2_COPYPEN;
     Rgb bkColor_ = RGB(255, 255, 255);

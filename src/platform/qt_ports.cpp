@@ -265,7 +265,7 @@ Dc* QtPrintDevice::inizia()
 {
     if (!painter_.begin(&printer_))
         return nullptr;
-    // Hatches keep on paper the spacing they have on the screen.
+    // Hatches and dashes keep on paper the lengths they have on the screen.
     dc_.emplace(painter_, true);
     return &*dc_;
 }

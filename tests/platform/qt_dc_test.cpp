@@ -454,6 +454,19 @@ TEST(QtDc, PrinterHatchesFollowThePainterTransformation)
     }
 }
 
+TEST(QtDc, PrinterDashesTakeTheirScreenLength)
+{
+    QImage image = whiteImage(100, 1);
+    image.setDotsPerMeterX(23622); // 600 dpi: 25 pixels for a screen dash of 4
+    QPainter painter(&image);
+    QtDc dc(painter, true);
+    dc.SelectObject(dc.CreatePen(PS_DASH, 1, 0));
+    dc.Polyline({{0, 0}, {100, 0}});
+    painter.end();
+    EXPECT_TRUE(painted(image, 10, 0));
+    EXPECT_FALSE(painted(image, 30, 0));
+}
+
 // Not-merge-pen paints NOT(pen OR screen): a red pen turns white black and
 // black cyan; back in copy mode the pen paints itself.
 TEST(QtDcRop2, NotMergePenThenCopyPen)

@@ -15,9 +15,10 @@
 namespace tramel {
 
 Spesslin::Spesslin(std::array<float, 16>& spesslinstampa, NumberFormat formato, Notifier& notifier,
-                   std::function<bool()> salvafileini, std::string titoloMessaggi)
+                   std::function<bool()> salvafileini, std::string nomefileini, std::string titoloMessaggi)
     : spesslinstampa_(spesslinstampa), formato_(std::move(formato)), notifier_(notifier),
-      salvafileini_(std::move(salvafileini)), titoloMessaggi_(std::move(titoloMessaggi))
+      salvafileini_(std::move(salvafileini)), nomefileini_(std::move(nomefileini)),
+      titoloMessaggi_(std::move(titoloMessaggi))
 {
 }
 
@@ -53,8 +54,9 @@ bool Spesslin::Command1_Click()
     }
     spesslinstampa_ = letti;
     // A settings file that cannot be written leaves the widths in force.
-    if (salvafileini_)
-        salvafileini_();
+    if (salvafileini_ && !salvafileini_())
+        notifier_.messaggio("Impossibile salvare il file: \"" + nomefileini_ + "\"", titoloMessaggi_, Pulsanti::Ok,
+                            Icona::Avviso);
     return true;
 }
 

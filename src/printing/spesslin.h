@@ -15,7 +15,8 @@ namespace tramel {
 
 // Model of the dialog `Spesslin`: the print line width of each palette
 // colour, shown and read in the user's number format. Ok stores all 16 widths
-// and rewrites the settings file, or, when a box holds no number, stores
+// and rewrites the settings file (a file that cannot be written is told, and
+// the widths hold for the session), or, when a box holds no number, stores
 // nothing.
 class Spesslin {
 public:
@@ -25,9 +26,9 @@ public:
         "Nero",  "Blu Scuro", "Verde",        "Verde Acqua", "Bordeaux", "Viola",  "Verde Oliva", "Grigio Chiaro",
         "Grigio", "Blu",      "Verde Limone", "Azzurro",     "Rosso",    "Fucsia", "Giallo",      "Bianco"};
 
-    // salvafileini rewrites the settings file (false when it could not).
+    // salvafileini rewrites the settings file `nomefileini` (false when it could not).
     Spesslin(std::array<float, 16>& spesslinstampa, NumberFormat formato, Notifier& notifier,
-             std::function<bool()> salvafileini, std::string titoloMessaggi);
+             std::function<bool()> salvafileini, std::string nomefileini, std::string titoloMessaggi);
 
     std::array<std::string, 16> Text1; // the widths, from Form_Load
     int fuoco = -1;                    // the box the last refusal sent the focus to
@@ -43,6 +44,7 @@ private:
     NumberFormat formato_;
     Notifier& notifier_;
     std::function<bool()> salvafileini_;
+    std::string nomefileini_;
     std::string titoloMessaggi_;
 };
 

@@ -540,7 +540,7 @@ bool DrawingWindow::stampa(double scala, double x, double y)
 void DrawingWindow::Spesslin()
 {
     tramel::Spesslin modello(ctx_.modulo.spesslinstampa, engine_->agganci().formato, ctx_.porte.notifier,
-                             [this] { return salvafileini_dis(stato_); }, titoloProgramma);
+                             [this] { return salvafileini_dis(stato_); }, ctx_.modulo.nomefileini, titoloProgramma);
     SpesslinDialog dialogo(modello, geststamp_);
     dialogo.exec();
 }

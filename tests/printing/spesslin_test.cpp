@@ -11,7 +11,9 @@ struct Spessori : ::testing::Test {
     std::array<float, 16> tabella{};
     FakeNotifier notifier;
     int salvataggi = 0;
-    Spesslin m{tabella, NumberFormat(",", "."), notifier, [this] { return ++salvataggi, true; }, "Tramel"};
+    bool scritto = true;
+    Spesslin m{tabella, NumberFormat(",", "."), notifier, [this] { return ++salvataggi, scritto; }, "/prova/Tramel.ini",
+               "Tramel"};
 };
 
 TEST_F(Spessori, LoadShowsTheWidthsInTheUsersNumbersAndOkStoresThemUnchanged)
@@ -52,6 +54,16 @@ TEST_F(Spessori, ABoxOfNoNumberStoresNothing)
     EXPECT_EQ(salvataggi, 0);
     EXPECT_EQ(notifier.beeps, 4);
     EXPECT_EQ(notifier.messaggi[0].testo, "Spessore non valido per il colore \"Verde Acqua\": inserire un numero.");
+}
+
+TEST_F(Spessori, ASettingsFileNotWrittenIsToldAndTheWidthsHold)
+{
+    scritto = false;
+    m.Form_Load();
+    m.Text1[2] = "4";
+    ASSERT_TRUE(m.Command1_Click());
+    EXPECT_EQ(tabella[2], 4.0f);
+    EXPECT_EQ(notifier.messaggi.at(0).testo, "Impossibile salvare il file: \"/prova/Tramel.ini\"");
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST(Stampa, WidthsOkRewritesTheSettingsFile)
     s.avvia();
     DrawingWindow* w = s.nuova();
     Spesslin m(s.ctx.modulo.spesslinstampa, NumberFormat(",", "."), s.fake.notifier,
-               [&] { return salvafileini_dis(w->stato()); }, "Tramel");
+               [&] { return salvafileini_dis(w->stato()); }, s.ctx.modulo.nomefileini, "Tramel");
     m.Form_Load();
     m.Text1[0] = "0,25";
     m.Text1[15] = "3";

@@ -77,7 +77,7 @@ QRect posizioneNuova(const QSize& area, const std::optional<QPoint>& ultima, int
 
 bool nomeTxt(const std::string& nome)
 {
-    return nome.size() > 3 && nome.ends_with(".txt");
+    return QString::fromStdString(nome).endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
 }
 
 std::array<bool, 4> righeBande(const std::array<int, 4>& larghezze, const std::array<bool, 4>& visibili,

@@ -40,8 +40,7 @@ inline const std::string filtroDisegni =
 std::optional<std::string> nomeDaSalvare(const Porte& porte, const std::string& titolo, const std::string& filtro,
                                          const std::string& proposto);
 
-// A name that goes to the text import: longer than 3 characters and ending
-// in ".txt", lower case only.
+// A name that goes to the text import: one ending in ".txt", in any case.
 bool nomeTxt(const std::string& nome);
 
 // Which of the four toolbar bands start a new row: the first never; a later

@@ -27,13 +27,17 @@ std::string_view senzaBlank(std::string_view s)
 }
 
 // A text as one value line: Windows-1252, control characters (a line break
-// would shift every pair after it) as blanks, trailing blanks removed.
+// would shift every pair after it) as blanks, the bytes the code page leaves
+// undefined (a reader cannot decode them) as "?", trailing blanks removed.
 std::string valoreTesto(const std::string& utf8)
 {
     std::string s = cp1252::encode(utf8);
-    for (char& c : s)
+    for (char& c : s) {
         if (static_cast<unsigned char>(c) < ' ')
             c = ' ';
+        else if (!cp1252::assigned(c))
+            c = '?';
+    }
     s.erase(s.find_last_not_of(' ') + 1);
     return s;
 }

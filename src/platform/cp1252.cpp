@@ -91,4 +91,10 @@ std::string decode(std::string_view bytes)
     return out;
 }
 
+bool assigned(char byte)
+{
+    const auto u = static_cast<std::uint8_t>(byte);
+    return u < 0x80 || u >= 0xA0 || high[u - 0x80] != u;
+}
+
 } // namespace tramel::cp1252

@@ -16,4 +16,8 @@ std::string encode(std::string_view utf8);
 // controls of the same number, so decode then encode gives back any byte string.
 std::string decode(std::string_view bytes);
 
+// Whether the code page gives the byte a character of its own: false for the
+// five undefined bytes only.
+bool assigned(char byte);
+
 } // namespace tramel::cp1252

@@ -153,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Locale, NumeriDxf, testing::Values("C", "it_IT.UTF-8"))
 TEST(EsportaDxf, TextsInTheCodePageOnOneLine)
 {
     const std::vector<std::pair<std::string, std::string>> casi = {
-        {"Perché più €", "Perch\xE9 pi\xF9 \x80"}, {"漢 a", "? a"}, {"fine   ", "fine"}, {"riga\r\ndue", "riga  due"}};
+        {"Perché più €", "Perch\xE9 pi\xF9 \x80"}, {"漢 a", "? a"}, {"fine   ", "fine"}, {"riga\r\ndue", "riga  due"},
+        {"a\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xC5\xBE", "a?????\x9E"}};
     for (const auto& [testo, atteso] : casi) {
         disegno d;
         scritta(d, testo);

@@ -172,6 +172,9 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     dialogo.setWindowTitle("Carattere");
     auto* nome = new QFontComboBox(&dialogo);
     nome->setCurrentFont(qtFontDi(iniziale));
+    // The list shows the face the name resolved to ("Arial" as "Liberation
+    // Sans"); unless the user picks another, the stored name is kept.
+    const QString mostrata = nome->currentFont().family();
     auto* dimensione = new QDoubleSpinBox(&dialogo);
     dimensione->setRange(1, 1638);
     dimensione->setDecimals(2);
@@ -209,7 +212,8 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     modulo->addRow(pulsanti);
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
-    return SceltaCarattere{nome->currentFont().family().toStdString(),
+    const QString famiglia = nome->currentFont().family();
+    return SceltaCarattere{famiglia == mostrata ? iniziale.nome : famiglia.toStdString(),
                            static_cast<float>(dimensione->value()),
                            grassetto->isChecked(),
                            corsivo->isChecked(),

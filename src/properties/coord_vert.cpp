@@ -92,7 +92,8 @@ void ColonneVertici::Command7_Click(const std::string& didascalia, const MostraC
     b.caselleAbilitate = false;
     b.Command1 = CoordVert::elimina;
     mostra(b);
-    limitaElimina();
+    // The row may be gone: nothing stays selected.
+    List1_Click(-1);
 }
 
 std::optional<std::vector<Punto>> ColonneVertici::punti() const

@@ -109,6 +109,14 @@ std::string filtra(const QString& t, F filtro)
     return s;
 }
 
+// The row the user selected, -1 none. The lists follow their selection, not
+// their current row: on focus Qt makes the first row current without selecting it.
+int rigaScelta(const QListWidget* l)
+{
+    const auto scelte = l->selectedItems();
+    return scelte.empty() ? -1 : l->row(scelte.front());
+}
+
 void pulsantiOkAnnulla(QDialog* d, QBoxLayout* layout, const std::function<void()>& ok)
 {
     auto* riga = new QHBoxLayout;
@@ -162,7 +170,8 @@ public:
             liste_[i] = nominato(new QListWidget(this), i == 0 ? "List1_0" : "List1_1");
             liste_[i]->setFont(fisso);
             griglia->addWidget(liste_[i], 1, i);
-            connect(liste_[i], &QListWidget::currentRowChanged, this, [clic](int r) { clic(r); });
+            connect(liste_[i], &QListWidget::itemSelectionChanged, this,
+                    [clic, l = liste_[i]] { clic(rigaScelta(l)); });
         }
         // Scrolling either column scrolls the other to the same top row.
         for (int i = 0; i < 2; ++i)
@@ -475,8 +484,9 @@ TipoSuperficieDialog::TipoSuperficieDialog(TipoSuperficie& modello, QWidget* par
             accept();
     });
 
-    connect(List2_, &QListWidget::currentRowChanged, this, [this](int r) {
-        m_.List2_Click(r);
+    connect(List2_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int r = rigaScelta(List2_); r >= 0)
+            m_.List2_Click(r);
         this->aggiorna();
     });
     connect(command4, &QPushButton::clicked, this, [this] {

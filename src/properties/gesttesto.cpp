@@ -92,9 +92,11 @@ bool cambia(const FinestraDialogo& f, const Gesttesto& d)
             t.pos_testoy = *y;
         }
         if (!d.Label8.vari()) {
-            t.opaco_testo = flag(d.Check1);
-            if (d.Check1)
+            // A text keeps its own background colour unless the user chose one
+            // or it becomes opaque now, with the colour the sample shows.
+            if (d.Check1 && (d.coloreScelto || t.opaco_testo == 0))
                 t.colore_opaco_testo = clng(d.Label8.numero());
+            t.opaco_testo = flag(d.Check1);
         }
         if (a)
             t.ang_testo(*a);
@@ -125,8 +127,10 @@ void Gesttesto::Check1_Click(bool spuntato)
 {
     Check1 = spuntato;
     // Ticking over differing backgrounds settles them on white.
-    if (Label8.vari())
+    if (Label8.vari()) {
         Label8.imposta(Palette::color(15));
+        coloreScelto = true;
+    }
     Label2Opaco = spuntato;
     sfondoLabel2 = Label8.numero();
     Command4 = spuntato;
@@ -145,6 +149,7 @@ void Gesttesto::Command4_Click()
 {
     if (const auto c = f_.porte.colori.scegli(Label8.numero())) {
         Label8.imposta(*c);
+        coloreScelto = true;
         sfondoLabel2 = *c;
     }
 }

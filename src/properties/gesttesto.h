@@ -34,6 +34,7 @@ public:
     bool posizioneAbilitata = true;
     bool Check1 = false;        // opaque background
     Portatore<Rgb> Label8;      // background colour
+    bool coloreScelto = false;  // the user chose the background colour
     bool Command4 = false;      // the colour button, shown while Check1 is ticked
     SceltaCarattere carattere;  // CommonDialog1's font selection
     bool carattereScelto = false; // the user confirmed the font dialog

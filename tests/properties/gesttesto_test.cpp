@@ -132,7 +132,19 @@ TEST_F(GesttestoTest, DifferingBackgroundsShowVariUntilTheBoxIsTicked)
         EXPECT_FALSE(d.Label8.visibile);
         EXPECT_TRUE(d.Command1_Click());
     });
-    EXPECT_EQ(std::tuple(a.opaco_testo, b.opaco_testo, b.colore_opaco_testo), std::tuple(VERO, VERO, RGB(255, 255, 255)));
+    // The tick chose white for every text.
+    EXPECT_EQ(std::tuple(a.opaco_testo, b.opaco_testo, a.colore_opaco_testo, b.colore_opaco_testo),
+              std::tuple(VERO, VERO, RGB(255, 255, 255), RGB(255, 255, 255)));
+}
+
+TEST_F(GesttestoTest, OpaqueTextsKeepTheirOwnBackgroundWhenNoneWasChosen)
+{
+    testo& a = unTesto(0, 0, 0, 8, true);
+    testo& b = unTesto(0, 0, 0, 8, true);
+    a.colore_opaco_testo = RGB(9, 9, 9);
+    b.colore_opaco_testo = RGB(7, 7, 7);
+    proprieta([](Gesttesto& d) { EXPECT_TRUE(d.Command1_Click()); });
+    EXPECT_EQ(std::tuple(a.colore_opaco_testo, b.colore_opaco_testo), std::tuple(RGB(9, 9, 9), RGB(7, 7, 7)));
 }
 
 TEST_F(GesttestoTest, OneTextTakesStringAndPositionAndABadAngleChangesNothing)

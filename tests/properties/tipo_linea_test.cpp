@@ -152,6 +152,8 @@ TEST_F(TipoLineaTest, PolylineRowsFollowTheSelectionAndADeletionShortensIt)
         EXPECT_FALSE(box.caselleAbilitate);
         box.Command1_Click();
     });
+    EXPECT_FALSE(d.List1.Command7); // no row stays selected after a deletion
+    d.List1_Click(1);
     d.Command7_Click([](CoordVert& box) { box.Command1_Click(); });
     // Two rows left: Elimina stays off.
     d.List1_Click(0);

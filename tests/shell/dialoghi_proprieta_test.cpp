@@ -1,12 +1,16 @@
 // The property dialogs through their real widgets, offscreen.
 #include "sessione.h"
 
+#include "platform/qt_ports.h"
 #include "view/comando.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -18,18 +22,95 @@
 namespace tramel::test {
 namespace {
 
-// Acts on the modal dialog once it shows.
+// Acts on the modal dialog once it shows, active and focused as on a desktop.
 void quandoAperto(std::function<void(QWidget&)> azione)
 {
     QTimer::singleShot(0, [azione] {
-        if (QWidget* dialogo = QApplication::activeModalWidget())
+        if (QWidget* dialogo = QApplication::activeModalWidget()) {
+            dialogo->activateWindow();
+            QCoreApplication::processEvents();
             azione(*dialogo);
+        }
     });
 }
 
 void premi(QWidget& dialogo, const char* pulsante)
 {
     QTest::mouseClick(dialogo.findChild<QPushButton*>(pulsante), Qt::LeftButton);
+}
+
+superficie& unaSuperficie(DrawingWindow* w, std::int32_t campitura)
+{
+    auto e = std::make_unique<superficie>();
+    e->vertici({{1, 1}, {4, 1}, {4, 3}, {1, 3}});
+    e->campitura = campitura;
+    auto& c = w->stato().dis.superfici;
+    c.Add(std::move(e));
+    return c.Item(c.Count());
+}
+
+// "Proprietà Oggetto" over a window around the entities, its dialog driven by azione.
+void proprieta(DrawingWindow* w, std::function<void(QWidget&)> azione)
+{
+    quandoAperto(std::move(azione));
+    w->stato().cisonooggetti = 1;
+    w->engine().avviaComando(Comando::ProprietaOggetto);
+    for (float k : {-1.0f, 10.0f}) {
+        float x = k * static_cast<float>(w->stato().vista.scala), y = x;
+        w->engine().clicksin(x, y);
+    }
+    w->engine().clickdes(0, 0);
+}
+
+TEST(DialoghiProprieta, TheFillListPicksNothingTheUserDidNotPick)
+{
+    Sessione s;
+    s.avvia();
+    for (const std::vector<std::int32_t>& campiture : {std::vector{2, 6}, std::vector{9}}) {
+        DrawingWindow* w = s.nuova();
+        std::vector<superficie*> superfici;
+        for (std::int32_t c : campiture)
+            superfici.push_back(&unaSuperficie(w, c));
+        proprieta(w, [](QWidget& d) {
+            EXPECT_TRUE(d.findChild<QListWidget*>("List2")->selectedItems().isEmpty());
+            premi(d, "Command1");
+        });
+        for (std::size_t k = 0; k < campiture.size(); ++k)
+            EXPECT_EQ(superfici[k]->campitura, campiture[k]);
+    }
+}
+
+TEST(DialoghiProprieta, AfterEliminaNoRowIsSelectedAndItsButtonsWait)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    unaSuperficie(w, 6);
+    proprieta(w, [](QWidget& d) {
+        auto* x = d.findChild<QListWidget*>("List1_0");
+        QTest::mouseClick(x->viewport(), Qt::LeftButton, {}, x->visualItemRect(x->item(3)).center());
+        quandoAperto([](QWidget& box) { premi(box, "Command1"); });
+        premi(d, "Command7");
+        for (const char* b : {"Command3", "Command7"})
+            EXPECT_FALSE(d.findChild<QPushButton*>(b)->isEnabled()) << b;
+        premi(d, "Command1");
+    });
+}
+
+TEST(DialoghiProprieta, TheFontDialogKeepsTheStoredNameUnlessAnotherIsChosen)
+{
+    Sessione s;
+    QtFontChooser caratteri;
+    for (auto [scelta, atteso] : {std::pair{"", "Arial"}, std::pair{"DejaVu Sans", "DejaVu Sans"}}) {
+        quandoAperto([scelta](QWidget& d) {
+            if (*scelta)
+                d.findChild<QFontComboBox*>()->setCurrentFont(QFont(scelta));
+            d.findChild<QDialogButtonBox*>()->buttons().front()->click();
+        });
+        const auto c = caratteri.scegli({"Arial"});
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->nome, atteso);
+    }
 }
 
 TEST(DialoghiProprieta, TestoPlacesTheTypedTextThroughTheTextDialog)

@@ -7,6 +7,7 @@
 #include "platform/palette.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace tramel {
@@ -48,12 +49,14 @@ class Dxf {
 public:
     Dxf(Uscita& out, double ymax) : out_(out), ymax_(ymax) {}
 
-    void scrivi(disegno& dis)
+    // False when a number to write is not finite.
+    bool scrivi(disegno& dis)
     {
         righe({"0", "SECTION", "2", "ENTITIES"});
         perOgniVivo<Linea, Cerchio, testo, polilinea, superficie, Rettangolo>(dis,
                                                                             [this](auto& e) { entita(e); });
         righe({" 0 ", "ENDSEC", " 0 ", "EOF"});
+        return finito_;
     }
 
 private:
@@ -74,6 +77,7 @@ private:
     }
     void coppia(std::string_view codice, double v)
     {
+        finito_ = finito_ && std::isfinite(v);
         // One buffer serves every number, so that writing one allocates nothing.
         numero_.clear();
         appendStrNumero(numero_, v);
@@ -139,6 +143,7 @@ private:
     Uscita& out_;
     double ymax_;
     std::string numero_;
+    bool finito_ = true;
 };
 
 struct InMemoria {
@@ -157,18 +162,19 @@ int SELCOLxDXF(Rgb colore)
     return 0;
 }
 
-std::string testoDxf(disegno& dis, double ymax)
+std::optional<std::string> testoDxf(disegno& dis, double ymax)
 {
     InMemoria out;
-    Dxf(out, ymax).scrivi(dis);
+    if (!Dxf(out, ymax).scrivi(dis))
+        return std::nullopt;
     return out.testo;
 }
 
 bool scriviDxf(disegno& dis, double ymax, const std::filesystem::path& path)
 {
     FileWriter out(path);
-    Dxf(out, ymax).scrivi(dis);
-    return out.commit();
+    // An uncommitted file is discarded, so a refused export writes nothing.
+    return Dxf(out, ymax).scrivi(dis) && out.commit();
 }
 
 } // namespace tramel

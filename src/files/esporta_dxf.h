@@ -2,6 +2,7 @@
 #include "entities/disegno.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tramel {
@@ -16,12 +17,13 @@ int SELCOLxDXF(Rgb colore);
 // closed). Arcs are left out. Every Y becomes ymax - Y. Texts are
 // Windows-1252. Each circle's radius, perimeter and area are worked out again
 // from its centre and point, and stored on it, before it is written; nothing
-// else of the drawing changes.
-std::string testoDxf(disegno& dis, double ymax);
+// else of the drawing changes. Nothing when a number to write (a Y turned,
+// a radius) would not be finite.
+std::optional<std::string> testoDxf(disegno& dis, double ymax);
 
 // The same written to a file, which replaces an existing one only once it is
-// complete; false when the file could not be created or written, and then an
-// existing file is as it was.
+// complete; false when the file could not be created or written, or a number
+// would not be finite, and then an existing file is as it was.
 bool scriviDxf(disegno& dis, double ymax, const std::filesystem::path& path);
 
 } // namespace tramel

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace tramel {
@@ -292,6 +293,30 @@ std::string NumberFormat::toText(double value) const
     std::string text;
     appendPlain(text, d, doubleDigits, decimal_, true);
     return (d.negative && text != "0" ? "-" : "") + text;
+}
+
+std::optional<double> leggiNumero(const NumberFormat& formato, std::string_view testo)
+{
+    std::string letto;
+    for (const char c : testo)
+        letto += c == '.' || c == ',' ? formato.decimalSeparator() : std::string(1, c);
+    const auto v = NumberFormat(formato.decimalSeparator(), "").parse(letto);
+    if (!v || !std::isfinite(*v))
+        return std::nullopt;
+    return v;
+}
+
+bool entraInSingolo(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max();
+}
+
+std::optional<float> leggiSingolo(const NumberFormat& formato, std::string_view testo)
+{
+    const auto v = leggiNumero(formato, testo);
+    if (!v || !entraInSingolo(*v))
+        return std::nullopt;
+    return static_cast<float>(*v);
 }
 
 } // namespace tramel

@@ -60,4 +60,13 @@ private:
     std::string group_;
 };
 
+// A number typed in a dialog box: a "." or "," is the regional decimal
+// separator, there are no group separators, and the whole text is one finite
+// number; nothing otherwise.
+std::optional<double> leggiNumero(const NumberFormat& formato, std::string_view testo);
+// The same, for a value stored in a Single: nothing beyond the Single range.
+std::optional<float> leggiSingolo(const NumberFormat& formato, std::string_view testo);
+// Whether a finite value fits a Single.
+bool entraInSingolo(double v);
+
 } // namespace tramel

@@ -20,14 +20,11 @@ namespace tramel {
 
 namespace {
 
-// The number of an origin or scale box: its whole text, "." as decimal point.
+// The number of an origin or scale box: its whole text, "." or "," as decimal point.
 std::optional<double> numeroCasella(const std::string& testo)
 {
     static const NumberFormat punto(".", "");
-    const auto v = punto.parse(testo);
-    if (!v || !std::isfinite(*v))
-        return std::nullopt;
-    return v;
+    return leggiNumero(punto, testo);
 }
 
 std::string conPunto(std::string testo)
@@ -60,7 +57,7 @@ void Geststamp::selcarta(double paginaLarg, double paginaAlt, double dialogoLarg
 
 void Geststamp::agganteprima()
 {
-    if (valNumero(Text1) != 0 && agganci_.anteprimastampa)
+    if (numeroCasella(Text1).value_or(0) != 0 && agganci_.anteprimastampa)
         agganci_.anteprimastampa();
 }
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cfloat>
 #include <cmath>
 
 namespace tramel {
@@ -41,8 +40,8 @@ bool Spesslin::Command1_Click()
 {
     std::array<float, 16> letti{};
     for (std::size_t i = 0; i < 16; ++i) {
-        const auto v = formato_.parse(Text1[i]);
-        if (!v || !std::isfinite(*v) || std::abs(*v) > FLT_MAX) {
+        const auto v = leggiSingolo(formato_, Text1[i]);
+        if (!v) {
             notifier_.beep();
             notifier_.messaggio("Spessore non valido per il colore \"" + std::string(nomi[i]) +
                                     "\": inserire un numero.",
@@ -50,7 +49,7 @@ bool Spesslin::Command1_Click()
             fuoco = static_cast<int>(i);
             return false;
         }
-        letti[i] = static_cast<float>(*v);
+        letti[i] = *v;
     }
     spesslinstampa_ = letti;
     // A settings file that cannot be written leaves the widths in force.

@@ -59,14 +59,6 @@ void rifiuta(Notifier& notifier, std::string_view messaggio)
     notifier.messaggio(std::string(messaggio), "", Pulsanti::Ok, Icona::Nessuna);
 }
 
-std::optional<double> leggiNumero(const NumberFormat& formato, std::string_view testo)
-{
-    const auto v = formato.parse(testo);
-    if (!v || !std::isfinite(*v))
-        return std::nullopt;
-    return v;
-}
-
 Rgb sfondoFinestra(const DrawingState& s)
 {
     return Palette::color(s.colori.colsfondo.toInt16());

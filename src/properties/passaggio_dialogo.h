@@ -53,9 +53,6 @@ inline constexpr std::string_view msgCoordinate = "Inserire coordinate con forma
 inline constexpr std::string_view msgAngolo = "Inserire angolo con formato numerico corretto";
 void rifiuta(Notifier& notifier, std::string_view messaggio);
 
-// A number typed in the user's format; nothing when it is not one, or not finite.
-std::optional<double> leggiNumero(const NumberFormat& formato, std::string_view testo);
-
 // The window's background, the palette colour colsfondo.
 Rgb sfondoFinestra(const DrawingState& s);
 

@@ -50,14 +50,16 @@ void applica(T& e, const ValoriLinea& v)
     }
 }
 
-// The coordinate boxes as numbers, or nothing after the refusal.
+// The coordinate boxes as numbers, or nothing after the refusal; an arc's
+// (singolo) each within a Single.
 template <std::size_t N>
-std::optional<std::array<double, N>> coordinate(const FinestraDialogo& f, const std::array<const Coordinata*, N>& caselle)
+std::optional<std::array<double, N>> coordinate(const FinestraDialogo& f, const std::array<const Coordinata*, N>& caselle,
+                                                bool singolo = false)
 {
     std::array<double, N> v{};
     for (std::size_t i = 0; i < N; ++i) {
         const auto x = caselle[i]->valore(f.formato);
-        if (!x) {
+        if (!x || (singolo && !entraInSingolo(*x))) {
             rifiuta(f.porte.notifier, msgCoordinate);
             return std::nullopt;
         }
@@ -69,6 +71,8 @@ std::optional<std::array<double, N>> coordinate(const FinestraDialogo& f, const 
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoLinea& d)
 {
+    if (!spessoreValido(f, d.Label1, d.Text1, false))
+        return false;
     perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
 }
@@ -138,7 +142,7 @@ void TipoLinea::Picture1_Click(int k)
 void TipoLinea::Text1_Change(std::string testo)
 {
     Text1 = std::move(testo);
-    const double t = valNumero(Text1);
+    const double t = leggiNumero(f_.formato, Text1).value_or(0);
     // Thick lines are solid; the invisible style and "Vari" stay.
     if (Label8.numero() != 0 && t > 1)
         Picture1_Click(1);
@@ -198,6 +202,8 @@ bool TipoLinea::Command1_Click()
 
 bool set_carattGenLinee(const FinestraDialogo& f, const TipoLinea& d)
 {
+    if (!spessoreValido(f, d.Label1, d.Text1, true))
+        return false;
     ValoriModulo& m = f.stato().modulo;
     m.gen_speslinea = clng(d.Label1.numero());
     m.gen_colorelinea = d.Label2.numero();
@@ -212,7 +218,7 @@ bool set_tipoLinea(const FinestraDialogo& f, const TipoLinea& d)
     if (!l)
         return true;
     const auto c = coordinate<4>(f, {&d.Text5, &d.Text6, &d.Text7, &d.Text8});
-    if (!c)
+    if (!c || !spessoreValido(f, d.Label1, d.Text1, false))
         return false;
     applica(*l, valori(d, false));
     l->Xi = (*c)[0];
@@ -227,8 +233,8 @@ bool set_tipoArco(const FinestraDialogo& f, const TipoLinea& d)
     Arco* a = corrente<Arco>(d.oggetto);
     if (!a)
         return true;
-    const auto c = coordinate<6>(f, {&d.Text5, &d.Text6, &d.Text2, &d.Text3, &d.Text7, &d.Text8});
-    if (!c)
+    const auto c = coordinate<6>(f, {&d.Text5, &d.Text6, &d.Text2, &d.Text3, &d.Text7, &d.Text8}, true);
+    if (!c || !spessoreValido(f, d.Label1, d.Text1, false))
         return false;
     applica(*a, valori(d, false));
     std::tie(a->p1x, a->p1y, a->p2x, a->p2y, a->p3x, a->p3y) =
@@ -248,10 +254,12 @@ bool set_tipoPoliLinea(const FinestraDialogo& f, const TipoLinea& d)
     if (!p)
         return true;
     const auto punti = d.List1.punti();
-    if (!punti) {
+    if (!punti || !entranoInSingolo(*punti)) {
         rifiuta(f.porte.notifier, msgCoordinate);
         return false;
     }
+    if (!spessoreValido(f, d.Label1, d.Text1, false))
+        return false;
     applica(*p, valori(d, false));
     p->vertici(*punti);
     return true;

@@ -6,6 +6,8 @@
 #include "view/settings_file.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <type_traits>
 
 namespace tramel {
@@ -55,6 +57,8 @@ void applica(T& e, const ValoriSuperficie& v)
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoSuperficie& d)
 {
+    if (!spessoreValido(f, d.Label7, d.Text1, false))
+        return false;
     perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
 }
@@ -67,10 +71,12 @@ bool conVertici(const FinestraDialogo& f, const TipoSuperficie& d)
     if (!e)
         return true;
     const auto punti = d.List1.punti();
-    if (!punti) {
+    if (!punti || !entranoInSingolo(*punti)) {
         rifiuta(f.porte.notifier, msgCoordinate);
         return false;
     }
+    if (!spessoreValido(f, d.Label7, d.Text1, false))
+        return false;
     applica(*e, valori(d, false));
     e->vertici(*punti);
     if constexpr (std::is_same_v<T, superficie>) {
@@ -158,7 +164,7 @@ void TipoSuperficie::Picture1_Click(int k)
 void TipoSuperficie::Text1_Change(std::string testo)
 {
     Text1 = std::move(testo);
-    const double t = valNumero(Text1);
+    const double t = leggiNumero(f_.formato, Text1).value_or(0);
     if (t > 1)
         Picture1_Click(1);
     Label7.imposta(10 * t);
@@ -228,6 +234,8 @@ bool TipoSuperficie::Command1_Click()
 
 bool set_carattGenSup(const FinestraDialogo& f, const TipoSuperficie& d)
 {
+    if (!spessoreValido(f, d.Label7, d.Text1, true))
+        return false;
     ValoriModulo& m = f.stato().modulo;
     m.gen_campitura = d.Label9.numero();
     m.gen_colocampitura = d.Label10.numero();
@@ -256,16 +264,25 @@ bool set_tipoCerchio(const FinestraDialogo& f, const TipoSuperficie& d)
     const auto xc = d.List1.righe[0].x.valore(f.formato);
     const auto yc = d.List1.righe[0].y.valore(f.formato);
     const auto r = d.List1.righe[1].y.valore(f.formato);
-    if (!xc || !yc || !r) {
+    Cerchio nuovo = *c;
+    if (xc && yc && r) {
+        nuovo.Xcentro = *xc;
+        nuovo.Ycentro = *yc;
+        nuovo.Xpunto = *xc + *r;
+        nuovo.YPunto = *yc;
+        calcola_raggio_perimet_area_cerchio(nuovo);
+    }
+    // The centre, the point and the measures must all stay finite.
+    const bool finito = std::ranges::all_of(std::array{nuovo.Xpunto, nuovo.raggio, nuovo.perimet, nuovo.supf},
+                                            [](double v) { return std::isfinite(v); });
+    if (!xc || !yc || !r || !finito) {
         rifiuta(f.porte.notifier, msgCoordinate);
         return false;
     }
-    applica(*c, valori(d, false));
-    c->Xcentro = *xc;
-    c->Ycentro = *yc;
-    c->Xpunto = *xc + *r;
-    c->YPunto = *yc;
-    calcola_raggio_perimet_area_cerchio(*c);
+    if (!spessoreValido(f, d.Label7, d.Text1, false))
+        return false;
+    applica(nuovo, valori(d, false));
+    *c = nuovo;
     return true;
 }
 

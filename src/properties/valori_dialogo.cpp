@@ -2,6 +2,9 @@
 
 #include "passaggio_dialogo.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tramel {
 
 std::string senzaSpazi(const std::string& t)
@@ -33,6 +36,23 @@ void scegliCampione(Portatore<int>& Label8, std::string& Frame3, int k)
     Label8.imposta(k);
     if (k >= 0 && k < static_cast<int>(suggerimentiCampioni.size()))
         Frame3 = "Tratto Contorno: " + std::string(suggerimentiCampioni[static_cast<std::size_t>(k)]);
+}
+
+bool spessoreValido(const FinestraDialogo& f, const Portatore<double>& decimi, const std::string& testo, bool intero)
+{
+    if (decimi.vari())
+        return true;
+    const auto t = leggiNumero(f.formato, testo);
+    const double massimo = intero ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<float>::max();
+    if (t && *t >= 0 && 10 * *t <= massimo)
+        return true;
+    rifiuta(f.porte.notifier, msgCoordinate);
+    return false;
+}
+
+bool entranoInSingolo(const std::vector<Punto>& punti)
+{
+    return std::ranges::all_of(punti, [](const Punto& p) { return entraInSingolo(p.x) && entraInSingolo(p.y); });
 }
 
 std::optional<double> Coordinata::valore(const NumberFormat& formato) const

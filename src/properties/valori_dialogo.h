@@ -9,8 +9,11 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace tramel {
+
+struct FinestraDialogo;
 
 // The caption of a value the selected entities differ in.
 inline constexpr std::string_view VARI = "Vari";
@@ -58,6 +61,13 @@ std::string testoNumero(float v);
 std::string testoSpessore(double decimi);
 // The plain number text of the same value, without a leading zero (5 gives ".5").
 std::string testoSpessoreSemplice(double decimi);
+
+// The thickness box at OK, when its carrier holds a value: a number of at least
+// 0 whose tenths fit a Single, and a Long for the defaults (intero); otherwise
+// the refusal and false.
+bool spessoreValido(const FinestraDialogo& f, const Portatore<double>& decimi, const std::string& testo, bool intero);
+// Whether every point fits the Single fields of a polyline, surface or arc.
+bool entranoInSingolo(const std::vector<Punto>& punti);
 
 // The entity of kind T that a dialog's current-entity variant holds, or nothing.
 template <class T, class V>

@@ -30,23 +30,36 @@ constexpr std::string_view titoloMessaggi = "Tramel";
 constexpr int nero = 0;
 constexpr int grigio = 8;
 
-// A palette index as typed: the leading number, rounded.
+// A box's number; either decimal sign reads the same, so any format serves.
+std::optional<double> numero(const std::string& testo)
+{
+    static const NumberFormat punto(".", "");
+    return leggiNumero(punto, testo);
+}
+
+// The box's number while it is typed: 0 until it is one.
+double valore(const std::string& testo)
+{
+    return numero(testo).value_or(0);
+}
+
+// A palette index as typed, rounded.
 int indice(const std::string& testo)
 {
-    return cint(valNumero(testo));
+    return cint(valore(testo));
 }
 
 // A number from 0 to 15, whole or not: it rounds to a palette index.
 bool indiceValido(const std::string& testo)
 {
-    const double v = valNumero(testo);
-    return v >= 0 && v <= Palette::count - 1;
+    const auto v = numero(testo);
+    return v && *v >= 0 && *v <= Palette::count - 1;
 }
 
 // A step the window can keep as a Single.
 bool passoValido(const std::string& testo)
 {
-    return std::fabs(valNumero(testo)) <= std::numeric_limits<float>::max();
+    return leggiSingolo(NumberFormat(".", ""), testo).has_value();
 }
 
 // A Single as the text boxes show it: the plain number text, no leading blank.
@@ -103,10 +116,10 @@ void Impost::Text3_Change(std::string testo)
 
 void Impost::modificaColore(std::string& testo, std::string_view scopo, const MostraSelcol& mostra)
 {
-    const double prima = valNumero(testo);
+    const double prima = valore(testo);
     Selcol selcol(*this, std::string(scopo), prima);
     mostra(selcol);
-    if (valNumero(testo) != prima)
+    if (valore(testo) != prima)
         ridisegna();
 }
 
@@ -130,7 +143,7 @@ void Impost::Command5_Click(FontChooser& font)
 void Impost::Picture1_MouseMove(double x, double y)
 {
     // The snap rule of the window: down to the step across, to the nearest step down.
-    const double passo = valNumero(Text4);
+    const double passo = valore(Text4);
     if (Option3 && passo != 0 && std::isfinite(passo)) {
         x = passo * std::floor(x / passo);
         y = passo * std::floor((y + passo / 2) / passo);
@@ -150,6 +163,7 @@ bool Impost::rifiuta(std::string_view messaggio, Casella casella)
 
 bool Impost::Command1_Click()
 {
+    // A step that reads as nothing at all is the zero step; the other bad ones are refused below.
     if (Option1 && valNumero(Text3) == 0)
         return rifiuta(msgGriglia, Casella::Text3);
     if (Option3 && valNumero(Text4) == 0)
@@ -179,7 +193,7 @@ Rgb Impost::coloreSfondo() const
 std::vector<Punto> Impost::puntigriglia(double larghezza, double altezza) const
 {
     // A step of 0 or below, or one too large to be a number, shows no dots.
-    const double passo = valNumero(Text3);
+    const double passo = valore(Text3);
     if (valNumero(Label2) == 0 || griglia != AIUTO_ON || !std::isfinite(passo) || larghezza / passo > 200)
         return {};
     const auto g = grigliaPunti(0, 0, larghezza, altezza, passo);
@@ -199,14 +213,14 @@ bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci
             agganci.etichetta(numero, attivo ? nero : grigio);
     };
     s.aiuti.grigliaattiva = aiuto(d.Option1);
-    s.aiuti.passogriglia = d.Option1 ? static_cast<float>(valNumero(d.Text3)) : 0.0f;
+    s.aiuti.passogriglia = d.Option1 ? static_cast<float>(valore(d.Text3)) : 0.0f;
     etichetta(9, d.Option1);
     s.aiuti.snapattivo = aiuto(d.Option3);
-    s.aiuti.passosnap = d.Option3 ? static_cast<float>(valNumero(d.Text4)) : 0.0f;
+    s.aiuti.passosnap = d.Option3 ? static_cast<float>(valore(d.Text4)) : 0.0f;
     etichetta(8, d.Option3);
 
-    s.colori.colanteprima = Variant(valNumero(d.Text1));
-    s.colori.colsfondo = Variant(valNumero(d.Text2));
+    s.colori.colanteprima = Variant(valore(d.Text1));
+    s.colori.colsfondo = Variant(valore(d.Text2));
     s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
     const Rgb anteprima = Palette::color(s.colori.colanteprima.toInt16());
     for (LineaOverlay* linea : {&s.overlay.Line1, &s.overlay.Line2, &s.overlay.Line3})

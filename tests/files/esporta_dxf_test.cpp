@@ -15,7 +15,7 @@ using Righe = std::vector<std::string>;
 // The lines between the section's start and end; every line must end in CR LF.
 Righe entita(disegno& d, double ymax = 20)
 {
-    const std::string testo = testoDxf(d, ymax);
+    const std::string testo = testoDxf(d, ymax).value();
     EXPECT_TRUE(testo.starts_with("0\r\nSECTION\r\n2\r\nENTITIES\r\n"));
     EXPECT_TRUE(testo.ends_with("\r\n 0 \r\nENDSEC\r\n 0 \r\nEOF\r\n"));
     Righe r;
@@ -55,6 +55,23 @@ TEST(EsportaDxf, EmptyDrawingAndArcsGiveTheSectionAlone)
     EXPECT_EQ(testoDxf(d, 20), "0\r\nSECTION\r\n2\r\nENTITIES\r\n 0 \r\nENDSEC\r\n 0 \r\nEOF\r\n");
     d.archi.Add(std::make_unique<Arco>());
     EXPECT_EQ(entita(d), Righe{});
+}
+
+TEST(EsportaDxf, ANumberThatWouldNotBeFiniteRefusesTheWholeExport)
+{
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "tramel_infinito.dxf";
+    std::filesystem::remove(file);
+    for (const double y : {-1.7e308, 1.7e308}) {
+        disegno d;
+        linea(d, 0, 0, 1, y);
+        EXPECT_EQ(testoDxf(d, -y), std::nullopt) << y;
+        EXPECT_FALSE(scriviDxf(d, -y, file));
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
+    disegno d;
+    d.cerchi.Add(std::make_unique<Cerchio>());
+    d.cerchi.Item(1).Xcentro = -1.7e308, d.cerchi.Item(1).Xpunto = 1.7e308;
+    EXPECT_EQ(testoDxf(d, 0), std::nullopt);
 }
 
 TEST(EsportaDxf, LineAndTextWithYFlippedAboutYmax)

@@ -32,6 +32,18 @@ TEST_F(Spessori, LoadShowsTheWidthsInTheUsersNumbersAndOkStoresThemUnchanged)
     EXPECT_EQ(salvataggi, 1);
 }
 
+TEST_F(Spessori, EitherDecimalSignIsTheUsersAndAnythingElseIsRefused)
+{
+    const std::pair<const char*, float> casi[] = {{"1.5", 1.5f}, {"1,5", 1.5f}, {"1,,5", -1}, {"1.000,5", -1},
+                                                  {"1e39", -1}};
+    for (const auto& [testo, valore] : casi) {
+        m.Form_Load();
+        m.Text1[3] = testo;
+        EXPECT_EQ(m.Command1_Click(), valore >= 0) << testo;
+        EXPECT_EQ(tabella[3], valore >= 0 ? valore : 1.5f) << testo;
+    }
+}
+
 TEST_F(Spessori, ATypedPointIsTheDecimalSeparator)
 {
     m.Form_Load();

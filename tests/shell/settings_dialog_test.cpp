@@ -141,6 +141,19 @@ TEST_F(SettingsDialog, AidsSwitchedOffStoreAStepOfZero)
     EXPECT_EQ(etichette, (std::vector<std::pair<int, int>>{{9, 8}, {8, 8}}));
 }
 
+TEST_F(SettingsDialog, StepsReadEitherDecimalSignAndNothingElse)
+{
+    const std::pair<const char*, float> casi[] = {{"2,5", 2.5f}, {"2.5", 2.5f}, {"1,,5", 0}, {"1,000.5", 0}};
+    for (const auto& [testo, passo] : casi) {
+        Impost d = dialogo();
+        d.Option1_Click();
+        d.Text3 = testo;
+        EXPECT_EQ(d.Command1_Click(), passo != 0) << testo;
+        if (passo != 0)
+            EXPECT_EQ(s.aiuti.passogriglia, passo);
+    }
+}
+
 TEST_F(SettingsDialog, AidsSwitchedOnTakeTheirStepsNegativeIncluded)
 {
     s.aiuti.grigliaattiva = "OFF";

@@ -96,4 +96,17 @@ void specchia(T& e, const Specchio& m)
 }
 void specchia(Arco& a, const Specchio& m);
 
+// Whether every number the entity keeps is finite, its measures included; the
+// points of arcs, polylines and surfaces, kept in single precision, also fit a Single.
+bool finita(const Linea& l);
+bool finita(const Arco& a);
+bool finita(const polilinea& p);
+bool finita(const superficie& s);
+bool finita(const Rettangolo& r);
+bool finita(const Cerchio& c);
+bool finita(const testo& t);
+
+// Whether a value fits a Single field.
+bool inSingolo(double v);
+
 } // namespace tramel

@@ -27,7 +27,7 @@ TEST(ClickLinea, ChainGoesOnFromTheEndPoint)
     EXPECT_EQ(f.stato.dasalvare, 1);
 }
 
-// The snap step as the mouse takes it, in drawing units at scale 3: x goes
+// The snap step as the mouse takes it, in drawing units: x goes
 // down to the step, y to the nearest one; OFF, a step of 0 or of no number snaps nothing.
 TEST(PassoSnap, XDownYToTheNearestStep)
 {
@@ -43,10 +43,31 @@ TEST(PassoSnap, XDownYToTheNearestStep)
         f.stato.vista.scala = 3;
         f.stato.aiuti.snapattivo = c.snap;
         f.stato.aiuti.passosnap = c.passo;
-        float x = c.x * 3, y = c.y * 3;
-        f.motore.agganciaPasso(x, y);
-        EXPECT_NEAR(x / 3, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
-        EXPECT_NEAR(y / 3, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+        const Punto p = f.motore.agganciaPasso(c.x, c.y);
+        EXPECT_NEAR(p.x, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
+        EXPECT_NEAR(p.y, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+    }
+}
+
+// A circle or rectangle whose measures would overflow is not drawn: a beep, the step waits.
+TEST(ClickDisegno, MeasuresBeyondTheNumbersAreRefused)
+{
+    struct Caso {
+        const char *nome, *primo, *secondo, *raggio;
+    };
+    for (const Caso& c : {Caso{"Cerchio", "0,0", "", "1e999"}, Caso{"Cerchio", "0,0", "", "1e200"},
+                          Caso{"Rettangolo", "-1e308,0", "1e308,1", ""}}) {
+        FinestraProva f;
+        f.start(c.nome);
+        f.type(c.primo);
+        f.riga.Text[2].testo = c.raggio;
+        const int beeps = f.beeps();
+        if (*c.raggio)
+            f.click(1, 0); // the radius typed, then a click where the mouse is
+        else
+            f.type(c.secondo);
+        EXPECT_EQ(f.beeps(), beeps + 1) << c.nome << c.raggio;
+        EXPECT_EQ(f.stato.dis.cerchi.Count() + f.stato.dis.rettangoli.Count(), 0);
     }
 }
 

@@ -121,18 +121,28 @@ void stira(polilinea& p, Spostamento d, Punto)
     stiraVertici(p, d);
 }
 
+void rimisura(superficie& s)
+{
+    calcola_perimetro_superficie(s);
+    calcola_area_superficie(s);
+}
+
+void rimisura(Rettangolo& r)
+{
+    calcola_perimetro_rettangolo(r);
+    calcola_area_rettangolo(r);
+}
+
 void stira(superficie& sup, Spostamento d, Punto)
 {
     stiraVertici(sup, d);
-    calcola_perimetro_superficie(sup);
-    calcola_area_superficie(sup);
+    rimisura(sup);
 }
 
 void stira(Rettangolo& ret, Spostamento d, Punto)
 {
     stiraVertici(ret, d);
-    calcola_perimetro_rettangolo(ret);
-    calcola_area_rettangolo(ret);
+    rimisura(ret);
 }
 
 void stira(Cerchio& c, Spostamento d, Punto)

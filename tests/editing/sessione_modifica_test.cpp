@@ -3,6 +3,7 @@
 #include "support/finestra_prova.h"
 
 #include "geometry/forme.h"
+#include "geometry/misure.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,7 @@ TEST(SessioneModifica, Copia)
     ASSERT_EQ(f.stato.dis.cerchi.Count(), 2);
     Cerchio copia = c;
     copia.Xcentro = 15, copia.Xpunto = 16;
+    calcola_raggio_perimet_area_cerchio(copia);
     EXPECT_EQ(f.stato.dis.cerchi.Item(2), copia);
     f.conclusa("Copia");
 }

@@ -322,7 +322,13 @@ void CommandEngine::clicZoomArea(double X, double Y)
         porte_.notifier.beep();
         return;
     }
+    // A window beyond the numbers makes no view: the command waits for another corner.
+    const int prima = s_.comandi.numcomando;
     selzoom(x1, y1, x2, y2);
+    if (s_.comandi.numcomando == prima) {
+        porte_.notifier.beep();
+        return;
+    }
     riprendi();
 }
 

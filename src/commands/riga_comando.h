@@ -61,7 +61,8 @@ struct RigaComando {
         } azione;
         tramel::Punto punto; // of a click
     };
-    // Decides Enter in box n; in Text1 the typed point is written back first.
+    // Decides Enter in box n; in Text1 the typed point is written back first,
+    // and a text that is no point (a message, nothing) confirms as in the drawing.
     Invio invio(int n);
     // After the click at a point typed in box n: from Text1 the focus moves on
     // to Text2; a point from Text2 becomes the reference shown in the greyed Text1.

@@ -3,8 +3,8 @@
 #include "drawing_window.h"
 #include "icone.h"
 #include "maschera.h"
-#include "tavola.h"
 #include "programma.h"
+#include "tavola.h"
 
 #include "platform/palette.h"
 #include "platform/qt_dc.h"

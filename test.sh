@@ -24,8 +24,9 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAMEL_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-# The readers under clang's libFuzzer, from the seed files, for a minute:
-# a crash, a hang or runaway memory fails the run and leaves the input in build-fuzz.
+# The readers, then random user sessions through the engine, under clang's
+# libFuzzer from the seed files, each for a minute: a crash, a hang, runaway
+# memory or a failed check fails the run and leaves the input in build-fuzz.
 if command -v clang++ >/dev/null; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTRAMEL_FUZZ=ON
   cmake --build build-fuzz -j "$jobs"
@@ -35,4 +36,7 @@ if command -v clang++ >/dev/null; then
   rm -rf build-fuzz/corpus_txt && mkdir -p build-fuzz/corpus_txt && cp tests/fuzz/corpus_txt/* build-fuzz/corpus_txt/
   build-fuzz/tests/fuzz/fuzz_lettura_txt build-fuzz/corpus_txt -max_total_time=60 -rss_limit_mb=2048 \
     -max_len=8192 -timeout=10 -artifact_prefix=build-fuzz/
+  rm -rf build-fuzz/corpus_sessione && mkdir -p build-fuzz/corpus_sessione && cp tests/fuzz/corpus_sessione/* build-fuzz/corpus_sessione/
+  build-fuzz/tests/fuzz/fuzz_sessione build-fuzz/corpus_sessione -max_total_time=60 -rss_limit_mb=2048 -len_control=0 \
+    -max_len=512 -timeout=10 -artifact_prefix=build-fuzz/
 fi

@@ -1,6 +1,8 @@
 #include "command_engine.h"
 
 #include "geometry/intersezioni.h"
+#include "geometry/misure.h"
+#include "geometry/trasforma_entita.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,26 +22,27 @@ void CommandEngine::clicksin(float& x, float& y)
     clicca(x / s_.vista.scala, y / s_.vista.scala, Origine::Mouse);
 }
 
-void CommandEngine::agganciaPasso(float& x, float& y) const
+Punto CommandEngine::agganciaPasso(double x, double y) const
 {
-    if (!passoInVigore())
-        return;
-    const float p = s_.aiuti.passosnap;
-    const float scala = static_cast<float>(s_.vista.scala);
-    const float xd = x / scala;
-    const float yd = y / scala;
-    x = std::floor(xd / p) * p * scala;
-    y = std::floor((yd + p / 2) / p) * p * scala;
+    const std::optional<int> n = decimaliPasso();
+    if (!n)
+        return {x, y};
+    // The step and the point on it are kept to the step's decimals, so that the
+    // point is the very multiple of the step that the boxes show.
+    const double p = arrotonda(s_.aiuti.passosnap, n);
+    return {arrotonda(std::floor(x / p) * p, n), arrotonda(std::floor((y + p / 2) / p) * p, n)};
 }
 
 void CommandEngine::premuto(bool sinistro, float X, float Y)
 {
     // The click lands where the cross-hair shows it, on the step.
-    agganciaPasso(X, Y);
-    if (sinistro)
-        clicksin(X, Y);
-    else
-        clickdes(X, Y);
+    const double scala = s_.vista.scala;
+    const Punto p = agganciaPasso(X / scala, Y / scala);
+    if (sinistro) {
+        clicca(p.x, p.y, Origine::Mouse);
+        return;
+    }
+    clickdes(static_cast<float>(p.x * scala), static_cast<float>(p.y * scala));
 }
 
 void CommandEngine::puntoDigitato(double X, double Y)
@@ -112,6 +115,12 @@ void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
 {
     recordcoma& r = s_.corrente();
     int& passo = s_.comandi.passocomando;
+    // Their points are kept in single precision.
+    const bool singoli = unoDi(c.comando, {Comando::Superficie, Comando::Polilinea, Comando::Arco});
+    if (singoli && !(inSingolo(X) && inSingolo(Y))) {
+        porte_.notifier.beep();
+        return;
+    }
     switch (c.comando) {
     case Comando::Superficie:
     case Comando::Polilinea:
@@ -175,11 +184,18 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
     }
     case Comando::Cerchio: {
         // The radius is the one typed (or written by the circle's rubber band); the click only confirms it.
-        s_.overlay.Shape2.visibile = false;
-        const double raggio = valNumero(riga_.Text[2].testo);
         Cerchio& cerchio = *s_.ogg.oggcerchio;
-        cerchio.Xpunto = r.x1 + raggio;
-        cerchio.YPunto = r.y1;
+        Cerchio prova = cerchio;
+        prova.Xpunto = r.x1 + valNumero(riga_.Text[2].testo);
+        prova.YPunto = r.y1;
+        calcola_raggio_perimet_area_cerchio(prova);
+        if (!finita(prova)) {
+            porte_.notifier.beep();
+            return;
+        }
+        s_.overlay.Shape2.visibile = false;
+        cerchio.Xpunto = prova.Xpunto;
+        cerchio.YPunto = prova.YPunto;
         r.x2 = cerchio.Xpunto;
         r.y2 = cerchio.YPunto;
         eseguicomando(s_.comandi.numcomando);
@@ -194,6 +210,13 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         ret.inser_vert_ret(r.x1, r.y2, 2);
         ret.inser_vert_ret(r.x2, r.y2, 3);
         ret.inser_vert_ret(r.x2, r.y1, 4);
+        Rettangolo prova = ret;
+        calcola_perimetro_rettangolo(prova);
+        calcola_area_rettangolo(prova);
+        if (!finita(prova)) {
+            porte_.notifier.beep();
+            return;
+        }
         eseguicomando(s_.comandi.numcomando);
         scrivilabel1();
         break;
@@ -299,7 +322,13 @@ void CommandEngine::clicZoomArea(double X, double Y)
         porte_.notifier.beep();
         return;
     }
+    // A window beyond the numbers makes no view: the command waits for another corner.
+    const int prima = s_.comandi.numcomando;
     selzoom(x1, y1, x2, y2);
+    if (s_.comandi.numcomando == prima) {
+        porte_.notifier.beep();
+        return;
+    }
     riprendi();
 }
 
@@ -407,6 +436,12 @@ void CommandEngine::puntoFinale(const DatiComando& c, double X, double Y)
     } else {
         r.x2 = X;
         r.y2 = Y;
+    }
+    // An edit that would take any selected entity beyond the numbers waits for another point.
+    const auto& finita = agganci_.modifica.finita;
+    if (finita && !finita(s_.comandi.numcomando)) {
+        porte_.notifier.beep();
+        return;
     }
     disegnoPersistente(true);
     eseguicomando(s_.comandi.numcomando);

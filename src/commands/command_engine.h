@@ -36,6 +36,8 @@ struct AgganciMotore {
     struct Modifica {
         using Esecutore = std::function<void(int& k, std::int16_t& found)>;
         Esecutore superfici, linee, rettangoli, testi, cerchi, archi, polilinee;
+        // Whether the edit of record k would leave every selected entity finite.
+        std::function<bool(int k)> finita;
     } modifica;
     std::string titolo;                            // of the engine's message boxes
     NumberFormat formato = NumberFormat::system(); // the user's numbers, for reports read by people
@@ -79,6 +81,8 @@ public:
     // View: the one operation that moves the view, its scale and the snapshot of the visible window.
     void selzoom(double x1, double y1, double x2, double y2);
     void impost_rapscala(double x1, double y1, double x2, double y2);
+    // The view from its corner (x1, y1) at the scale it has.
+    void mostraDa(double x1, double y1);
     void memxin();
     void redraw();
     // The window's background and grid, as every redraw ends.
@@ -140,10 +144,11 @@ public:
     // in drawing units, the right click, and the keys Enter (13) and Esc (27).
     void clicksin(float& x, float& y);
     void puntoDigitato(double X, double Y);
-    // The snap step on a point in window units, as the mouse's clicks and
-    // moves take it: x down to the step at or below it, y to the nearest step.
-    // A step of 0, or one that is not a number, snaps nothing.
-    void agganciaPasso(float& x, float& y) const;
+    // The snap step on a point in drawing units, as the mouse's clicks and
+    // moves take it: x down to the step at or below it, y to the nearest step,
+    // both exactly on it to the step's decimals. A step of 0, or one that is
+    // not a number, snaps nothing.
+    Punto agganciaPasso(double x, double y) const;
     void clickdes(float x, float y);
     // A mouse button pressed over the drawing, in window units: the point
     // takes the snap step, then the left button clicks and any other

@@ -20,6 +20,28 @@ bool finito(const Punto& p)
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
+// Whether the text starts with a number, blanks aside, as valNumero reads it.
+bool iniziaConNumero(std::string_view testo)
+{
+    std::string t;
+    for (const char c : testo)
+        if (c != ' ' && c != '\t')
+            t += c;
+    std::size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    if (i < t.size() && t[i] == '.')
+        ++i;
+    return i < t.size() && t[i] >= '0' && t[i] <= '9';
+}
+
+// A typed point: a number, or two parted by a comma.
+bool ePunto(std::string_view testo)
+{
+    const std::size_t virgola = testo.find(',');
+    if (virgola == std::string_view::npos)
+        return iniziaConNumero(testo);
+    return iniziaConNumero(testo.substr(0, virgola)) && iniziaConNumero(testo.substr(virgola + 1));
+}
+
 } // namespace
 
 Punto leggiPunto(std::string_view testo)
@@ -54,6 +76,9 @@ RigaComando::Invio RigaComando::invio(int n)
     if (n == 1) {
         if (Label1 == dati(Comando::Nessuno).primoPrompt)
             return {Invio::Prompt, {}};
+        // A message or an empty box is no point: Enter does what it does in the drawing.
+        if (!ePunto(Text[1].testo))
+            return {Invio::ClicDestro, {}};
         const Punto p{fx1(), fy1()};
         if (!finito(p))
             return {Invio::Beep, p};
@@ -76,8 +101,9 @@ void RigaComando::dopoPunto(int n)
             fuoco = 2;
         return;
     }
-    // A single value (a radius) is no point: the boxes stay as they are.
-    if (Text[2].testo.find(',') == std::string::npos)
+    // A single value (a radius) is no point, and a report written at completion
+    // stays: the boxes stay as they are.
+    if (Text[2].testo.find(',') == std::string::npos || Text[1].solaLettura)
         return;
     const Punto p = leggiPunto(Text[2].testo);
     Text[1].testo = scriviPunto(p.x, p.y);

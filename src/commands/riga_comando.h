@@ -39,7 +39,9 @@ struct RigaComando {
     std::string Label11; // the snap filter
     std::array<Casella, 8> Text{}; // Text[1] to Text[7]; Text[0] unused
     bool Picture2visibile = true;  // the command-line strip
-    int fuoco = 0;                 // the box that last got the keyboard focus, 0 none
+    // The box that is to get the keyboard focus, 0 none: it takes it with its
+    // whole text selected, so that typing replaces what the engine wrote.
+    int fuoco = 0;
 
     std::function<void()> cambiato; // called after the engine has written it
 
@@ -59,7 +61,8 @@ struct RigaComando {
         } azione;
         tramel::Punto punto; // of a click
     };
-    // Decides Enter in box n; in Text1 the typed point is written back first.
+    // Decides Enter in box n; in Text1 the typed point is written back first,
+    // and a text that is no point (a message, nothing) confirms as in the drawing.
     Invio invio(int n);
     // After the click at a point typed in box n: from Text1 the focus moves on
     // to Text2; a point from Text2 becomes the reference shown in the greyed Text1.

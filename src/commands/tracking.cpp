@@ -46,12 +46,14 @@ std::optional<int> CommandEngine::decimaliPasso() const
 
 void CommandEngine::mousesposta(float& X, float& Y)
 {
-    agganciaPasso(X, Y);
+    const double scala = s_.vista.scala;
+    const Punto p = agganciaPasso(X / scala, Y / scala);
+    X = static_cast<float>(p.x * scala);
+    Y = static_cast<float>(p.y * scala);
     mirino(X, Y);
     const DatiComando& c = comandoCorrente();
     if (snapInUso(c))
         cercaSnap(X, Y);
-    const double scala = s_.vista.scala;
     const std::optional<int> n = decimaliPasso();
     const double x = arrotonda(X / scala, n), y = arrotonda(Y / scala, n);
     riga_.Text[3].testo = " X=" + strNumero(x);

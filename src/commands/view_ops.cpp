@@ -51,6 +51,11 @@ void CommandEngine::selzoom(double x1, double y1, double x2, double y2)
         reiniz(s_.comandi.numcomando);
     }
     impost_rapscala(x1, y1, x2, y2);
+    mostraDa(x1, y1);
+}
+
+void CommandEngine::mostraDa(double x1, double y1)
+{
     riga_.Label3 = strNumero(s_.vista.scala);
     s_.vista.origineX = singolo(x1 * s_.vista.scala);
     s_.vista.origineY = singolo(y1 * s_.vista.scala);
@@ -99,10 +104,11 @@ void CommandEngine::scorri(bool verticale, int v)
     cambiaVista([&] {
         const double d = (v - valore) * passo;
         s_.comandi.comandoattivo = dati(Comando::ZoomDinamico).nome;
+        // A pan keeps the scale as it is.
         if (verticale)
-            selzoom(l, t + d, r, b + d);
+            mostraDa(l, t + d);
         else
-            selzoom(singolo(l + d), t, singolo(r + d), b);
+            mostraDa(singolo(l + d), t);
         valore = v;
     });
     s_.comandi.comandoattivo = attivo;

@@ -3,6 +3,7 @@
 #include "geometry/trasforma_entita.h"
 #include "view/comando.h"
 
+#include <cmath>
 #include <memory>
 
 namespace tramel {
@@ -107,32 +108,28 @@ std::unique_ptr<T> copia(const T& sorgente, const F& f)
     return nuova;
 }
 
-// The one walk every kind shares.
-template <class T>
-void esegui(DrawingState& s, int ii, std::int16_t& trovato)
-{
-    const recordcoma& r = s.comandi.coma.at(static_cast<std::size_t>(ii));
-    const Comando cmd = comando(r.nome());
-    Collezione<T>& c = collezione<T>(s.dis);
-    const Punto p1{r.x1, r.y1};
-    const Punto p2{r.x2, r.y2};
-    const Spostamento sposta = Spostamento::da(p1, p2);
-    const double gradi = r.x2; // "Ruota" keeps its angle where the final point would be
-    const Rotazione rotazione(p1, gradi);
-    const Specchio specchio(p1, p2);
+// The edit of one log record, as it moves an entity's points.
+struct Edit {
+    Comando cmd;
+    Punto p1;
+    Spostamento sposta;
+    double gradi; // "Ruota" keeps its angle where the final point would be
+    Rotazione rotazione;
+    Specchio specchio;
 
-    const int n = c.Count(); // copies appended by this walk are not walked
-    for (int k = 1; k <= n; ++k) {
-        T& e = c.Item(k);
-        if (e.stato != STATO_SELEZIONATO)
-            continue;
-        trovato = 1;
-        e.stato = STATO_NORMALE;
+    explicit Edit(const recordcoma& r)
+        : cmd(comando(r.nome())), p1{r.x1, r.y1}, sposta(Spostamento::da(p1, {r.x2, r.y2})), gradi(r.x2),
+          rotazione(p1, gradi), specchio(p1, {r.x2, r.y2})
+    {
+    }
+
+    // The points of e (of its copy, for "Copia" and "Specchio") where the edit takes them.
+    template <class T>
+    void muovi(T& e) const
+    {
         switch (cmd) {
-        case Comando::Cancella:
-            e.stato = STATO_CANCELLATO; // it keeps its position
-            break;
         case Comando::Sposta:
+        case Comando::Copia:
             trasforma(e, sposta);
             break;
         case Comando::Stira:
@@ -141,16 +138,57 @@ void esegui(DrawingState& s, int ii, std::int16_t& trovato)
         case Comando::Ruota:
             ruota(e, rotazione, gradi);
             break;
-        case Comando::Copia:
-            c.Add(copia(e, [&](T& x) { trasforma(x, sposta); }));
-            break;
         case Comando::Specchio:
-            c.Add(copia(e, [&](T& x) { specchia(x, specchio); }));
+            specchia(e, specchio);
             break;
         default:
             break;
         }
     }
+};
+
+// The one walk every kind shares.
+template <class T>
+void esegui(DrawingState& s, int ii, std::int16_t& trovato)
+{
+    const Edit edit(s.comandi.coma.at(static_cast<std::size_t>(ii)));
+    Collezione<T>& c = collezione<T>(s.dis);
+    const int n = c.Count(); // copies appended by this walk are not walked
+    for (int k = 1; k <= n; ++k) {
+        T& e = c.Item(k);
+        if (e.stato != STATO_SELEZIONATO)
+            continue;
+        trovato = 1;
+        e.stato = STATO_NORMALE;
+        switch (edit.cmd) {
+        case Comando::Cancella:
+            e.stato = STATO_CANCELLATO; // it keeps its position
+            break;
+        case Comando::Copia:
+        case Comando::Specchio:
+            c.Add(copia(e, [&](T& x) { edit.muovi(x); }));
+            break;
+        default:
+            edit.muovi(e);
+            break;
+        }
+    }
+}
+
+// Whether the edit leaves every selected entity of the kind finite, tried on copies.
+template <class T>
+bool restaFinita(const DrawingState& s, const Edit& edit)
+{
+    const Collezione<T>& c = collezione<T>(s.dis);
+    for (int k = 1; k <= c.Count(); ++k) {
+        if (c.Item(k).stato != STATO_SELEZIONATO)
+            continue;
+        T prova = c.Item(k);
+        edit.muovi(prova);
+        if (!finita(prova))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -201,8 +239,21 @@ void eseguiComandiModifica(DrawingState& s, int& ii, std::int16_t& trovato)
     eseguiComandoModifica_su_Polilinee(s, ii, trovato);
 }
 
+bool modificaFinita(const DrawingState& s, int ii)
+{
+    const recordcoma& r = s.comandi.coma.at(static_cast<std::size_t>(ii));
+    // A turn whose angle overflows in radians moves every point nowhere.
+    if (!std::isfinite(r.x2 * pigreco / 180))
+        return false;
+    const Edit edit(r);
+    return restaFinita<superficie>(s, edit) && restaFinita<Linea>(s, edit) && restaFinita<Rettangolo>(s, edit) &&
+           restaFinita<testo>(s, edit) && restaFinita<Cerchio>(s, edit) && restaFinita<Arco>(s, edit) &&
+           restaFinita<polilinea>(s, edit);
+}
+
 void collegaModifica(AgganciMotore::Modifica& modifica, DrawingState& s)
 {
+    modifica.finita = [&s](int k) { return modificaFinita(s, k); };
     const auto su = [&s](auto esecutore) {
         return [&s, esecutore](int& k, std::int16_t& found) { esecutore(s, k, found); };
     };

@@ -25,6 +25,10 @@ void eseguiComandoModifica_su_Polilinee(DrawingState& s, int& ii, std::int16_t& 
 // polylines, sharing trovato.
 void eseguiComandiModifica(DrawingState& s, int& ii, std::int16_t& trovato);
 
+// Whether the edit of record ii leaves every selected entity finite, its
+// points and measures fitting the fields that keep them.
+bool modificaFinita(const DrawingState& s, int ii);
+
 // Hands the seven routines, over the window's state s, to its engine.
 void collegaModifica(AgganciMotore::Modifica& modifica, DrawingState& s);
 

@@ -4,6 +4,9 @@
 
 #include "platform/rounding.h"
 
+#include <cfloat>
+#include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace tramel {
@@ -30,7 +33,67 @@ void stiraVertici(ListaVertici& v, Spostamento d)
     }
 }
 
+bool tutti(std::initializer_list<double> valori)
+{
+    for (const double v : valori)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+bool vertici(const ListaVertici& v, bool singoli)
+{
+    bool si = true;
+    v.perOgniVertice([&](double x, double y) {
+        si = si && (singoli ? inSingolo(x) && inSingolo(y) : tutti({x, y}));
+    });
+    return si;
+}
+
 } // namespace
+
+bool inSingolo(double v)
+{
+    return std::abs(v) <= FLT_MAX;
+}
+
+bool finita(const Linea& l)
+{
+    return tutti({l.Xi, l.Yi, l.Xf, l.Yf, l.speslinea});
+}
+
+bool finita(const Arco& a)
+{
+    bool si = std::isfinite(a.spescont);
+    for (const double v : {a.p1x, a.p1y, a.p2x, a.p2y, a.p3x, a.p3y})
+        si = si && inSingolo(v);
+    return si;
+}
+
+bool finita(const polilinea& p)
+{
+    return tutti({p.spescont, p.lunghez}) && vertici(p, true);
+}
+
+bool finita(const superficie& s)
+{
+    return tutti({s.spescont, s.perimet, s.supf}) && vertici(s, true);
+}
+
+bool finita(const Rettangolo& r)
+{
+    return tutti({r.spescont, r.perimet, r.supf}) && vertici(r, false);
+}
+
+bool finita(const Cerchio& c)
+{
+    return tutti({c.spescont, c.Xcentro, c.Ycentro, c.raggio, c.perimet, c.supf, c.Xpunto, c.YPunto});
+}
+
+bool finita(const testo& t)
+{
+    return tutti({t.pos_testox, t.pos_testoy, t.dimens_testo});
+}
 
 void piazzaPunto(Cerchio& c)
 {
@@ -58,18 +121,28 @@ void stira(polilinea& p, Spostamento d, Punto)
     stiraVertici(p, d);
 }
 
+void rimisura(superficie& s)
+{
+    calcola_perimetro_superficie(s);
+    calcola_area_superficie(s);
+}
+
+void rimisura(Rettangolo& r)
+{
+    calcola_perimetro_rettangolo(r);
+    calcola_area_rettangolo(r);
+}
+
 void stira(superficie& sup, Spostamento d, Punto)
 {
     stiraVertici(sup, d);
-    calcola_perimetro_superficie(sup);
-    calcola_area_superficie(sup);
+    rimisura(sup);
 }
 
 void stira(Rettangolo& ret, Spostamento d, Punto)
 {
     stiraVertici(ret, d);
-    calcola_perimetro_rettangolo(ret);
-    calcola_area_rettangolo(ret);
+    rimisura(ret);
 }
 
 void stira(Cerchio& c, Spostamento d, Punto)

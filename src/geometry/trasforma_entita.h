@@ -1,4 +1,5 @@
 #pragma once
+#include "misure.h"
 #include "trasformazioni.h"
 
 #include "entities/arco.h"
@@ -53,12 +54,33 @@ void trasforma(ListaVertici& v, const F& f)
         v.punto(i, f(v.punto(i)));
 }
 
-// Only the centre moves: the circle keeps its radius.
+// Surfaces and rectangles get their measures again from the moved vertices,
+// as a drawing read back from its file gets them.
+void rimisura(superficie& s);
+void rimisura(Rettangolo& r);
+
+template <class F>
+void trasforma(superficie& s, const F& f)
+{
+    trasforma(static_cast<ListaVertici&>(s), f);
+    rimisura(s);
+}
+
+template <class F>
+void trasforma(Rettangolo& r, const F& f)
+{
+    trasforma(static_cast<ListaVertici&>(r), f);
+    rimisura(r);
+}
+
+// Only the centre moves: the circle keeps its radius, then takes its measures
+// from its centre and point, as it is read back from its file.
 template <class F>
 void trasforma(Cerchio& c, const F& f)
 {
     applica(c.Xcentro, c.Ycentro, f);
     piazzaPunto(c);
+    calcola_raggio_perimet_area_cerchio(c);
 }
 
 // Only the reference point moves.
@@ -95,5 +117,18 @@ void specchia(T& e, const Specchio& m)
     trasforma(e, m);
 }
 void specchia(Arco& a, const Specchio& m);
+
+// Whether every number the entity keeps is finite, its measures included; the
+// points of arcs, polylines and surfaces, kept in single precision, also fit a Single.
+bool finita(const Linea& l);
+bool finita(const Arco& a);
+bool finita(const polilinea& p);
+bool finita(const superficie& s);
+bool finita(const Rettangolo& r);
+bool finita(const Cerchio& c);
+bool finita(const testo& t);
+
+// Whether a value fits a Single field.
+bool inSingolo(double v);
 
 } // namespace tramel

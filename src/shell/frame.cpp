@@ -4,6 +4,7 @@
 #include "icone.h"
 #include "maschera.h"
 #include "programma.h"
+#include "tavola.h"
 
 #include "platform/palette.h"
 #include "platform/qt_dc.h"
@@ -217,6 +218,8 @@ void Frame::costruisciPannelli()
     for (int n = 3; n <= 7; ++n) {
         riga1->addWidget(casella(n));
         Text_[n]->setReadOnly(true);
+        // The read-outs only show: the keys stay with the drawing.
+        Text_[n]->setFocusPolicy(Qt::NoFocus);
     }
 
     auto* centro = new QWidget;
@@ -273,6 +276,7 @@ void Frame::mostraRigaComando()
     Label_[2]->setText(QString::fromStdString(r.Label2));
     Label_[3]->setText(QString::fromStdString(r.Label3));
     Label_[11]->setText(QString::fromStdString(r.Label11));
+    QWidget* const fuocoPrima = focusWidget();
     for (int n = 1; n <= 7; ++n) {
         const RigaComando::Casella& c = r.Text[static_cast<std::size_t>(n)];
         QLineEdit& box = *Text_[n];
@@ -284,12 +288,17 @@ void Frame::mostraRigaComando()
         colora(box, QPalette::Base, colorePalette(c.colore));
         colora(box, QPalette::Text, colorePalette(c.coloreTesto));
     }
-    // The engine asks for the focus once; the frame gives it when it can.
+    // A command box that the engine disabled gives the keys back to the drawing.
+    if ((fuocoPrima == Text_[1] || fuocoPrima == Text_[2]) && !fuocoPrima->isEnabled())
+        if (DrawingWindow* w = finestraAttiva())
+            w->tavola().setFocus();
+    // The engine asks for the focus once; the frame gives it when it can, with
+    // the box's text selected so that typing replaces what the engine wrote.
     if (r.fuoco >= 1 && r.fuoco <= 7) {
         QLineEdit& box = *Text_[r.fuoco];
         const QWidget& pannello = r.fuoco <= 2 ? *Picture2_ : *Picture1_;
         if (box.isEnabled() && !pannello.isHidden())
-            box.setFocus();
+            selezionatesto(box);
         ctx_.riga.fuoco = 0;
     }
 }

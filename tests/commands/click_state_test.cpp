@@ -27,7 +27,7 @@ TEST(ClickLinea, ChainGoesOnFromTheEndPoint)
     EXPECT_EQ(f.stato.dasalvare, 1);
 }
 
-// The snap step as the mouse takes it, in drawing units at scale 3: x goes
+// The snap step as the mouse takes it, in drawing units: x goes
 // down to the step, y to the nearest one; OFF, a step of 0 or of no number snaps nothing.
 TEST(PassoSnap, XDownYToTheNearestStep)
 {
@@ -43,10 +43,24 @@ TEST(PassoSnap, XDownYToTheNearestStep)
         f.stato.vista.scala = 3;
         f.stato.aiuti.snapattivo = c.snap;
         f.stato.aiuti.passosnap = c.passo;
-        float x = c.x * 3, y = c.y * 3;
-        f.motore.agganciaPasso(x, y);
-        EXPECT_NEAR(x / 3, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
-        EXPECT_NEAR(y / 3, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+        const Punto p = f.motore.agganciaPasso(c.x, c.y);
+        EXPECT_NEAR(p.x, c.attesoX, 1e-5) << c.snap << " " << c.passo << " " << c.x;
+        EXPECT_NEAR(p.y, c.attesoY, 1e-5) << c.snap << " " << c.passo << " " << c.y;
+    }
+}
+
+// A radius typed beyond the numbers, then a click where the mouse is: no circle, a beep.
+TEST(ClickCerchio, ARadiusBeyondTheNumbersIsRefused)
+{
+    for (const char* raggio : {"1e999", "1e200"}) {
+        FinestraProva f;
+        f.start("Cerchio");
+        f.type("0,0");
+        f.riga.Text[2].testo = raggio;
+        const int beeps = f.beeps();
+        f.click(1, 0);
+        EXPECT_EQ(f.beeps(), beeps + 1) << raggio;
+        EXPECT_EQ(f.stato.dis.cerchi.Count(), 0) << raggio;
     }
 }
 

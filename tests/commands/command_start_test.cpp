@@ -31,6 +31,30 @@ TEST(Premuto, LeftButtonClicksOnTheSnapStep)
     }
 }
 
+// A snapped click is stored on the very step, whatever the scale; a pan keeps the scale.
+TEST(Premuto, ASnappedClickIsExactlyOnTheStepAndAPanKeepsTheScale)
+{
+    struct Caso {
+        float passo;
+        double x, y, attesoX, attesoY;
+    };
+    const double scala = 4.95537571691109;
+    for (const Caso& c : {Caso{1, 15.3, 7.2, 15, 7}, Caso{0.1f, 1.57, 0.33, 1.5, 0.3}}) {
+        FinestraProva f(VistaProva{scala});
+        f.stato.aiuti.snapattivo = "ON";
+        f.stato.aiuti.passosnap = c.passo;
+        f.start("Linea");
+        f.motore.premuto(true, static_cast<float>(c.x * scala), static_cast<float>(c.y * scala));
+        EXPECT_EQ(f.stato.corrente().x1, c.attesoX);
+        EXPECT_EQ(f.stato.corrente().y1, c.attesoY);
+    }
+    FinestraProva f(VistaProva{scala});
+    f.stato.xmax = f.stato.ymax = 1000;
+    for (int v : {51, 52, 53, 40})
+        f.motore.scorri(v % 2 == 0, v);
+    EXPECT_EQ(f.stato.vista.scala, scala);
+}
+
 TEST(Premuto, OtherButtonsRightClick)
 {
     FinestraProva f(VistaProva{});

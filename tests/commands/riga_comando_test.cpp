@@ -89,5 +89,15 @@ TEST(InvioRiga, ARadiusInTheSecondBoxLeavesBothBoxes)
     EXPECT_EQ(r.Text[1].testo + "|" + r.Text[2].testo, " 1, 1|2.5");
 }
 
+// The measure's report stays in Text1 when its second point is typed.
+TEST(InvioRiga, ATypedSecondPointKeepsTheMeasuresReport)
+{
+    FinestraProva f;
+    f.start("Distanza-Angolo");
+    f.type("0,0");
+    f.type("3,4");
+    EXPECT_NE(f.box(1).testo.find("DISTANZA = 5"), std::string::npos) << f.box(1).testo;
+}
+
 } // namespace
 } // namespace tramel

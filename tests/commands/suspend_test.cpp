@@ -117,6 +117,23 @@ TEST(Sospensione, ZoomDuringASelectionKeepsItsCount)
     EXPECT_EQ(f.riga.Label1, "<Copia>");
 }
 
+// A zoom window beyond the numbers makes no view: the zoom waits, and the edit
+// it suspended keeps its selection.
+TEST(Sospensione, AZoomWindowBeyondTheNumbersKeepsTheSuspendedSelection)
+{
+    DueLinee f;
+    f.start("Sposta");
+    f.click(-1, -1);
+    f.click(1, 1);
+    f.start("Zoom Area");
+    f.type("-1e308,0");
+    f.type("1e308,1");
+    EXPECT_EQ(f.stato.corrente().nome(), "Zoom Area");
+    f.key(Tasto::Esc);
+    EXPECT_EQ(f.stato.corrente().nome(), "Sposta");
+    EXPECT_EQ(f.statoLinea(1), STATO_SELEZIONATO);
+}
+
 TEST(Sospensione, EditBetweenTheCornersOfItsWindowKeepsTheFirstCorner)
 {
     DueLinee f;

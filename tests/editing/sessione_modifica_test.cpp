@@ -3,6 +3,7 @@
 #include "support/finestra_prova.h"
 
 #include "geometry/forme.h"
+#include "geometry/misure.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,30 @@ void vicino(Punto atteso, Punto p)
     EXPECT_NEAR(atteso.y, p.y, TOLLERANZA);
 }
 
+// An edit whose typed values would take an entity beyond the numbers is
+// refused with a beep and changes nothing.
+TEST(SessioneModifica, ValuesBeyondTheNumbersChangeNothing)
+{
+    struct Caso {
+        const char *nome, *base, *finale;
+    };
+    for (const Caso& c : {Caso{"Ruota", "0,0", "1e308"}, Caso{"Sposta", "-1e308,0", "1e308,0"},
+                          Caso{"Copia", "-1e308,0", "1e308,0"}, Caso{"Stira", "-1e308,0", "1e308,0"}}) {
+        SCOPED_TRACE(c.nome);
+        Sessione f;
+        f.linea(10, 10, 60, 10);
+        f.start(c.nome);
+        f.seleziona({9, 9}, {11, 11});
+        f.type(c.base);
+        const int beeps = f.beeps();
+        f.type(c.finale);
+        EXPECT_EQ(f.beeps(), beeps + 1);
+        ASSERT_EQ(f.stato.dis.linee.Count(), 1);
+        const Linea& l = f.stato.dis.linee.Item(1);
+        EXPECT_EQ(std::vector<double>({l.Xi, l.Yi, l.Xf, l.Yf}), std::vector<double>({10, 10, 60, 10}));
+    }
+}
+
 TEST(SessioneModifica, Cancella)
 {
     Sessione f;
@@ -96,6 +121,7 @@ TEST(SessioneModifica, Copia)
     ASSERT_EQ(f.stato.dis.cerchi.Count(), 2);
     Cerchio copia = c;
     copia.Xcentro = 15, copia.Xpunto = 16;
+    calcola_raggio_perimet_area_cerchio(copia);
     EXPECT_EQ(f.stato.dis.cerchi.Item(2), copia);
     f.conclusa("Copia");
 }

@@ -55,6 +55,52 @@ TEST(RigaComando, ALineTypedOnTheCommandLine)
     EXPECT_EQ(st.corrente().nome(), "Linea");
 }
 
+// The point the cursor writes into the box it focuses is selected: typing replaces it.
+TEST(RigaComando, TypingReplacesThePointTheCursorWrote)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    s.frame->Toolbar1(2).actions().at(0)->trigger();
+    QTest::mouseMove(&w->tavola(), QPoint(40, 30));
+    ASSERT_FALSE(s.frame->Text(1).text().isEmpty());
+    EXPECT_EQ(s.frame->focusWidget(), &s.frame->Text(1));
+    QTest::keyClicks(&s.frame->Text(1), "5,20");
+    EXPECT_EQ(s.frame->Text(1).text().toStdString(), "5,20");
+}
+
+// Enter on a message in Text1 is Enter in the drawing: no pick at 0,0.
+TEST(RigaComando, EnterOnAMessageIsNoPoint)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    w->engine().avviaComando(Comando::Linea);
+    s.scrivi(1, "0,0");
+    s.scrivi(2, "10,0");
+    w->engine().impo(1);
+    w->engine().avviaComando(Comando::Cancella);
+    s.scrivi(1, "50,50");
+    ASSERT_EQ(s.frame->Text(1).text().toStdString(), "Nessun Oggetto selezionato");
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(&s.frame->Text(1), Qt::Key_Return);
+    EXPECT_EQ(w->stato().dis.linee.Item(1).stato, STATO_NORMALE);
+}
+
+// Esc in the command line gives the keys back to the drawing; the read-outs never take them.
+TEST(RigaComando, AfterEscTheKeysGoToTheDrawing)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* w = s.nuova();
+    s.frame->Toolbar1(2).actions().at(0)->trigger();
+    s.frame->Text(1).setFocus();
+    QTest::keyClick(&s.frame->Text(1), Qt::Key_Escape);
+    EXPECT_EQ(s.frame->focusWidget(), &w->tavola());
+    for (int n = 3; n <= 7; ++n)
+        EXPECT_EQ(s.frame->Text(n).focusPolicy(), Qt::NoFocus);
+}
+
 // Over the frame's own parts the pointer is outside the drawing: the cross-hair goes.
 TEST(RigaComando, TheCrossHairGoesOverTheFramesParts)
 {

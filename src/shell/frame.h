@@ -85,6 +85,7 @@ public:
     void disattivabarre();
     void attivapicture(int n);
     void disattivapicture(int n);
+    bool barraMostrata(int k) const; // bar k of the Visualizza menu: 1, 3 or 4
     void attivabarraStrum();
     void disattivabarraStrum();
     void impostcoolbar();
@@ -133,7 +134,6 @@ protected:
 
 private:
     QWidget* Picture(int n) const;
-    bool barraMostrata(int k) const; // bar k of the Visualizza menu: 1, 3 or 4
     // The parts of the frame whose mouse moves hide the cross-hair.
     std::array<QWidget*, 8> partiFuoriDisegno() const;
     void costruisciBarre();

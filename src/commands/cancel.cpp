@@ -37,6 +37,17 @@ bool CommandEngine::deselezionaTutto(bool segniStira)
     return cambiato;
 }
 
+// Drops what command c has picked so far: the count, the selection with its
+// highlight, and the stretch marks (only the stretch sets them).
+void CommandEngine::lasciaSelezione(Comando c)
+{
+    const bool stira = c == Comando::Stira || comando(s_.comandi.comasospeso.nome()) == Comando::Stira ||
+                       comando(s_.comandi.comasospeso2.nome()) == Comando::Stira;
+    s_.comandi.numselez = 0;
+    if (deselezionaTutto(stira))
+        redraw();
+}
+
 void CommandEngine::annullacomando(int k, Annullo modo)
 {
     if (k == -1)
@@ -47,14 +58,9 @@ void CommandEngine::annullacomando(int k, Annullo modo)
     const Comando c = comando(nome);
     // A cancel that is part of a suspension keeps the selection for the resume.
     if (modo == Annullo::Reale) {
-        const bool stira = c == Comando::Stira || comando(s_.comandi.comasospeso.nome()) == Comando::Stira ||
-                           comando(s_.comandi.comasospeso2.nome()) == Comando::Stira;
-        s_.comandi.numselez = 0;
+        lasciaSelezione(c);
         s_.comandi.passocomando = 0;
         scartaSospeso();
-        // Only the stretch marks vertices, so only its cancel clears them.
-        if (deselezionaTutto(stira))
-            redraw();
         // After the stretch the user's own selection mode is back.
         if (c == Comando::Stira)
             s_.comandi.modoselez = s_.comandi.modoscelto;

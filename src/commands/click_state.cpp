@@ -251,6 +251,9 @@ void CommandEngine::clicPoligono(const DatiComando& c, double X, double Y)
         s_.ogg.oggsuperficie->inser_vert_sup(X, Y, n);
     else
         s_.ogg.oggpolilinea->inser_vert_pol(X, Y, n);
+    // The chain so far stays on screen while the command runs.
+    if (n > 1)
+        trattoCatena(c, n);
     s_.comandi.passocomando = PASSO_SECONDO;
     r.x1 = X;
     r.y1 = Y;
@@ -385,7 +388,6 @@ void CommandEngine::clicStampa(double X, double Y)
     recordcoma& r = s_.corrente();
     r.x2 = X;
     r.y2 = Y;
-    s_.comandi.passocomando = PASSO_PRIMO;
     Notifier::Occupato occupato(porte_.notifier);
     const double x = std::min(r.x1, r.x2), y = std::min(r.y1, r.y2);
     selezinters(r.x1, r.y1, r.x2, r.y2);
@@ -393,10 +395,8 @@ void CommandEngine::clicStampa(double X, double Y)
     const AgganciMotore::Stampa& stampa = agganci_.stampa;
     if (stampa.origine)
         stampa.origine(strNumero(x), strNumero(y));
-    if (stampa.ripristina)
-        stampa.ripristina();
-    if (stampa.anteprima)
-        stampa.anteprima();
+    // The pick ends here; its dialog shows again.
+    annullacomando(s_.comandi.numcomando);
 }
 
 // The first corner of a selection window.

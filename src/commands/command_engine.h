@@ -189,6 +189,7 @@ private:
     void promptSelezione(std::string_view nome);
     void nascondiForme();
     bool deselezionaTutto(bool segniStira);
+    void lasciaSelezione(Comando c);
     void scartaSospeso();
     // Drops the view command running inside another and resumes that one.
     void lasciaVista();
@@ -252,6 +253,7 @@ private:
 
     void riprendiDisegno(const DatiComando& c, const recordcoma& sospeso);
     void catenaVertici(const DatiComando& c);
+    void trattoCatena(const DatiComando& c, int i);
     void riprendiModifica(const DatiComando& c, const recordcoma& sospeso);
 
     // The window's persistent drawing: off while the ghost previews of an

@@ -112,7 +112,8 @@ void CommandEngine::impo(int voce)
     s_.comandi.modoselez = s_.comandi.modoscelto;
     if (s_.corrente().nome().empty())
         return;
-    // The command in progress selects again from its first prompt.
+    // The command in progress selects again from its first prompt, with nothing picked.
+    lasciaSelezione(comando(s_.corrente().nome()));
     nascondiForme();
     scrivilabel1();
     riga_.Label2.clear();

@@ -51,12 +51,7 @@ void CommandEngine::clickdes(float, float)
         scrivilabel1();
         return;
     case Comando::Selstamp:
-        if (passo != PASSO_PRIMO)
-            s_.overlay.Shape1.visibile = false;
-        if (agganci_.stampa.ripristina)
-            agganci_.stampa.ripristina();
-        if (agganci_.stampa.anteprima)
-            agganci_.stampa.anteprima();
+        annullacomando(s_.comandi.numcomando);
         return;
     default:
         break;

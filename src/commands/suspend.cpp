@@ -123,32 +123,35 @@ void CommandEngine::riprendiDisegno(const DatiComando& c, const recordcoma& sosp
     riga_.notifica();
 }
 
-// The vertices of a half-built surface or polyline joined again, in the
-// default look of new ones, and its prompt.
+// The vertices of a half-built surface or polyline joined again, and its prompt.
 void CommandEngine::catenaVertici(const DatiComando& c)
 {
     const bool sup = c.comando == Comando::Superficie;
-    const ListaVertici& v = sup ? static_cast<const ListaVertici&>(*s_.ogg.oggsuperficie)
-                                : static_cast<const ListaVertici&>(*s_.ogg.oggpolilinea);
-    const int m = v.vertic();
+    const int m = sup ? s_.ogg.oggsuperficie->vertic() : s_.ogg.oggpolilinea->vertic();
     riga_.Label1 = " " + std::string(c.nome) + ": " + strNumero(static_cast<double>(m)) + "° Vertice";
+    for (int i = 2; i <= m; ++i)
+        trattoCatena(c, i);
+}
+
+// The side that joins vertex i to the one before it, in the default look of
+// a new surface's outline or a new polyline.
+void CommandEngine::trattoCatena(const DatiComando& c, int i)
+{
+    const bool sup = c.comando == Comando::Superficie;
     const ValoriModulo& d = s_.modulo;
     Linea tratto;
     tratto.colorelinea = sup ? d.gen_colcont : d.gen_colorelinea;
     tratto.TipoLinea = sup ? d.gen_trattcont : d.gen_TipoLinea;
     tratto.speslinea = static_cast<float>(sup ? d.gen_spescont : d.gen_speslinea);
-    const auto vertice = [&](int i, double& x, double& y) {
+    const auto vertice = [&](int k, double& x, double& y) {
         if (sup)
-            s_.ogg.oggsuperficie->prel_vert_sup(x, y, i);
+            s_.ogg.oggsuperficie->prel_vert_sup(x, y, k);
         else
-            s_.ogg.oggpolilinea->prel_vert_pol(x, y, i);
+            s_.ogg.oggpolilinea->prel_vert_pol(x, y, k);
     };
-    const ContestoDisegno contesto(s_, superficie_);
-    for (int i = 2; i <= m; ++i) {
-        vertice(i - 1, tratto.Xi, tratto.Yi);
-        vertice(i, tratto.Xf, tratto.Yf);
-        disegnalinea(contesto, tratto, true);
-    }
+    vertice(i - 1, tratto.Xi, tratto.Yi);
+    vertice(i, tratto.Xf, tratto.Yf);
+    disegnalinea(ContestoDisegno(s_, superficie_), tratto, true);
     superficie_.aggiorna();
 }
 

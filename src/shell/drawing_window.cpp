@@ -22,6 +22,7 @@
 #include "printing/geststamp.h"
 #include "printing/spesslin.h"
 
+#include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/record_file.h"
 
@@ -206,6 +207,12 @@ void DrawingWindow::Form_Activate()
     tavola_->setCursor(Qt::CrossCursor);
     if (const int n = ctx_.registro.numero(this))
         ctx_.registro.disegnocorrente = n;
+    // The frame's bars may have changed from another window; the scale is this one's.
+    for (int k : {1, 3, 4}) {
+        barre_[k]->setChecked(frame_.barraMostrata(k));
+        vedibarra(s.barre, k) = frame_.barraMostrata(k) ? 1 : 0;
+    }
+    ctx_.riga.Label3 = strNumero(s.vista.scala);
     engine_->scrivilabel1();
     for (int n : {ETICHETTA_SNAP, ETICHETTA_GRIGLIA, ETICHETTA_ORTO})
         mostra(etichettaAiuto(s, n));

@@ -472,6 +472,12 @@ void Frame::disattivabarre()
     disattivabarraStrum();
 }
 
+bool Frame::barraMostrata(int k) const
+{
+    const QWidget* barra = k == 1 ? toolbar_.front() : Picture(k - 2);
+    return barra && !barra->isHidden();
+}
+
 void Frame::attivapicture(int n)
 {
     // The boxes of the command line fill their panel through its layout.

@@ -84,6 +84,7 @@ public:
     void disattivabarre();
     void attivapicture(int n);
     void disattivapicture(int n);
+    bool barraMostrata(int k) const; // bar k of the Visualizza menu: 1, 3 or 4
     void attivabarraStrum();
     void disattivabarraStrum();
     void impostcoolbar();

@@ -134,6 +134,30 @@ TEST(Sospensione, AZoomWindowBeyondTheNumbersKeepsTheSuspendedSelection)
     EXPECT_EQ(f.statoLinea(1), STATO_SELEZIONATO);
 }
 
+TEST(Sospensione, ANewSelectionModeDropsWhatWasPicked)
+{
+    DueLinee f;
+    f.stato.comandi.modoscelto = "Ogget";
+    f.start("Sposta");
+    f.click(5, 0);
+    f.motore.impo(2);
+    EXPECT_EQ(f.statoLinea(1), STATO_NORMALE);
+    EXPECT_EQ(f.stato.comandi.numselez, 0);
+}
+
+TEST(Sospensione, AChainShowsEachSideAsItsVertexIsPlaced)
+{
+    for (const char* nome : {"Polilinea", "Superficie"}) {
+        FinestraProva f;
+        f.start(nome);
+        f.superficie.registro.calls.clear();
+        f.click(1, 1);
+        f.click(20, 1);
+        f.click(20, 15);
+        EXPECT_EQ(f.superficie.registro.only({"Polyline"}).size(), 2u) << nome;
+    }
+}
+
 TEST(Sospensione, EditBetweenTheCornersOfItsWindowKeepsTheFirstCorner)
 {
     DueLinee f;

@@ -5,10 +5,12 @@
 #include "shell/tavola.h"
 #include "shell/zoomp.h"
 
+#include "platform/numbers.h"
 #include "view/vista.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -166,6 +168,19 @@ TEST(MenuFinestra, AidsKeysAndLabelsActOnTheActiveWindowOnly)
     QTest::mouseClick(&s.frame->Label(11), Qt::LeftButton);
     EXPECT_EQ(s.frame->Label(11).text(), "Inizio(F9)");
     EXPECT_EQ(primo->stato().aiuti.ortoattivo, "OFF");
+}
+
+TEST(MenuFinestra, AWindowMadeActiveShowsTheBarsAndItsOwnScale)
+{
+    Sessione s;
+    s.avvia();
+    DrawingWindow* primo = s.nuova();
+    DrawingWindow* secondo = s.nuova();
+    scegli(*secondo, "Riga Comandi");
+    secondo->engine().selzoom(0, 0, 10, 10);
+    s.frame->area().setActiveSubWindow(primo);
+    EXPECT_FALSE(primo->barre(4));
+    EXPECT_EQ(s.frame->Label(3).text().toStdString(), strNumero(primo->stato().vista.scala));
 }
 
 TEST(MenuFinestra, AScrollStripHiddenFromTheMenuNoLongerPans)

@@ -3,6 +3,8 @@
 #include "sessione.h"
 
 #include "printing/spesslin.h"
+#include "shell/tavola.h"
+#include "view/vista.h"
 #include "view/settings_file.h"
 
 #include <QMdiArea>
@@ -48,6 +50,43 @@ TEST(Stampa, TheDialogActsOnTheWindowThatOpenedItWhicheverIsActive)
     ASSERT_TRUE(g);
     b->chiudiSenzaDomanda();
     EXPECT_TRUE(g->modello().scaricato());
+}
+
+// The window is picked by two corners, or dropped after one by a right click or Esc.
+TEST(Stampa, ThePickedPrintWindowEndsItsPick)
+{
+    enum Fine { Angolo, Destro, Esc };
+    for (Fine fine : {Angolo, Destro, Esc}) {
+        Sessione s;
+        s.avvia();
+        DrawingWindow* w = s.nuova();
+        auto l = std::make_unique<Linea>();
+        l->Xi = 10, l->Yi = 10, l->Xf = 20, l->Yf = 10;
+        w->stato().dis.linee.Add(std::move(l));
+        w->opfile_Click(8);
+        GeststampDialog* g = w->geststamp();
+        g->findChild<QPushButton*>("Command4")->click();
+        const auto clic = [&](double x, double y, Qt::MouseButton b = Qt::LeftButton) {
+            const Punto p = dispositivoDaDisegno(w->stato().vista, x, y);
+            QTest::mouseClick(&w->tavola(), b, {}, QPoint(static_cast<int>(p.x), static_cast<int>(p.y)));
+        };
+        clic(5, 5);
+        if (fine == Angolo)
+            clic(30, 30);
+        else if (fine == Destro)
+            clic(30, 30, Qt::RightButton);
+        else
+            QTest::keyClick(&w->tavola(), Qt::Key_Escape);
+        EXPECT_TRUE(w->stato().corrente().nome().empty()) << fine;
+        EXPECT_FALSE(w->stato().overlay.Shape1.visibile) << fine;
+        EXPECT_FALSE(g->isHidden()) << fine;
+        const std::string origine = g->modello().Text2;
+        w->stato().dis.linee.Item(1).stampare = 0;
+        clic(5, 5);
+        clic(30, 30);
+        EXPECT_EQ(g->modello().Text2, origine) << fine;
+        EXPECT_EQ(w->stato().dis.linee.Item(1).stampare, 0) << fine;
+    }
 }
 
 TEST(Stampa, PrinterSetUpRefitsAnOpenDialogsSheet)

@@ -117,6 +117,7 @@ void CommandEngine::impo(int voce)
     nascondiForme();
     scrivilabel1();
     riga_.Label2.clear();
+    riga_.Text[1].testo.clear();
     riga_.Text[2].testo.clear();
     riga_.notifica();
 }

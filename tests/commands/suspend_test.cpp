@@ -140,9 +140,11 @@ TEST(Sospensione, ANewSelectionModeDropsWhatWasPicked)
     f.stato.comandi.modoscelto = "Ogget";
     f.start("Sposta");
     f.click(5, 0);
+    ASSERT_EQ(f.riga.Text[1].testo, "<1> Oggetto Selezionato");
     f.motore.impo(2);
     EXPECT_EQ(f.statoLinea(1), STATO_NORMALE);
     EXPECT_EQ(f.stato.comandi.numselez, 0);
+    EXPECT_EQ(f.riga.Text[1].testo, "");
 }
 
 TEST(Sospensione, AChainShowsEachSideAsItsVertexIsPlaced)

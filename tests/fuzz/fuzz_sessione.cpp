@@ -20,7 +20,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -38,11 +37,6 @@ enum Azione {
     AVVIA, CLIC, CLIC_ANCORA, MUOVI, PREMI, SCRIVI, SCRIVI_ANCORA, TASTO, CLIC_DESTRO,
     MODO_SELEZIONE, AIUTI, SCORRI, DIALOGHI, AZIONI,
 };
-
-// Left out of the sessions until mended: a change of selection mode during an
-// edit's selection starts it again with a count of 0 while the entities
-// selected so far stay marked.
-constexpr std::array<Azione, 1> AZIONI_ESCLUSE = {MODO_SELEZIONE};
 
 // Ordinary texts, and values beyond what the fields hold, tiny, negative, not
 // numbers, or with the other decimal sign.
@@ -153,8 +147,6 @@ struct Sessione : FinestraProva {
     void azione()
     {
         const auto a = static_cast<Azione>(in.ConsumeIntegralInRange(0, AZIONI - 1));
-        if (std::find(AZIONI_ESCLUSE.begin(), AZIONI_ESCLUSE.end(), a) != AZIONI_ESCLUSE.end())
-            return;
         switch (a) {
         case AVVIA: {
             const auto c = static_cast<Comando>(in.ConsumeIntegralInRange(1, static_cast<int>(Comando::Stira)));

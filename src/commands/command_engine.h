@@ -154,6 +154,11 @@ public:
     // takes the snap step, then the left button clicks and any other
     // right-clicks.
     void premuto(bool sinistro, float X, float Y);
+    // The keys the engine understands, as the windows pass them: Enter and
+    // Esc to the command, F9 to the window for the next object-snap filter.
+    static constexpr int TASTO_INVIO = 13;
+    static constexpr int TASTO_ESC = 27;
+    static constexpr int TASTO_F9 = 120;
     void gestastiera(int key);
     // A mouse move over the drawing at X, Y (window units): snaps them to the
     // step, and to the object-snap point found under the cursor, and brings

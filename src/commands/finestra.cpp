@@ -1,13 +1,11 @@
 #include "finestra.h"
 
 #include "platform/numbers.h"
+#include "platform/palette.h"
 
 namespace tramel {
 
 namespace {
-
-constexpr int NERO = 0;
-constexpr int GRIGIO = 8;
 
 EtichettaAiuto etichetta(int n, const std::string& stato, const std::string& suggerimentoOn)
 {

@@ -1,6 +1,7 @@
 #include "command_engine.h"
 
 #include "platform/numbers.h"
+#include "platform/palette.h"
 #include "view/comando.h"
 
 #include <cmath>
@@ -8,11 +9,6 @@
 namespace tramel {
 
 namespace {
-
-constexpr int BIANCO = 15;
-constexpr int GRIGIO = 7;
-constexpr int INVIO = 13;
-constexpr int ESC = 27;
 
 // A number that overflowed is no coordinate.
 bool finito(const Punto& p)
@@ -68,7 +64,7 @@ std::string scriviNumero(double v)
 void RigaComando::abilita(int n, bool si)
 {
     Text[n].abilitata = si;
-    Text[n].colore = si ? BIANCO : GRIGIO;
+    Text[n].colore = si ? BIANCO : GRIGIO_CHIARO;
 }
 
 RigaComando::Invio RigaComando::invio(int n)
@@ -113,11 +109,11 @@ void RigaComando::dopoPunto(int n)
 
 void CommandEngine::tastoRiga(int n, int tasto)
 {
-    if (tasto == ESC) {
-        gestastiera(ESC);
+    if (tasto == TASTO_ESC) {
+        gestastiera(TASTO_ESC);
         return;
     }
-    if (tasto != INVIO)
+    if (tasto != TASTO_INVIO)
         return;
     const RigaComando::Invio i = riga_.invio(n);
     switch (i.azione) {

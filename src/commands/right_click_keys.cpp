@@ -6,9 +6,6 @@ namespace tramel {
 
 namespace {
 
-constexpr int TASTO_INVIO = 13;
-constexpr int TASTO_ESC = 27;
-
 bool spostamento(Comando c)
 {
     return c == Comando::Sposta || c == Comando::Copia || c == Comando::Ruota || c == Comando::Specchio;

@@ -5,6 +5,12 @@
 
 namespace tramel {
 
+// The indexes of the sixteen colours, by the names the chooser shows.
+enum IndicePalette : int {
+    NERO, BLU_SCURO, VERDE, VERDE_ACQUA, BORDEAUX, VIOLA, VERDE_OLIVA, GRIGIO_CHIARO,
+    GRIGIO, BLU, VERDE_LIMONE, AZZURRO, ROSSO, FUCSIA, GIALLO, BIANCO,
+};
+
 // The classic 16-colour palette, addressed by index 0-15, with the names the
 // colour chooser shows. An index outside 0-15 gives the colour of index 0
 // (black) and an empty name; callers that must tell it apart ask valid().

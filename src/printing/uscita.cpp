@@ -17,7 +17,6 @@ namespace tramel {
 
 namespace {
 
-constexpr int BIANCO = 15;
 constexpr double TWIPS_MM = 56.7;
 constexpr double TWIPS_CM = 567;
 constexpr double TWIPS_POLLICE = 1440;

@@ -71,7 +71,7 @@ std::array<QWidget*, 6> campioni(M& m, QLayout* layout, QWidget* parent, const s
     for (int k = 0; k < 6; ++k) {
         auto disegna = [&m, k](QPainter& p, const QRect& r) {
             p.fillRect(r, qtColor(m.sfondoCampione(k)));
-            lineaCampione(p, r, k == 0 ? 0 : stileDi(k), 1, k == 0 ? Palette::color(15) : Palette::color(0));
+            lineaCampione(p, r, k == 0 ? 0 : stileDi(k), 1, k == 0 ? Palette::color(BIANCO) : Palette::color(NERO));
         };
         auto clic = [&m, k, aggiorna] {
             m.Picture1_Click(k);

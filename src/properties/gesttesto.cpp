@@ -111,7 +111,7 @@ bool cambia(const FinestraDialogo& f, const Gesttesto& d)
 } // namespace
 
 Gesttesto::Gesttesto(FinestraDialogo finestra)
-    : Text3(Coordinata::di(0, "0")), Text4(Coordinata::di(0, "0")), sfondoFrame2(Palette::color(15)),
+    : Text3(Coordinata::di(0, "0")), Text4(Coordinata::di(0, "0")), sfondoFrame2(Palette::color(BIANCO)),
       f_(std::move(finestra))
 {
     Label8.imposta(0);
@@ -128,7 +128,7 @@ void Gesttesto::Check1_Click(bool spuntato)
     Check1 = spuntato;
     // Ticking over differing backgrounds settles them on white.
     if (Label8.vari()) {
-        Label8.imposta(Palette::color(15));
+        Label8.imposta(Palette::color(BIANCO));
         coloreScelto = true;
     }
     Label2Opaco = spuntato;

@@ -40,13 +40,6 @@ namespace tramel {
 
 namespace {
 
-constexpr int NERO = 0;
-constexpr int GRIGIO = 8;
-constexpr int BORDEAUX = 4;
-constexpr int VERDE_LIMONE = 10;
-constexpr int VK_F9 = 120;
-constexpr int TASTO_INVIO = 13;
-constexpr int TASTO_ESC = 27;
 const std::string prefissoSenzaTitolo = "Disegno _";
 
 // A scroll strip: a bar along one edge of the window.
@@ -68,9 +61,9 @@ QWidget* striscia(Qt::Orientation verso, QScrollBar*& barra)
 int codiceCarattere(const QKeyEvent& tasto)
 {
     if (tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter)
-        return TASTO_INVIO;
+        return CommandEngine::TASTO_INVIO;
     if (tasto.key() == Qt::Key_Escape)
-        return TASTO_ESC;
+        return CommandEngine::TASTO_ESC;
     const char16_t c = tasto.text().isEmpty() ? 0 : tasto.text().at(0).unicode();
     return c < u' ' ? 0 : c;
 }
@@ -243,7 +236,7 @@ bool DrawingWindow::eventFilter(QObject* oggetto, QEvent* evento)
     case QEvent::KeyPress: {
         const auto* tasto = static_cast<QKeyEvent*>(evento);
         if (tasto->key() == Qt::Key_F9)
-            Form_KeyDown(VK_F9);
+            Form_KeyDown(CommandEngine::TASTO_F9);
         else if (const int codice = codiceCarattere(*tasto))
             Form_KeyPress(codice);
         else
@@ -258,7 +251,7 @@ bool DrawingWindow::eventFilter(QObject* oggetto, QEvent* evento)
 
 void DrawingWindow::Form_KeyDown(int tasto)
 {
-    if (tasto == VK_F9)
+    if (tasto == CommandEngine::TASTO_F9)
         impfiltri(filtroSuccessivo(stato_.aiuti.filtrosnap));
 }
 

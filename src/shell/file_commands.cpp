@@ -7,6 +7,7 @@
 #include "programma.h"
 #include "tavola.h"
 
+#include "platform/palette.h"
 #include "platform/record_file.h"
 
 #include <QCoreApplication>
@@ -16,8 +17,6 @@
 namespace tramel {
 
 namespace {
-
-constexpr int GRIGIO_CHIARO = 7;
 
 void avvisa(Notifier& n, const std::string& testo)
 {

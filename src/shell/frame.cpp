@@ -29,8 +29,6 @@ namespace tramel {
 
 namespace {
 
-constexpr int VK_F9 = 120;
-
 QColor colorePalette(int indice)
 {
     return qtColor(Palette::color(indice));
@@ -321,7 +319,7 @@ bool Frame::eventFilter(QObject* oggetto, QEvent* evento)
     // F9 moves to the next object-snap filter from the command line too.
     if (n != 0 && tasto == Qt::Key_F9) {
         if (DrawingWindow* w = finestraAttiva())
-            w->Form_KeyDown(VK_F9);
+            w->Form_KeyDown(CommandEngine::TASTO_F9);
         return true;
     }
     const int codice = tasto == Qt::Key_Return || tasto == Qt::Key_Enter ? 13 : tasto == Qt::Key_Escape ? 27 : 0;
@@ -339,7 +337,7 @@ bool Frame::etichettaPremuta(QObject* etichetta)
         return false;
     // The drawing aids' labels switch them as their menu items do; the filter's moves to the next filter.
     if (DrawingWindow* w = finestraAttiva())
-        n == 11 ? w->Form_KeyDown(VK_F9) : w->impaiut(static_cast<int>(n) - 4);
+        n == 11 ? w->Form_KeyDown(CommandEngine::TASTO_F9) : w->impaiut(static_cast<int>(n) - 4);
     return true;
 }
 

@@ -100,9 +100,9 @@ void Info::scriviOmbreggiato(QPainter& p, const QString& testo, int punti, int x
     f.setPointSize(punti);
     p.setFont(f);
     const int alto = p.fontMetrics().ascent();
-    p.setPen(qtColor(Palette::color(11)));
+    p.setPen(qtColor(Palette::color(AZZURRO)));
     p.drawText(QPoint(x, y + alto), testo);
-    p.setPen(qtColor(Palette::color(9)));
+    p.setPen(qtColor(Palette::color(BLU)));
     p.drawText(QPoint(x - tw(20), y - tw(20) + alto), testo);
 }
 

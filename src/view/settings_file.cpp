@@ -231,9 +231,9 @@ void inizializ_varTesto(DrawingState& s)
     s.testoNuovo.gen_corsivo_testo = 0;
     s.testoNuovo.gen_barrato_testo = 0;
     s.testoNuovo.gen_sottolineato_testo = 0;
-    s.testoNuovo.gen_colore_testo = Palette::color(0);
+    s.testoNuovo.gen_colore_testo = Palette::color(NERO);
     s.testoNuovo.gen_opaco_testo = 0;
-    s.testoNuovo.gen_colore_opaco_testo = Palette::color(15);
+    s.testoNuovo.gen_colore_opaco_testo = Palette::color(BIANCO);
 }
 
 bool leggifileini_dis(DrawingState& s)

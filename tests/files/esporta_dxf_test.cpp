@@ -77,8 +77,8 @@ TEST(EsportaDxf, ANumberThatWouldNotBeFiniteRefusesTheWholeExport)
 TEST(EsportaDxf, LineAndTextWithYFlippedAboutYmax)
 {
     disegno d;
-    linea(d, 1, 2, 3.5, 4).colorelinea = Palette::color(12);
-    scritta(d, "Ab").colore_testo = Palette::color(9);
+    linea(d, 1, 2, 3.5, 4).colorelinea = Palette::color(ROSSO);
+    scritta(d, "Ab").colore_testo = Palette::color(BLU);
     // The text's base line is lower by its height as written (10 / 25).
     EXPECT_EQ(entita(d), (Righe{"0", "LINE", "8", "0", "62", "1", "10", "1", "20", "18", "11", "3.5", "21", "16",
                                 "0", "TEXT", "8", "0", "62", "5", "10", "0", "20", "19.6", "40", ".4", "1", "Ab",
@@ -88,7 +88,7 @@ TEST(EsportaDxf, LineAndTextWithYFlippedAboutYmax)
 TEST(EsportaDxf, RectangleIsOneClosedPolylineAndAnEmptyPolylineHasNoVertex)
 {
     disegno d;
-    vertici<Rettangolo>(d, {{0, 0}, {4, 0}, {4, 2}, {0, 2}}).colcont = Palette::color(10);
+    vertici<Rettangolo>(d, {{0, 0}, {4, 0}, {4, 2}, {0, 2}}).colcont = Palette::color(VERDE_LIMONE);
     vertici<polilinea>(d, {});
     Righe atteso = {"0", "POLYLINE", "8", "0", "62", "0", "66", "1", "0", "SEQEND", "8", "0",
                     "0", "POLYLINE", "8", "0", "62", "2", "66", "1", "70", "1", "0"};

@@ -91,12 +91,12 @@ TEST(Finestra, SnapMarkerStandsOutFromTheForegroundColour)
     Sessione s;
     s.avvia();
     DrawingWindow* primo = s.nuova();
-    EXPECT_EQ(primo->stato().overlay.Shape3.colore, Palette::color(10));
+    EXPECT_EQ(primo->stato().overlay.Shape3.colore, Palette::color(VERDE_LIMONE));
     DrawingWindow* secondo = s.nuova();
-    primo->stato().forecolor = Palette::color(10);
+    primo->stato().forecolor = Palette::color(VERDE_LIMONE);
     s.frame->area().setActiveSubWindow(primo);
-    EXPECT_EQ(primo->stato().overlay.Shape3.colore, Palette::color(4));
-    EXPECT_EQ(secondo->stato().overlay.Shape3.colore, Palette::color(10));
+    EXPECT_EQ(primo->stato().overlay.Shape3.colore, Palette::color(BORDEAUX));
+    EXPECT_EQ(secondo->stato().overlay.Shape3.colore, Palette::color(VERDE_LIMONE));
 }
 
 TEST(Finestra, SwitchingWindowsCancelsTheCommandOfTheWindowLeft)

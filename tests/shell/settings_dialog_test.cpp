@@ -75,7 +75,7 @@ TEST_F(SettingsDialog, OpensWithTheWindowsSettings)
     EXPECT_EQ(d.Label2, " 3");
     EXPECT_EQ(d.carattere.nome, "Courier New");
     EXPECT_EQ(d.carattere.colore, RGB(0, 255, 0));
-    EXPECT_EQ(d.coloreSfondo(), Palette::color(3));
+    EXPECT_EQ(d.coloreSfondo(), Palette::color(VERDE_ACQUA));
 }
 
 TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
@@ -181,9 +181,9 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
     EXPECT_EQ(s.colori.colanteprima.tag(), Variant::Double);
     EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{15}));
     for (const auto* linea : {&s.overlay.Line1, &s.overlay.Line2, &s.overlay.Line3})
-        EXPECT_EQ(linea->colore, Palette::color(10));
-    EXPECT_EQ(s.overlay.Shape1.colore, Palette::color(10));
-    EXPECT_EQ(s.overlay.Shape2.colore, Palette::color(10));
+        EXPECT_EQ(linea->colore, Palette::color(VERDE_LIMONE));
+    EXPECT_EQ(s.overlay.Shape1.colore, Palette::color(VERDE_LIMONE));
+    EXPECT_EQ(s.overlay.Shape2.colore, Palette::color(VERDE_LIMONE));
     EXPECT_EQ(redraws, 1);
 
     const std::string file = leggiByte(modulo.nomefileini);
@@ -205,14 +205,14 @@ TEST_F(SettingsDialog, IndexesBetweenWholeNumbersAreTakenAndRoundedHalfToEven)
     d.Text2 = "2.9";
     ASSERT_TRUE(d.Command1_Click());
     EXPECT_EQ(s.colori.colanteprima, Variant(2.5));
-    EXPECT_EQ(s.overlay.Line1.colore, Palette::color(2));
+    EXPECT_EQ(s.overlay.Line1.colore, Palette::color(VERDE));
     EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{15}));
 }
 
 TEST_F(SettingsDialog, FontChosenBecomesTheWindowsFontAndForeground)
 {
     FakeFontChooser font;
-    const SceltaCarattere scelta{"Courier New", 12, true, false, true, false, Palette::color(10)};
+    const SceltaCarattere scelta{"Courier New", 12, true, false, true, false, Palette::color(VERDE_LIMONE)};
     font.scelte.push_back(scelta);
     font.scelte.push_back(std::nullopt);
     Impost d = dialogo();
@@ -229,7 +229,7 @@ TEST_F(SettingsDialog, FontChosenBecomesTheWindowsFontAndForeground)
     EXPECT_TRUE(s.font.grassetto);
     EXPECT_TRUE(s.font.barrato);
     EXPECT_FALSE(s.font.sottolineato);
-    EXPECT_EQ(s.forecolor, Palette::color(10));
+    EXPECT_EQ(s.forecolor, Palette::color(VERDE_LIMONE));
 }
 
 TEST_F(SettingsDialog, ColourPickerWritesTheChosenIndexIntoItsBox)
@@ -245,7 +245,7 @@ TEST_F(SettingsDialog, ColourPickerWritesTheChosenIndexIntoItsBox)
         sc.Command1_Click();
     });
     EXPECT_EQ(d.Text2, "3");
-    EXPECT_EQ(d.coloreSfondo(), Palette::color(3));
+    EXPECT_EQ(d.coloreSfondo(), Palette::color(VERDE_ACQUA));
 
     d.Command3_Click([](Selcol& sc) {
         EXPECT_EQ(sc.Label1, "Colore Puntatore e Griglia");

@@ -428,7 +428,7 @@ TEST_F(SettingsFile, TextDefaultsAreResetTogether)
     // Records 23 to 32: the text frame switch and the text defaults.
     for (std::size_t i = 22; i < 32; ++i)
         EXPECT_EQ(v[i], base[i]) << "record " << i + 1;
-    EXPECT_EQ(f.s.testoNuovo.gen_colore_opaco_testo, Palette::color(15));
+    EXPECT_EQ(f.s.testoNuovo.gen_colore_opaco_testo, Palette::color(BIANCO));
     EXPECT_EQ(f.s.aiuti.passogriglia, 2.5f); // nothing else is touched
 }
 

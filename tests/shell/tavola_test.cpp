@@ -1,6 +1,7 @@
 #include "shell/tavola.h"
 
 #include "entities/strumenti_dc.h"
+#include "platform/palette.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@
 namespace tramel {
 namespace {
 
-constexpr Rgb ROSSO = RGB(255, 0, 0);
-constexpr Rgb BLU = RGB(0, 0, 255);
+const Rgb rosso = Palette::color(ROSSO);
+const Rgb blu = Palette::color(BLU);
 
 void riga(Tavola& t, int y, Rgb colore)
 {
@@ -36,9 +37,9 @@ struct TavolaProva : ::testing::Test {
 // shown over the picture; a clear empties that layer and leaves the picture.
 TEST_F(TavolaProva, TransientLayerOverThePictureClearedAlone)
 {
-    riga(tavola, 5, BLU);
+    riga(tavola, 5, blu);
     tavola.persistente(false);
-    riga(tavola, 10, ROSSO);
+    riga(tavola, 10, rosso);
     EXPECT_EQ(tavola.immagine().pixel(3, 10), qRgb(255, 255, 255));
     EXPECT_EQ(tavola.transitoria().pixel(3, 10), qRgb(255, 0, 0));
     EXPECT_EQ(schermo(3, 10), qRgb(255, 0, 0));
@@ -55,10 +56,10 @@ TEST_F(TavolaProva, TransientLayerOverThePictureClearedAlone)
 TEST_F(TavolaProva, PersistentAgainEmptiesTheTransientLayer)
 {
     tavola.persistente(false);
-    riga(tavola, 10, ROSSO);
+    riga(tavola, 10, rosso);
     tavola.persistente(true);
     EXPECT_EQ(schermo(3, 10), qRgb(255, 255, 255));
-    riga(tavola, 12, BLU);
+    riga(tavola, 12, blu);
     EXPECT_EQ(tavola.immagine().pixel(3, 12), qRgb(0, 0, 255));
     EXPECT_EQ(qAlpha(tavola.transitoria().pixel(3, 12)), 0);
 }

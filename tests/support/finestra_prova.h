@@ -58,7 +58,7 @@ struct VistaProva {
     double scala = 3, x1 = 0, y1 = 0;
 };
 
-enum class Tasto { Invio = 13, Esc = 27 };
+enum class Tasto { Invio = CommandEngine::TASTO_INVIO, Esc = CommandEngine::TASTO_ESC };
 
 struct FinestraProva {
     ValoriModulo modulo;

@@ -40,7 +40,7 @@ public:
     void cerchio(double xc, double yc, double xp, double yp, double raggio)
     {
         auto c = std::make_unique<Cerchio>();
-        c->Xcentro = xc, c->Ycentro = yc, c->Xpunto = xp, c->YPunto = yp, c->colcont = Palette::color(9);
+        c->Xcentro = xc, c->Ycentro = yc, c->Xpunto = xp, c->YPunto = yp, c->colcont = Palette::color(BLU);
         dis.cerchi.Add(std::move(c));
         attese.append(QJsonObject{{"tipo", "CIRCLE"}, {"colore", 5}, {"punti", QJsonArray{punto(xc, yc)}}, {"raggio", raggio}});
     }
@@ -48,7 +48,7 @@ public:
     {
         auto t = std::make_unique<tramel::testo>();
         t->stringa_testo = s, t->pos_testox = 3, t->pos_testoy = 4, t->dimens_testo = dimens;
-        t->colore_testo = Palette::color(13);
+        t->colore_testo = Palette::color(FUCSIA);
         t->ang_testo(angolo);
         dis.testi.Add(std::move(t));
         // The height as written: seven significant digits of the single-precision quotient.
@@ -61,7 +61,7 @@ public:
     {
         auto e = std::make_unique<T>();
         e->vertici(punti);
-        e->colcont = Palette::color(4);
+        e->colcont = Palette::color(BORDEAUX);
         collezione<T>(dis).Add(std::move(e));
         QJsonArray p;
         for (const Punto& v : punti)

@@ -14,29 +14,16 @@ namespace {
 
 // The ghost of one entity, still selected: a copy moved as the command
 // would move it, drawn in its own colours. The stored entity is untouched.
-template <class T, class Muovi>
-void fantasma(const ContestoDisegno& c, const disegno& d, int posizione, const Muovi& muovi)
-{
-    const Collezione<T>& col = collezione<T>(d);
-    if (posizione < 1 || posizione > col.Count() || col.Item(posizione).stato != STATO_SELEZIONATO)
-        return;
-    T copia = col.Item(posizione);
-    muovi(copia);
-    disegna(c, copia, true);
-}
-
 template <class Muovi>
 void fantasma(const ContestoDisegno& c, const disegno& d, const Preso& p, const Muovi& muovi)
 {
-    switch (p.tipo) {
-    case TipoEntita::superficie: fantasma<superficie>(c, d, p.posizione, muovi); break;
-    case TipoEntita::linea: fantasma<Linea>(c, d, p.posizione, muovi); break;
-    case TipoEntita::rettangolo: fantasma<Rettangolo>(c, d, p.posizione, muovi); break;
-    case TipoEntita::testo: fantasma<testo>(c, d, p.posizione, muovi); break;
-    case TipoEntita::cerchio: fantasma<Cerchio>(c, d, p.posizione, muovi); break;
-    case TipoEntita::arco: fantasma<Arco>(c, d, p.posizione, muovi); break;
-    case TipoEntita::polilinea: fantasma<polilinea>(c, d, p.posizione, muovi); break;
-    }
+    conCollezione(d, p.tipo, [&](const auto& col) {
+        if (p.posizione < 1 || p.posizione > col.Count() || col.Item(p.posizione).stato != STATO_SELEZIONATO)
+            return;
+        auto copia = col.Item(p.posizione);
+        muovi(copia);
+        disegna(c, copia, true);
+    });
 }
 
 } // namespace

@@ -9,49 +9,30 @@ namespace {
 
 Entita& entita(disegno& d, const Preso& p)
 {
-    const int i = p.posizione;
-    switch (p.tipo) {
-    case TipoEntita::superficie: return d.superfici.Item(i);
-    case TipoEntita::linea: return d.linee.Item(i);
-    case TipoEntita::rettangolo: return d.rettangoli.Item(i);
-    case TipoEntita::testo: return d.testi.Item(i);
-    case TipoEntita::cerchio: return d.cerchi.Item(i);
-    case TipoEntita::arco: return d.archi.Item(i);
-    case TipoEntita::polilinea: return d.polilinee.Item(i);
-    }
-    return d.linee.Item(i);
+    return conEntita(d, p.tipo, p.posizione, [](Entita& e) -> Entita& { return e; });
 }
 
 void disegnaEvidenziato(const ContestoDisegno& c, const DrawingState& s, const Preso& p)
 {
-    const disegno& d = s.dis;
-    const int i = p.posizione;
-    switch (p.tipo) {
-    case TipoEntita::superficie: disegnasuperficie(c, d.superfici.Item(i), false); break;
-    case TipoEntita::linea: disegnalinea(c, d.linee.Item(i), false); break;
-    case TipoEntita::rettangolo: disegnarettangolo(c, d.rettangoli.Item(i), false); break;
-    case TipoEntita::testo: disegnatesto(c, d.testi.Item(i), false, &s.cachetesti.scatola(i)); break;
-    case TipoEntita::cerchio: disegnacerchio(c, d.cerchi.Item(i), false); break;
-    case TipoEntita::arco: disegnaarco(c, d.archi.Item(i), false); break;
-    case TipoEntita::polilinea: disegnaPolilinea(c, d.polilinee.Item(i), false); break;
-    }
+    conEntita(s.dis, p.tipo, p.posizione, [&](const auto& e) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(e)>, testo>)
+            disegnatesto(c, e, false, &s.cachetesti.scatola(p.posizione));
+        else
+            disegna(c, e, false);
+    });
 }
 
 // The stretch marks of the vertices the window caught.
 void segna(disegno& d, const PresoStira& p)
 {
-    const int i = p.entita.posizione;
-    for (int v : p.vertici) {
-        switch (p.entita.tipo) {
-        case TipoEntita::superficie: d.superfici.Item(i).ins_vertselez(1, v); break;
-        case TipoEntita::rettangolo: d.rettangoli.Item(i).ins_vertselez(1, v); break;
-        case TipoEntita::polilinea: d.polilinee.Item(i).ins_vertselez(1, v); break;
-        case TipoEntita::linea: (v == 1 ? d.linee.Item(i).vert1_selez : d.linee.Item(i).vert2_selez) = 1; break;
-        case TipoEntita::arco: (v == 1 ? d.archi.Item(i).vert1_selez : d.archi.Item(i).vert2_selez) = 1; break;
-        case TipoEntita::testo:
-        case TipoEntita::cerchio: break;
+    conEntita(d, p.entita.tipo, p.entita.posizione, [&](auto& e) {
+        for (int v : p.vertici) {
+            if constexpr (std::is_base_of_v<ListaVertici, std::decay_t<decltype(e)>>)
+                e.ins_vertselez(1, v);
+            else if constexpr (requires { e.vert1_selez; })
+                (v == 1 ? e.vert1_selez : e.vert2_selez) = 1;
         }
-    }
+    });
 }
 
 bool comandoZoom(const std::string& nome)

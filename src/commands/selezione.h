@@ -23,8 +23,6 @@ constexpr double LATO_MIRINO_MM = 255.0 * 25.4 / 1440;
 // drawing unit): zooming in shrinks it in the drawing.
 double raggioMirino(double scala);
 
-enum class TipoEntita { superficie, linea, rettangolo, testo, cerchio, arco, polilinea };
-
 // An entity of the drawing: its kind and its position (from 1) in its collection.
 struct Preso {
     TipoEntita tipo;

@@ -130,6 +130,34 @@ void perOgniVivo(D& d, F&& f)
     (tipo(collezione<Tipi>(d)), ...);
 }
 
+// The kinds of entity, each with its collection in the drawing.
+enum class TipoEntita { superficie, linea, rettangolo, testo, cerchio, arco, polilinea };
+
+// Calls f with the collection of kind tipo, as its own type, and returns
+// what f returns.
+template <class D, class F>
+decltype(auto) conCollezione(D& d, TipoEntita tipo, F&& f)
+{
+    switch (tipo) {
+    case TipoEntita::superficie: return f(d.superfici);
+    case TipoEntita::linea: return f(d.linee);
+    case TipoEntita::rettangolo: return f(d.rettangoli);
+    case TipoEntita::testo: return f(d.testi);
+    case TipoEntita::cerchio: return f(d.cerchi);
+    case TipoEntita::arco: return f(d.archi);
+    case TipoEntita::polilinea: break;
+    }
+    return f(d.polilinee);
+}
+
+// Calls f with the entity of kind tipo at position i (from 1), as its own
+// type, and returns what f returns.
+template <class D, class F>
+decltype(auto) conEntita(D& d, TipoEntita tipo, int i, F&& f)
+{
+    return conCollezione(d, tipo, [&](auto& c) -> decltype(auto) { return f(c.Item(i)); });
+}
+
 // The entity under construction of one kind: created empty on first use and
 // released when it is appended, so the next one starts from a fresh object.
 template <class T>

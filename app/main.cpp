@@ -1,7 +1,7 @@
 #include "platform/qt_ports.h"
-#include "shell/app_context.h"
-#include "shell/frame.h"
-#include "shell/startup.h"
+#include "shell/contesto_app.h"
+#include "shell/finestra_principale.h"
+#include "shell/avvio.h"
 
 #include <QApplication>
 

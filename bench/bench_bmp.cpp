@@ -4,7 +4,7 @@
 #include "synthetic.h"
 
 #include "platform/file_writer.h"
-#include "view/redraw.h"
+#include "view/ridisegna.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // and of the view alone, and each kind alone, to see where the time goes.
 #include "immagine_finestra.h"
 #include "synthetic.h"
-#include "view/redraw.h"
+#include "view/ridisegna.h"
 
 #include <benchmark/benchmark.h>
 

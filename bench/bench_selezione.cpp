@@ -1,12 +1,12 @@
 // Selection and object snap on a synthetic drawing of 100,000 entities shown
 // whole in a 1920x1080 window, through the engine as a click or a mouse move
 // calls them: the texts measured by Qt, the highlight drawn by QtDc.
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 #include "immagine_finestra.h"
 #include "synthetic.h"
 
 #include "platform/fake_ports.h"
-#include "view/redraw.h"
+#include "view/ridisegna.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,12 +2,12 @@
 // 1920x1080 drawing window's picture (the real widget, offscreen): the line's
 // rubber band with the snap step and an object-snap search on every move,
 // and the ghosts of 1,000 selected entities under a move command.
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 #include "shell/tavola.h"
 #include "synthetic.h"
 
 #include "platform/fake_ports.h"
-#include "view/redraw.h"
+#include "view/ridisegna.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

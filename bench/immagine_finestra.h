@@ -1,5 +1,5 @@
 #pragma once
-#include "view/superficie.h"
+#include "view/superficie_disegno.h"
 
 #include "platform/qt_dc.h"
 #include "platform/qt_text_metrics.h"

@@ -1,4 +1,4 @@
-#include "command_engine.h"
+#include "motore_comandi.h"
 
 namespace tramel {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "riga_comando.h"
 
-#include "view/drawing_state.h"
+#include "view/stato_disegno.h"
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,5 @@
 #pragma once
-#include "command_engine.h"
+#include "motore_comandi.h"
 
 #include <optional>
 #include <string>

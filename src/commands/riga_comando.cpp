@@ -1,4 +1,4 @@
-#include "command_engine.h"
+#include "motore_comandi.h"
 
 #include "platform/numbers.h"
 #include "platform/palette.h"

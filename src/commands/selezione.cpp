@@ -2,7 +2,7 @@
 
 #include "geometry/intersezioni.h"
 #include "geometry/selezinters.h"
-#include "view/ingombro.h"
+#include "view/ingombro_testo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "snap_oggetti.h"
 
 #include "geometry/intersezioni.h"
-#include "view/ingombro.h"
+#include "view/ingombro_testo.h"
 
 #include <cmath>
 

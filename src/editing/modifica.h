@@ -1,6 +1,6 @@
 #pragma once
-#include "commands/command_engine.h"
-#include "view/drawing_state.h"
+#include "commands/motore_comandi.h"
+#include "view/stato_disegno.h"
 
 #include <cstdint>
 

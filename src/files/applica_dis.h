@@ -1,7 +1,7 @@
 #pragma once
 #include "lettura_dis.h"
 
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 #include "commands/finestra.h"
 #include "view/impostdistipo.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "lettura_txt.h"
 
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 
 namespace tramel {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "view/drawing_state.h"
+#include "view/stato_disegno.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -4,7 +4,7 @@
 #include "platform/rounding.h"
 #include "view/comando.h"
 #include "view/disegna_entita.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <cmath>
 #include <limits>

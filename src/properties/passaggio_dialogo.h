@@ -1,9 +1,9 @@
 #pragma once
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 #include "platform/numbers.h"
 #include "platform/ui_ports.h"
-#include "view/drawing_state.h"
-#include "view/superficie.h"
+#include "view/stato_disegno.h"
+#include "view/superficie_disegno.h"
 
 #include <functional>
 #include <optional>

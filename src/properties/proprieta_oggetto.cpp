@@ -5,7 +5,7 @@
 #include "tipo_superficie.h"
 
 #include "view/comando.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <tuple>
 #include <type_traits>

@@ -3,7 +3,7 @@
 #include "geometry/intersezioni.h"
 #include "platform/palette.h"
 #include "platform/rounding.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <algorithm>
 #include <array>

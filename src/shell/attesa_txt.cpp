@@ -1,6 +1,6 @@
 #include "attesa_txt.h"
 
-#include "drawing_window.h"
+#include "finestra_disegno.h"
 
 #include <QLabel>
 #include <QProgressBar>

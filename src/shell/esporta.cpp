@@ -1,9 +1,9 @@
 // The drawing window's exports: the drawing as a DXF file, the drawing area's
 // picture as a BMP file.
-#include "drawing_window.h"
+#include "finestra_disegno.h"
 
-#include "app_context.h"
-#include "frame.h"
+#include "contesto_app.h"
+#include "finestra_principale.h"
 #include "programma.h"
 #include "tavola.h"
 

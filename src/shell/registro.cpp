@@ -1,6 +1,6 @@
 #include "registro.h"
 
-#include "drawing_window.h"
+#include "finestra_disegno.h"
 
 namespace tramel {
 

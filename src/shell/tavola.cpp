@@ -1,6 +1,6 @@
 #include "tavola.h"
 
-#include "view/overlay.h"
+#include "view/sovrimpressione.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/qt_dc.h"
 #include "platform/qt_text_metrics.h"
-#include "view/drawing_state.h"
-#include "view/superficie.h"
+#include "view/stato_disegno.h"
+#include "view/superficie_disegno.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
-#include "drawing_state.h"
-#include "superficie.h"
+#include "stato_disegno.h"
+#include "superficie_disegno.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "cache_testi.h"
-#include "drawing_state.h"
-#include "superficie.h"
+#include "stato_disegno.h"
+#include "superficie_disegno.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "drawing_state.h"
+#include "stato_disegno.h"
 
 #include "geometry/selezinters.h"
 

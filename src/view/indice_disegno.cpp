@@ -1,6 +1,6 @@
 #include "indice_disegno.h"
 
-#include "ingombro.h"
+#include "ingombro_testo.h"
 
 #include <algorithm>
 

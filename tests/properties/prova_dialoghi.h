@@ -4,7 +4,7 @@
 #include "support/finestra_prova.h"
 
 #include "properties/passaggio_dialogo.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "sessione.h"
 
 #include "shell/tavola.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #pragma once
 // A running frame on a fresh program context, with scripted user answers and
 // a private program folder (where the settings file goes).
-#include "shell/app_context.h"
-#include "shell/drawing_window.h"
-#include "shell/frame.h"
-#include "shell/startup.h"
+#include "shell/contesto_app.h"
+#include "shell/finestra_disegno.h"
+#include "shell/finestra_principale.h"
+#include "shell/avvio.h"
 
 #include "platform/fake_ports.h"
 #include "platform/palette.h"

@@ -5,7 +5,7 @@
 #include "printing/spesslin.h"
 #include "shell/tavola.h"
 #include "view/vista.h"
-#include "view/settings_file.h"
+#include "view/file_impostazioni.h"
 
 #include <QMdiArea>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // One drawing window's engine over a recording surface and scripted ports,
 // driven as a user drives it: commands started as the menus start them,
 // clicks in drawing units, points typed on the command line, Enter and Esc.
-#include "commands/command_engine.h"
+#include "commands/motore_comandi.h"
 #include "editing/modifica.h"
 #include "platform/fake_ports.h"
 #include "platform/recording_dc.h"

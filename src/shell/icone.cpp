@@ -91,6 +91,17 @@ void vertice(QPainter& p, double x, double y)
     p.drawRect(QRectF(x - 1.5, y - 1.5, 3, 3));
 }
 
+// The arc of the circle in r from inizio through ampiezza degrees, unfilled.
+void tracciaArco(QPainter& p, const QRectF& r, double inizio, double ampiezza, const QColor& colore, double larghezza)
+{
+    QPainterPath tratto;
+    tratto.arcMoveTo(r, inizio);
+    tratto.arcTo(r, inizio, ampiezza);
+    penna(p, colore, larghezza);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tratto);
+}
+
 // An arrow head at (x, y) pointing along (dx, dy), a unit direction.
 void punta(QPainter& p, double x, double y, double dx, double dy)
 {
@@ -222,12 +233,7 @@ void cerchio(QPainter& p)
 
 void arco(QPainter& p)
 {
-    QPainterPath tratto;
-    tratto.arcMoveTo(QRectF(2.5, 4.5, 11, 11), 0);
-    tratto.arcTo(QRectF(2.5, 4.5, 11, 11), 0, 180);
-    penna(p, inchiostro, 1.5);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tratto);
+    tracciaArco(p, QRectF(2.5, 4.5, 11, 11), 0, 180, inchiostro, 1.5);
     vertice(p, 2.5, 10);
     vertice(p, 13.5, 10);
 }
@@ -326,12 +332,7 @@ void copia(QPainter& p)
 
 void ruota(QPainter& p)
 {
-    QPainterPath tratto;
-    tratto.arcMoveTo(QRectF(2.5, 2.5, 11, 11), 90);
-    tratto.arcTo(QRectF(2.5, 2.5, 11, 11), 90, 270);
-    penna(p, inchiostro, 1.5);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tratto);
+    tracciaArco(p, QRectF(2.5, 2.5, 11, 11), 90, 270, inchiostro, 1.5);
     punta(p, 13.5, 8, 0, 1);
 }
 
@@ -374,12 +375,7 @@ void distanzaAngolo(QPainter& p)
     penna(p, inchiostro, 1.5);
     p.drawLine(QPointF(2, 13), QPointF(15, 13));
     p.drawLine(QPointF(2, 13), QPointF(12, 2));
-    QPainterPath tratto;
-    tratto.arcMoveTo(QRectF(-5, 6, 14, 14), 0);
-    tratto.arcTo(QRectF(-5, 6, 14, 14), 0, 48);
-    penna(p, rosso, 1.5);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tratto);
+    tracciaArco(p, QRectF(-5, 6, 14, 14), 0, 48, rosso, 1.5);
 }
 
 void programma(QPainter& p)
@@ -403,12 +399,7 @@ void logo(QPainter& p)
     penna(p, carta, 8, Qt::SolidLine);
     p.drawLine(QPointF(14, 16), QPointF(50, 16));
     p.drawLine(QPointF(32, 16), QPointF(32, 50));
-    QPainterPath tratto;
-    tratto.arcMoveTo(QRectF(12, 24, 40, 40), 200);
-    tratto.arcTo(QRectF(12, 24, 40, 40), 200, 140);
-    penna(p, giallo, 4);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tratto);
+    tracciaArco(p, QRectF(12, 24, 40, 40), 200, 140, giallo, 4);
 }
 
 QIcon icona(Pittura pittura, double lato)

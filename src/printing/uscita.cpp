@@ -78,20 +78,14 @@ void stampaLinea(const Uscita& u, const Linea& l)
 
 void stampacerchio(const Uscita& u, const Cerchio& c)
 {
-    Punto centro = pixel(u, c.Xcentro, c.Ycentro);
-    Punto punto = pixel(u, c.Xpunto, c.YPunto);
-    const double raggioVero = std::hypot(punto.x - centro.x, punto.y - centro.y);
-    double raggio = raggioVero;
-    if (!riduciCerchio(centro, raggio, u.centro, BANDA_DISPOSITIVO / 2))
-        return;
-    if (raggio != raggioVero)
-        punto = {centro.x + raggio, centro.y};
+    const Punto centro = pixel(u, c.Xcentro, c.Ycentro);
+    const Punto punto = pixel(u, c.Xpunto, c.YPunto);
     Cerchio& copia = copiaStampa(u, c);
     copia.Xcentro = centro.x;
     copia.Ycentro = centro.y;
     copia.Xpunto = punto.x;
     copia.YPunto = punto.y;
-    copia.discerchio();
+    disCerchioDispositivo(copia, u.centro);
 }
 
 void stampaarco(const Uscita& u, const Arco& a)

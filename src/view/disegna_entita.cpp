@@ -14,9 +14,6 @@ namespace tramel {
 
 namespace {
 
-// A circle's radius stays within half the band, so its box stays within the band.
-constexpr double RAGGIO_MASSIMO = BANDA_DISPOSITIVO / 2;
-
 // A thickness as a pen width in pixels, t * scala / 2.5; a pen wider than the
 // band would cover the screen anyway.
 float larghezzaPenna(double spessore, double scala)
@@ -115,27 +112,62 @@ Punto nellaBanda(Punto p)
     return {banda(p.x), banda(p.y)};
 }
 
-// An arc that Disarco would not draw in its place (a radius beyond its cap,
-// or a circle whose box leaves the band): the part of it near the screen, as
-// the chords it is on the screen, in the pen that Disarco would take.
+// The largest radius, in pixels, of a circle the device draws in its place:
+// beyond some 50 000 Qt's outline strays from the curve near the circle's
+// left and right sides, then vanishes there.
+constexpr double RAGGIO_CERCHIO_ESATTO = 32768;
+
+// Whether the box of the circle about (xc, yc) of radius r, in whole pixels,
+// stays within the band.
+bool scatolaNellaBanda(double xc, double yc, double r)
+{
+    const double margine = BANDA_DISPOSITIVO - r - 1;
+    return std::abs(xc) <= margine && std::abs(yc) <= margine;
+}
+
+// How far from the middle of the screen a circle drawn as chords is drawn:
+// the screen's corners and the pen's reach beyond them.
+double portata(Punto centroSchermo, float spessore)
+{
+    return std::min(std::hypot(centroSchermo.x, centroSchermo.y) + spessore / 2.0 + 1, BANDA_DISPOSITIVO / 2);
+}
+
+const std::vector<DevPoint>& interi(const std::vector<Punto>& punti)
+{
+    thread_local std::vector<DevPoint> p; // reused: a redraw may draw many
+    p.clear();
+    for (const Punto& q : punti)
+        p.push_back(intero(q));
+    return p;
+}
+
+// An arc that Disarco would not draw in its place: the part of it near the
+// screen, as the chords it is on the screen, in the pen that Disarco would take.
 void arcoLungo(Dc& dc, const Arco& copia, const Arco::Circonferenza& cerchio, Punto centroSchermo)
 {
     const Punto centro{cerchio.xc, cerchio.yc};
     const double inizio = std::atan2(centro.y - copia.p1y, copia.p1x - centro.x);
     const double ampiezza =
         arcSweep(copia.p1x - centro.x, copia.p1y - centro.y, copia.p2x - centro.x, copia.p2y - centro.y);
-    // From the middle of the screen: its corners and the pen's reach beyond them.
-    const double distanza =
-        std::min(std::hypot(centroSchermo.x, centroSchermo.y) + copia.spescont / 2.0 + 1, RAGGIO_MASSIMO);
+    const double distanza = portata(centroSchermo, copia.spescont);
     OggettoSelezionato penna(dc, creaPenna(dc, copia.trattcont, copia.spescont, copia.colcont));
-    thread_local std::vector<DevPoint> punti;
     for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, centroSchermo, distanza))
-        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena)) {
-            punti.clear();
-            for (const Punto& p : pezzo)
-                punti.push_back(intero(p));
-            dc.Polyline(punti);
-        }
+        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena))
+            dc.Polyline(interi(pezzo));
+}
+
+// A circle that Ellipse would not draw in its place: its disc near the screen
+// as one polygon, its outline the chords, closed off the screen, with the pen
+// and brush that discerchio would take.
+void cerchioLungo(Dc& dc, const Cerchio& copia, Punto centro, double raggio, Punto centroSchermo)
+{
+    const std::vector<Punto> poligono =
+        poligonoCerchio(centro, raggio, centroSchermo, portata(centroSchermo, copia.spescont));
+    if (poligono.empty())
+        return;
+    OggettoSelezionato penna(dc, creaPenna(dc, copia.trattcont, copia.spescont, copia.colcont));
+    OggettoSelezionato pennello(dc, creaPennello(dc, copia.campitura, copia.colocampitura, 0));
+    dc.Polygon(interi(poligono));
 }
 
 } // namespace
@@ -187,23 +219,14 @@ void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool nor
 void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale)
 {
     puntoOrigine(c);
-    Punto centro = dispositivoDaDisegno(c.vista, cerchio.Xcentro, cerchio.Ycentro);
-    Punto punto = dispositivoDaDisegno(c.vista, cerchio.Xpunto, cerchio.YPunto);
-    // The radius the circle draws with: from the centre to the point, as the entity takes it.
-    const double dx = punto.x - centro.x;
-    const double dy = punto.y - centro.y;
-    const double raggioVero = std::sqrt(dx * dx + dy * dy);
-    double raggio = raggioVero;
-    if (!riduciCerchio(centro, raggio, c.centroSchermo, RAGGIO_MASSIMO))
-        return;
-    if (raggio != raggioVero)
-        punto = {centro.x + raggio, centro.y};
+    const Punto centro = dispositivoDaDisegno(c.vista, cerchio.Xcentro, cerchio.Ycentro);
+    const Punto punto = dispositivoDaDisegno(c.vista, cerchio.Xpunto, cerchio.YPunto);
     Cerchio& copia = copiaRiempita(c, cerchio, normale);
     copia.Xcentro = centro.x;
     copia.Ycentro = centro.y;
     copia.Xpunto = punto.x;
     copia.YPunto = punto.y;
-    copia.discerchio();
+    disCerchioDispositivo(copia, c.centroSchermo);
 }
 
 void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
@@ -242,13 +265,23 @@ void disArcoDispositivo(Arco& copia, Punto centroSchermo)
     const std::optional<Arco::Circonferenza> cerchio = copia.cerchio();
     if (!cerchio || !copia.DC)
         return;
-    // Disarco caps the radius, and its circle's box (in whole pixels) must stay within the band.
-    const double margine = BANDA_DISPOSITIVO - cerchio->r - 1;
-    if (clng(cerchio->r) <= Arco::RAGGIO_MASSIMO && std::abs(cerchio->xc) <= margine &&
-        std::abs(cerchio->yc) <= margine)
+    // Disarco caps the radius.
+    if (clng(cerchio->r) <= Arco::RAGGIO_MASSIMO && scatolaNellaBanda(cerchio->xc, cerchio->yc, cerchio->r))
         copia.Disarco();
     else
         arcoLungo(*copia.DC, copia, *cerchio, centroSchermo);
+}
+
+void disCerchioDispositivo(Cerchio& copia, Punto centroSchermo)
+{
+    if (!copia.DC)
+        return;
+    // The radius the circle draws with: from the centre to the point, as the entity takes it.
+    const double raggio = std::hypot(copia.Xpunto - copia.Xcentro, copia.YPunto - copia.Ycentro);
+    if (raggio <= RAGGIO_CERCHIO_ESATTO && scatolaNellaBanda(copia.Xcentro, copia.Ycentro, raggio))
+        copia.discerchio();
+    else
+        cerchioLungo(*copia.DC, copia, {copia.Xcentro, copia.Ycentro}, raggio, centroSchermo);
 }
 
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola)

@@ -65,6 +65,10 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale);
 // Disarco would not draw it in its place (a radius beyond its cap, a circle
 // whose box leaves the band), as chords of its part near centroSchermo.
 void disArcoDispositivo(Arco& copia, Punto centroSchermo);
+// A circle already in device units, as copies are drawn: in its place by the
+// device, or (a radius beyond what it draws accurately, or a box that leaves
+// the band) its disc near centroSchermo as a polygon of chords.
+void disCerchioDispositivo(Cerchio& copia, Punto centroSchermo);
 // A text of size 0 or less draws nothing. scatola: the text's box when the
 // caller has it (a redraw keeps them); otherwise it is measured when the box is shown.
 void disegnatesto(const ContestoDisegno& c, const testo& t, bool normale, const ScatolaTesto* scatola = nullptr);

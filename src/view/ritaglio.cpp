@@ -115,29 +115,6 @@ std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limi
     return risultato;
 }
 
-bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo)
-{
-    const double dx = vista.x - centro.x;
-    const double dy = vista.y - centro.y;
-    const double d = std::hypot(dx, dy);
-    if (d - raggio > raggioMassimo)
-        return false;
-    if (!(raggio > raggioMassimo))
-        return true;
-    if (raggio - d > raggioMassimo) {
-        centro = vista;
-        raggio = raggioMassimo;
-        return true;
-    }
-    // From the old centre towards the screen; any direction will do when they coincide.
-    const double ux = d > 0 ? dx / d : 1;
-    const double uy = d > 0 ? dy / d : 0;
-    const double spostamento = raggio - raggioMassimo;
-    centro = {centro.x + ux * spostamento, centro.y + uy * spostamento};
-    raggio = raggioMassimo;
-    return true;
-}
-
 std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
                                            Punto vista, double distanza)
 {
@@ -169,6 +146,31 @@ std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double in
         parte(da, std::min(da + 2 * mezzo, ampiezza));
     }
     return catene;
+}
+
+std::vector<Punto> poligonoCerchio(Punto centro, double raggio, Punto vista, double distanza)
+{
+    constexpr double giro = 2 * std::numbers::pi;
+    // Beyond distanza by a pixel, so that its chords stay beyond it too.
+    const double fuori = distanza + 1;
+    const double d = std::hypot(vista.x - centro.x, vista.y - centro.y);
+    if (raggio - d > distanza) // vista lies deep inside: the disc covers all around it
+        return corde(vista, fuori, 0, giro);
+    std::vector<std::vector<Punto>> catene = cordeArco(centro, raggio, 0, giro, vista, distanza);
+    if (catene.empty() || d + raggio <= distanza) // out of reach, or the whole circle in reach
+        return catene.empty() ? std::vector<Punto>{} : catene.front();
+    // One chain, counter-clockwise (y up) from where the circle enters the
+    // reach to where it leaves it, joined across the angle 0 if need be.
+    std::vector<Punto> poligono = std::move(catene.back());
+    if (catene.size() == 2)
+        poligono.insert(poligono.end(), catene.front().begin() + 1, catene.front().end());
+    // Back to its start counter-clockwise about vista, which keeps the disc's side.
+    const auto angolo = [&](const Punto& p) { return std::atan2(vista.y - p.y, p.x - vista.x); };
+    const double da = angolo(poligono.back());
+    const double ampiezza = std::fmod(angolo(poligono.front()) - da + 2 * giro, giro);
+    const std::vector<Punto> ritorno = corde(vista, fuori, da, ampiezza);
+    poligono.insert(poligono.end(), ritorno.begin(), ritorno.end());
+    return poligono;
 }
 
 } // namespace tramel

@@ -23,15 +23,6 @@ std::vector<std::vector<Punto>> ritagliaSpezzata(const std::vector<Punto>& punti
 // (the added edges run along the band's border, far off the screen).
 std::vector<Punto> ritagliaPoligono(const std::vector<Punto>& punti, double limite = BANDA_DISPOSITIVO);
 
-// A circle as seen from the point `vista` (the middle of the screen): false
-// when its outline stays farther than raggioMassimo outside `vista`, for it
-// cannot be seen. A radius above raggioMassimo is brought down to it: the
-// circle becomes the one that touches it from inside at its point nearest to
-// `vista`, which matches it within a fraction of a pixel across the screen
-// and fills the same side; when `vista` lies deeper inside than raggioMassimo,
-// a circle about `vista`, which fills the whole screen.
-bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMassimo);
-
 // The part of an arc within `distanza` of `vista`, as chains of chords that
 // stray from the arc by a quarter pixel at most, in the arc's own order. The
 // arc runs about `centro` with radius `raggio`, counter-clockwise on the
@@ -40,5 +31,12 @@ bool riduciCerchio(Punto& centro, double& raggio, Punto vista, double raggioMass
 // thousand pixels, one every few hundred pixels.
 std::vector<std::vector<Punto>> cordeArco(Punto centro, double raggio, double inizio, double ampiezza,
                                            Punto vista, double distanza);
+
+// The disc of a circle as seen within `distanza` of `vista`, as one closed
+// polygon: the chords of the circle's part within that distance (as
+// cordeArco), closed by a path that runs just beyond it, so that within
+// `distanza` of `vista` the polygon covers exactly the disc. Empty when the
+// circle stays farther away or has no place.
+std::vector<Punto> poligonoCerchio(Punto centro, double raggio, Punto vista, double distanza);
 
 } // namespace tramel

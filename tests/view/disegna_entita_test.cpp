@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <regex>
 
@@ -386,15 +388,57 @@ TEST(DisegnaEntita, HugeFilledCircleAroundTheViewStillCoversIt)
     c.Xpunto = 1e6;
     c.campitura = CAMPITURA_PIENA;
     disegnacerchio(d.contesto(), c, true);
-    const auto ellissi = d.superficie.solo({"Ellipse"});
-    ASSERT_EQ(ellissi.size(), 1u);
-    const auto n = numeri(ellissi[0]);
-    EXPECT_LT(n[0], 0);
-    EXPECT_LT(n[1], 0);
-    EXPECT_GT(n[2], 1500);
-    EXPECT_GT(n[3], 1100);
-    for (long long v : n)
-        EXPECT_LE(std::llabs(v), 4000000);
+    const auto poligoni = d.superficie.solo({"Polygon"});
+    ASSERT_EQ(poligoni.size(), 1u);
+    const auto n = numeri(poligoni[0]);
+    long long xa = n[0], xb = n[0], ya = n[1], yb = n[1];
+    for (std::size_t i = 0; i + 1 < n.size(); i += 2) {
+        xa = std::min(xa, n[i]), xb = std::max(xb, n[i]);
+        ya = std::min(ya, n[i + 1]), yb = std::max(yb, n[i + 1]);
+        EXPECT_LE(std::llabs(n[i]) + std::llabs(n[i + 1]), 4000000);
+    }
+    EXPECT_LT(xa, 0);
+    EXPECT_LT(ya, 0);
+    EXPECT_GT(xb, 1500);
+    EXPECT_GT(yb, 1100);
+}
+
+// A circle of radius 1000 seen close, 2 and 0.2 units across the view (radii
+// of 750 000 and 7 500 000 pixels), at steep and at oblique points of its
+// outline: the outline paints on the curve, and a solid one paints all that
+// lies inside and nothing a few pixels outside.
+TEST(DisegnaEntita, ALargeCircleSeenCloseLandsOnItsPixels)
+{
+    for (const double scala : {75.0, 750.0})
+        for (const double gradi : {0.0, 10.0, 180.0, 45.0, 90.0})
+            for (const std::int32_t campitura : {CAMPITURA_NESSUNA, CAMPITURA_PIENA}) {
+                SCOPED_TRACE(testing::Message() << scala << ' ' << gradi << ' ' << campitura);
+                const double pixel = 10 * scala; // pixels a drawing unit
+                const double a = gradi * std::numbers::pi / 180;
+                const double x1 = 1000 * std::cos(a) - 750 / pixel, y1 = 1000 * std::sin(a) - 550 / pixel;
+                Disegno d(scala, x1, y1);
+                ImmagineFinestra finestra(1500, 1100);
+                Cerchio c;
+                c.Xpunto = 1000;
+                c.colcont = RGB(200, 0, 0);
+                c.colocampitura = RGB(0, 0, 200);
+                c.campitura = campitura;
+                disegnacerchio(ContestoDisegno(d.stato, finestra), c, true);
+                const QImage img = finestra.fotografia();
+                int bordo = 0;
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 1; x < img.width(); ++x) {
+                        const double scarto =
+                            (std::hypot((x + 0.5) / pixel + x1, (y + 0.5) / pixel + y1) - 1000) * pixel;
+                        const QRgb p = img.pixel(x, y);
+                        bordo += p == qRgb(200, 0, 0);
+                        if (scarto > 3 || (scarto < -3 && campitura == CAMPITURA_NESSUNA))
+                            ASSERT_EQ(p, qRgb(255, 255, 255)) << x << ',' << y;
+                        else if (scarto < -3)
+                            ASSERT_EQ(p, qRgb(0, 0, 200)) << x << ',' << y;
+                    }
+                EXPECT_GE(bordo, 100);
+            }
 }
 
 } // namespace

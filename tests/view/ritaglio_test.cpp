@@ -83,40 +83,42 @@ TEST(RitagliaPoligono, CoversTheSameAreaInsideTheBand)
     EXPECT_TRUE(ritagliaPoligono({{200, 200}, {300, 200}, {300, 300}}, L).empty());
 }
 
-TEST(RiduciCerchio, SmallCirclesAreKept)
+bool nelPoligono(const std::vector<Punto>& poligono, Punto p)
 {
-    Punto c{10, 20};
-    double r = 50;
-    ASSERT_TRUE(riduciCerchio(c, r, {0, 0}, 1000));
-    EXPECT_EQ(c, (Punto{10, 20}));
-    EXPECT_EQ(r, 50);
+    bool dentro = false;
+    for (std::size_t i = 0, j = poligono.size() - 1; i < poligono.size(); j = i++) {
+        const Punto& a = poligono[i];
+        const Punto& b = poligono[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y))
+            dentro = !dentro;
+    }
+    return dentro;
 }
 
-TEST(RiduciCerchio, AHugeCircleBecomesATouchingOneNearTheScreen)
+// Within reach of the screen's middle the polygon covers the disc exactly:
+// small and whole, huge with the screen just inside it (seen at the angle 0,
+// where its chain wraps, and at 180 degrees), the screen deep inside; and
+// nothing for circles out of reach.
+TEST(PoligonoCerchio, CoversTheDiscWithinReach)
 {
-    // The screen's middle lies 10 inside a circle of radius 1e9 centred 1e9 to its left.
-    Punto c{-1e9 + 10, 0};
-    double r = 1e9;
-    ASSERT_TRUE(riduciCerchio(c, r, {0, 0}, 1000));
-    EXPECT_EQ(r, 1000);
-    EXPECT_NEAR(c.x, 10 - 1000, 1e-6); // still through (10, 0), still filling to its left
-    EXPECT_NEAR(c.y, 0, 1e-9);
-}
-
-TEST(RiduciCerchio, FarOutlinesFillTheScreenOrVanish)
-{
-    Punto c{0, 0};
-    double r = 1e9;
-    ASSERT_TRUE(riduciCerchio(c, r, {5, 5}, 1000)); // the screen deep inside
-    EXPECT_EQ(c, (Punto{5, 5}));
-    EXPECT_EQ(r, 1000);
-
-    c = {1e9, 0};
-    r = 10;
-    EXPECT_FALSE(riduciCerchio(c, r, {0, 0}, 1000)); // a small circle far away
-    c = {3e9, 0};
-    r = 1e9;
-    EXPECT_FALSE(riduciCerchio(c, r, {0, 0}, 1000)); // a huge one whose outline stays far away
+    const struct {
+        Punto centro;
+        double raggio;
+        bool vuoto;
+    } casi[] = {{{10, 20}, 50, false},   {{-1e9 + 10, 0}, 1e9, false}, {{1e9 - 10, 3}, 1e9, false},
+                {{-5, -5}, 1e9, false},  {{1e9, 0}, 10, true},         {{3e9, 0}, 1e9, true}};
+    for (const auto& c : casi) {
+        const std::vector<Punto> p = poligonoCerchio(c.centro, c.raggio, {0, 0}, 1000);
+        ASSERT_EQ(p.empty(), c.vuoto) << c.centro.x;
+        if (c.vuoto)
+            continue;
+        for (double x = -900; x <= 900; x += 7.5)
+            for (double y = -600; y <= 600; y += 7.5) {
+                const double scarto = std::hypot(x - c.centro.x, y - c.centro.y) - c.raggio;
+                if (std::abs(scarto) > 0.5 && std::hypot(x, y) < 1000)
+                    ASSERT_EQ(nelPoligono(p, {x, y}), scarto < 0) << c.centro.x << ' ' << x << ',' << y;
+            }
+    }
 }
 
 TEST(CordeArco, ANearlyWholeHugeArcSeenAtItsGapGivesBothEnds)

@@ -1,10 +1,12 @@
 // Writing and reading a drawing file of a million lines (about 240 MB, in
 // /tmp), in entities per second, and the peak memory of the process while
-// it reads that file and holds the drawing.
+// it reads that file and holds the drawing, then while a window shows it.
+#include "immagine_finestra.h"
 #include "synthetic.h"
 
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
+#include "view/ridisegna.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,9 +84,46 @@ void BM_LeggiLinee(benchmark::State& state)
     }
     contatori(state);
     state.counters["picco_MB"] = statusMb("VmHWM");
-    std::filesystem::remove(FILE_PROVA);
 }
 BENCHMARK(BM_LeggiLinee)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The file opened into a window's state, the whole drawing shown in a
+// 1920x1080 picture: read, culling index built and one redraw. The memory
+// while the window holds it, and the peak from the start of the reading.
+void BM_ApriLineeInFinestra(benchmark::State& state)
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    for (auto _ : state) {
+        auto s = std::make_unique<DrawingState>(modulo);
+        EsitoLettura esito = leggifile(FILE_PROVA);
+        auto* d = std::get_if<DisegnoLetto>(&esito);
+        if (!d) {
+            state.SkipWithError("read failed");
+            break;
+        }
+        s->dis = std::move(d->dis);
+        esito = {};
+        ImmagineFinestra immagine(1920, 1080);
+        Vista& v = s->vista;
+        v.dpiX = v.dpiY = 96;
+        v.larghezzaMm = 1920 / v.pixelPerMmX();
+        v.altezzaMm = 1080 / v.pixelPerMmY();
+        v.scala = rapportoScala(v, -5, -5, 1005, 1005);
+        v.origineX = singolo(-5 * v.scala);
+        v.origineY = singolo(-5 * v.scala);
+        redraw(*s, immagine);
+        state.PauseTiming();
+        state.counters["RSS_MB"] = statusMb("VmRSS");
+        s.reset();
+        malloc_trim(0);
+        state.ResumeTiming();
+    }
+    contatori(state);
+    state.counters["picco_MB"] = statusMb("VmHWM");
+    std::filesystem::remove(FILE_PROVA);
+}
+BENCHMARK(BM_ApriLineeInFinestra)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 } // namespace tramel

@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <thread>
+#include <utility>
 
 namespace tramel {
 namespace {
@@ -80,6 +81,23 @@ void BM_redraw_100000_zoom1_modificato(benchmark::State& state)
     redraw(*s, immagine);
     for (auto _ : state) {
         perOgniVivo<superficie, Rettangolo, Cerchio, Arco, testo, polilinea, Linea>(s->dis, [](auto&) {});
+        redraw(*s, immagine);
+    }
+}
+
+// The same view redrawn after a line is drawn in it, as after the Linea
+// command: the new line's box joins those kept for culling.
+void BM_redraw_100000_zoom1_aggiunta(benchmark::State& state)
+{
+    const auto s = finestraZoom(14286);
+    ImmagineFinestra immagine(LARGHEZZA, ALTEZZA);
+    redraw(*s, immagine);
+    for (auto _ : state) {
+        auto l = std::make_unique<Linea>(std::as_const(s->dis.linee).Item(1));
+        l->Xi = l->Xf = ESTENSIONE / 2;
+        l->Yi = ESTENSIONE / 2;
+        l->Yf = ESTENSIONE / 2 + 1;
+        s->dis.linee.Add(std::move(l));
         redraw(*s, immagine);
     }
 }
@@ -228,6 +246,7 @@ BENCHMARK(BM_redraw_100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_zoom1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_zoom1_modificato)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redraw_100000_zoom1_aggiunta)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_zoom1_pan)->Arg(1080)->Arg(1095)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_passi)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_redraw_100000_vuoto)->Unit(benchmark::kMillisecond);

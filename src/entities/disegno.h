@@ -32,17 +32,18 @@ inline std::uint64_t nuovaVersione()
 // an append and after every Item on a collection that is not const, which is
 // how entities are changed. So a walk that only reads goes through a const
 // collection, and a writer writes through a reference taken after the last
-// redraw, not one kept from before it.
+// redraw, not one kept from before it. versioneEsistenti() is the same but
+// for appends, which leave the entities already there as they were.
 template <class T>
 class Collezione {
 public:
     Collezione() = default;
-    Collezione(Collezione&& c) noexcept : items_(std::move(c.items_)) { c.tocca(); }
+    Collezione(Collezione&& c) noexcept : items_(std::move(c.items_)) { c.cambia(); }
     Collezione& operator=(Collezione&& c) noexcept
     {
         items_ = std::move(c.items_);
-        tocca();
-        c.tocca();
+        cambia();
+        c.cambia();
         return *this;
     }
 
@@ -54,28 +55,42 @@ public:
     int Count() const { return static_cast<int>(items_.size()); }
     T& Item(int posizione)
     {
-        tocca();
+        cambia();
         return *items_.at(static_cast<std::size_t>(posizione - 1));
     }
     const T& Item(int posizione) const { return *items_.at(static_cast<std::size_t>(posizione - 1)); }
 
     // The same number while the collection stays as it is; a number no other
     // collection has had, once it may have changed.
-    std::uint64_t versione() const
-    {
-        if (toccata_) {
-            versione_ = nuovaVersione();
-            toccata_ = false;
-        }
-        return versione_;
-    }
+    std::uint64_t versione() const { return versione_.leggi(); }
+    std::uint64_t versioneEsistenti() const { return versioneEsistenti_.leggi(); }
 
 private:
-    void tocca() { toccata_ = true; }
+    // A number taken anew, when read, after each change.
+    struct Versione {
+        std::uint64_t leggi() const
+        {
+            if (toccata) {
+                numero = nuovaVersione();
+                toccata = false;
+            }
+            return numero;
+        }
+        mutable std::uint64_t numero = 0;
+        mutable bool toccata = true;
+    };
+
+    void tocca() { versione_.toccata = true; }
+    // A change that may reach the entities already there.
+    void cambia()
+    {
+        tocca();
+        versioneEsistenti_.toccata = true;
+    }
 
     std::vector<std::unique_ptr<T>> items_;
-    mutable std::uint64_t versione_ = 0;
-    mutable bool toccata_ = true;
+    Versione versione_;
+    Versione versioneEsistenti_;
 };
 
 // The entities of one drawing, one collection per kind.

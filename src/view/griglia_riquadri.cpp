@@ -1,7 +1,9 @@
 #include "griglia_riquadri.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace tramel {
@@ -12,6 +14,23 @@ namespace {
 // and still be filed in one.
 constexpr double PER_CELLA = 2;
 constexpr double CELLE_PER_RIQUADRO = 4;
+// The boxes appended after a layout and tested one by one, at most this many
+// or a thirty-second of those laid out, before the grid is laid out again.
+constexpr int AGGIUNTE_MASSIME = 1024;
+
+// A coordinate in single precision, on the side that keeps the box whole:
+// a float at or below it, within two steps of single precision; one beyond
+// the floats' range, or infinite, gives -inf.
+float inBasso(double v)
+{
+    const auto f = static_cast<float>(std::clamp(v, -double{FLT_MAX}, double{FLT_MAX}));
+    return f - std::abs(f) * FLT_EPSILON - FLT_TRUE_MIN;
+}
+
+float inAlto(double v)
+{
+    return -inBasso(-v);
+}
 
 bool finito(const Riquadro& r)
 {
@@ -45,58 +64,100 @@ int GrigliaRiquadri::cellaY(double y) const
     return cella(y, y0_, latoY_, ny_);
 }
 
-void GrigliaRiquadri::costruisci(const std::vector<Riquadro>& riquadri)
+GrigliaRiquadri::Voce GrigliaRiquadri::voce(const Riquadro& r, int posizione)
 {
+    return {inBasso(r.x1), inBasso(r.y1), inAlto(r.x2), inAlto(r.y2), posizione};
+}
+
+void GrigliaRiquadri::costruisci(int n, const Riquadri& riquadro)
+{
+    // The new boxes take the old ones' place, with no second copy at any time.
     voci_.clear();
+    voci_.reserve(static_cast<std::size_t>(n));
     aParte_.clear();
-    segni_.assign(riquadri.size() + 1, 0);
-    std::vector<Voce> finiti;
+    aggiunte_ = 0;
+    segni_.assign(static_cast<std::size_t>(n) + 1, 0);
     Riquadro angoli; // of the finite boxes' top-left corners
-    for (std::size_t i = 0; i < riquadri.size(); ++i) {
-        const Voce v{riquadri[i], static_cast<int>(i) + 1};
-        if (v.riquadro.vuoto())
+    for (int i = 1; i <= n; ++i) {
+        const Riquadro r = riquadro(i);
+        if (r.vuoto())
             continue;
-        if (!finito(v.riquadro)) {
+        const Voce v = voce(r, i);
+        if (!finito(comeRiquadro(v))) {
             aParte_.push_back(v);
             continue;
         }
-        finiti.push_back(v);
-        angoli = unione(angoli, Punto{v.riquadro.x1, v.riquadro.y1});
+        voci_.push_back(v);
+        angoli = unione(angoli, Punto{v.x1, v.y1});
     }
-    const double celle = std::max(1.0, std::floor(static_cast<double>(finiti.size()) / PER_CELLA));
-    const double w = finiti.empty() ? 0 : angoli.x2 - angoli.x1;
-    const double h = finiti.empty() ? 0 : angoli.y2 - angoli.y1;
+    disponi(angoli);
+    archivia();
+}
+
+void GrigliaRiquadri::aggiungi(int n, const Riquadri& riquadro)
+{
+    aggiunte_ += n - conteggio();
+    if (n < conteggio() || aggiunte_ > std::max(AGGIUNTE_MASSIME, static_cast<int>(voci_.size() / 32))) {
+        costruisci(n, riquadro);
+        return;
+    }
+    const int da = conteggio() + 1;
+    segni_.resize(static_cast<std::size_t>(n) + 1, 0);
+    for (int i = da; i <= n; ++i)
+        if (const Riquadro r = riquadro(i); !r.vuoto())
+            aParte_.push_back(voce(r, i));
+}
+
+// The grid over the corners, for about PER_CELLA boxes a cell.
+void GrigliaRiquadri::disponi(Riquadro angoli)
+{
+    const bool vuota = voci_.empty();
+    const double celle = std::max(1.0, std::floor(static_cast<double>(voci_.size()) / PER_CELLA));
+    const double w = vuota ? 0 : angoli.x2 - angoli.x1;
+    const double h = vuota ? 0 : angoli.y2 - angoli.y1;
     nx_ = celleLungo(w, h, celle);
     ny_ = celleLungo(h, w, celle);
-    x0_ = finiti.empty() ? 0 : angoli.x1;
-    y0_ = finiti.empty() ? 0 : angoli.y1;
+    x0_ = vuota ? 0 : angoli.x1;
+    y0_ = vuota ? 0 : angoli.y1;
     latoX_ = w > 0 ? w / nx_ : 1;
     latoY_ = h > 0 ? h / ny_ : 1;
+}
 
-    // Too large for a cell: aside. The rest by cell, in order of position within each.
+// Too large for a cell: aside. The rest by cell, each swapped in place
+// straight to the next free place of its cell.
+void GrigliaRiquadri::archivia()
+{
+    const auto grande = [&](const Voce& v) {
+        return (nx_ > 1 && double{v.x2} - v.x1 > CELLE_PER_RIQUADRO * latoX_) ||
+               (ny_ > 1 && double{v.y2} - v.y1 > CELLE_PER_RIQUADRO * latoY_);
+    };
+    std::copy_if(voci_.begin(), voci_.end(), std::back_inserter(aParte_), grande);
+    std::erase_if(voci_, grande);
     largMax_ = altMax_ = 0;
-    std::vector<int> celleVoci;
     inizio_.assign(static_cast<std::size_t>(nx_) * static_cast<std::size_t>(ny_) + 1, 0);
-    std::vector<Voce> archiviate;
-    for (const Voce& v : finiti) {
-        const double larg = v.riquadro.x2 - v.riquadro.x1, alt = v.riquadro.y2 - v.riquadro.y1;
-        if ((nx_ > 1 && larg > CELLE_PER_RIQUADRO * latoX_) || (ny_ > 1 && alt > CELLE_PER_RIQUADRO * latoY_)) {
-            aParte_.push_back(v);
-            continue;
-        }
-        largMax_ = std::max(largMax_, larg);
-        altMax_ = std::max(altMax_, alt);
-        const int c = cellaY(v.riquadro.y1) * nx_ + cellaX(v.riquadro.x1);
-        celleVoci.push_back(c);
-        archiviate.push_back(v);
-        ++inizio_[static_cast<std::size_t>(c) + 1];
+    std::vector<int> celle(voci_.size());
+    for (std::size_t i = 0; i < voci_.size(); ++i) {
+        const Voce& v = voci_[i];
+        largMax_ = std::max(largMax_, double{v.x2} - v.x1);
+        altMax_ = std::max(altMax_, double{v.y2} - v.y1);
+        celle[i] = cellaDi(v);
+        ++inizio_[static_cast<std::size_t>(celle[i]) + 1];
     }
     for (std::size_t c = 1; c < inizio_.size(); ++c)
         inizio_[c] += inizio_[c - 1];
-    voci_.resize(archiviate.size());
     std::vector<int> prossima(inizio_.begin(), inizio_.end() - 1);
-    for (std::size_t i = 0; i < archiviate.size(); ++i)
-        voci_[static_cast<std::size_t>(prossima[static_cast<std::size_t>(celleVoci[i])]++)] = archiviate[i];
+    for (std::size_t c = 0; c < prossima.size(); ++c)
+        while (prossima[c] < inizio_[c + 1]) {
+            const auto i = static_cast<std::size_t>(prossima[c]);
+            const auto dove = static_cast<std::size_t>(celle[i]);
+            if (dove == c) {
+                ++prossima[c];
+                continue;
+            }
+            const auto j = static_cast<std::size_t>(prossima[dove]++);
+            std::swap(voci_[i], voci_[j]);
+            std::swap(celle[i], celle[j]);
+        }
 }
 
 void GrigliaRiquadri::cerca(const Riquadro& finestra, std::vector<int>& posizioni) const
@@ -107,7 +168,7 @@ void GrigliaRiquadri::cerca(const Riquadro& finestra, std::vector<int>& posizion
     // Marked, then read in order: cheaper than sorting when the view shows much of the drawing.
     int primo = static_cast<int>(segni_.size()), ultimo = 0;
     const auto prendi = [&](const Voce& v) {
-        if (siToccano(v.riquadro, finestra)) {
+        if (siToccano(comeRiquadro(v), finestra)) {
             segni_[static_cast<std::size_t>(v.posizione)] = 1;
             primo = std::min(primo, v.posizione);
             ultimo = std::max(ultimo, v.posizione);

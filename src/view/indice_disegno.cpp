@@ -34,17 +34,22 @@ Riquadro riquadro(const testo& t, int posizione, const CacheTesti& testi)
     return t.dimens_testo > 0 ? ingombro(t, testi.scatola(posizione)) : Riquadro{};
 }
 
+// The boxes of c's entities, all again or (aggiunte) those appended since
+// the last time, with the thickest of them.
 template <class T>
-void prendi(IndiceTipo& indice, const Collezione<T>& c, const CacheTesti& testi)
+void prendi(IndiceTipo& indice, const Collezione<T>& c, const CacheTesti& testi, bool aggiunte)
 {
-    std::vector<Riquadro> riquadri(static_cast<std::size_t>(c.Count()));
-    indice.spessoreMassimo = 0;
-    for (int i = 1; i <= c.Count(); ++i) {
+    const auto riquadroDi = [&](int i) {
         const T& e = c.Item(i);
-        riquadri[static_cast<std::size_t>(i - 1)] = riquadro(e, i, testi);
         indice.spessoreMassimo = std::max(indice.spessoreMassimo, spessore(e));
+        return riquadro(e, i, testi);
+    };
+    if (aggiunte) {
+        indice.griglia.aggiungi(c.Count(), riquadroDi);
+        return;
     }
-    indice.griglia.costruisci(riquadri);
+    indice.spessoreMassimo = 0;
+    indice.griglia.costruisci(c.Count(), riquadroDi);
 }
 
 } // namespace
@@ -54,12 +59,15 @@ void IndiceDisegno::aggiorna(const disegno& d, const CacheTesti& testi)
     std::apply(
         [&](auto&... tipo) {
             const auto uno = [&]<class T>(Tipo<T>& t) {
-                const std::uint64_t versione =
-                    std::is_same_v<T, testo> ? testi.versione() : collezione<T>(d).versione();
-                if (t.indice.versione != versione) {
-                    prendi(t.indice, collezione<T>(d), testi);
-                    t.indice.versione = versione;
-                }
+                const Collezione<T>& c = collezione<T>(d);
+                // A text's box follows its measures, which the cache tells as a whole.
+                const std::uint64_t versione = std::is_same_v<T, testo> ? testi.versione() : c.versione();
+                const std::uint64_t esistenti = std::is_same_v<T, testo> ? versione : c.versioneEsistenti();
+                if (t.indice.versione == versione)
+                    return;
+                prendi(t.indice, c, testi, t.indice.versioneEsistenti == esistenti);
+                t.indice.versione = versione;
+                t.indice.versioneEsistenti = esistenti;
             };
             (uno(tipo), ...);
         },

@@ -13,14 +13,16 @@ namespace tramel {
 // The boxes of one kind's entities on a grid, and the thickest of them.
 struct IndiceTipo {
     std::uint64_t versione = 0; // of what the boxes were taken from; 0 before the first time
+    std::uint64_t versioneEsistenti = 0; // of the entities already there, which appends keep
     GrigliaRiquadri griglia;
     double spessoreMassimo = 0; // of the lines' or outlines' thicknesses; texts have none
 };
 
 // The boxes of a drawing's entities, kind by kind, kept between redraws so
 // that a redraw finds what meets its view without visiting every entity. A
-// kind's boxes are taken again when its collection has changed since (for
-// texts, when their measured boxes have).
+// kind's boxes are taken again when its entities have changed since (for
+// texts, when their measured boxes have); when entities were only appended,
+// their boxes join the others.
 class IndiceDisegno {
 public:
     // testi: the boxes of d's texts, up to date.

@@ -147,6 +147,17 @@ TEST(Redraw, ShowsWhatChangedSinceTheLastRedraw)
     EXPECT_EQ(r.superficie.solo({"Polyline"}),
               (std::vector<std::string>{"Polyline(300,300 600,300)", "Polyline(90,90 120,90)"}));
 
+    // Appended alone, its box joins the others; then moved, it is found again.
+    r.dis().linee.Add(std::make_unique<Linea>(linea(5, 5, 6, 5)));
+    r.superficie.dimentica();
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"Polyline"}).back(), "Polyline(150,150 180,150)");
+    r.dis().linee.Item(4).Xi = 70;
+    r.dis().linee.Item(4).Xf = 80;
+    r.superficie.dimentica();
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"Polyline"}).size(), 2u);
+
     disegno altro;
     altro.linee.Add(std::make_unique<Linea>(linea(60, 1, 70, 1)));
     r.dis() = std::move(altro);

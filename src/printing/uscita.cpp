@@ -94,16 +94,7 @@ void stampaarco(const Uscita& u, const Arco& a)
         segmento(u, a.p1x, a.p1y, a.p2x, a.p2y, a.spescont, a.trattcont, a.colcont);
         return;
     }
-    Arco& copia = copiaStampa(u, a);
-    const auto converti = [&](double& x, double& y) {
-        const Punto p = pixel(u, x, y);
-        x = p.x;
-        y = p.y;
-    };
-    converti(copia.p1x, copia.p1y);
-    converti(copia.p2x, copia.p2y);
-    converti(copia.p3x, copia.p3y);
-    disArcoDispositivo(copia, u.centro);
+    disArcoDispositivo(copiaStampa(u, a), [&](double x, double y) { return pixel(u, x, y); }, u.centro);
 }
 
 // A rectangle or surface, cut to the band when it reaches beyond it.

@@ -248,19 +248,20 @@ void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale)
     copia.spescont = larghezzaPenna(arco.spescont, c.vista.scala);
     if (!normale)
         copia.colcont = c.evidenzia;
-    const auto dispositivo = [&](double& x, double& y) {
-        const Punto p = dispositivoDaDisegno(c.vista, x, y);
+    disArcoDispositivo(
+        copia, [&](double x, double y) { return dispositivoDaDisegno(c.vista, x, y); }, c.centroSchermo);
+}
+
+void disArcoDispositivo(Arco& copia, const AlDispositivo& converti, Punto centroSchermo)
+{
+    const auto porta = [&](double& x, double& y) {
+        const Punto p = converti(x, y);
         x = p.x;
         y = p.y;
     };
-    dispositivo(copia.p1x, copia.p1y);
-    dispositivo(copia.p2x, copia.p2y);
-    dispositivo(copia.p3x, copia.p3y);
-    disArcoDispositivo(copia, c.centroSchermo);
-}
-
-void disArcoDispositivo(Arco& copia, Punto centroSchermo)
-{
+    porta(copia.p1x, copia.p1y);
+    porta(copia.p2x, copia.p2y);
+    porta(copia.p3x, copia.p3y);
     // Points too far out for the numbers to find their circle show nothing.
     const std::optional<Arco::Circonferenza> cerchio = copia.cerchio();
     if (!cerchio || !copia.DC)

@@ -3,6 +3,7 @@
 #include "stato_disegno.h"
 #include "superficie_disegno.h"
 
+#include <functional>
 #include <vector>
 
 namespace tramel {
@@ -61,10 +62,13 @@ void disegnasuperficie(const ContestoDisegno& c, const superficie& sup, bool nor
 void disegnacerchio(const ContestoDisegno& c, const Cerchio& cerchio, bool normale);
 // An arc whose three points lie on one line has no circle: it is drawn as the segment from p1 to p2.
 void disegnaarco(const ContestoDisegno& c, const Arco& arco, bool normale);
-// An arc already in device units, on its DC: through Disarco, or, where
-// Disarco would not draw it in its place (a radius beyond its cap, a circle
-// whose box leaves the band), as chords of its part near centroSchermo.
-void disArcoDispositivo(Arco& copia, Punto centroSchermo);
+// A point of the drawing on the device.
+using AlDispositivo = std::function<Punto(double, double)>;
+// A copy of an arc on its DC, its points taken to the device by converti:
+// through Disarco, or, where Disarco would not draw it in its place (a radius
+// beyond its cap, a circle whose box leaves the band), as chords of its part
+// near centroSchermo.
+void disArcoDispositivo(Arco& copia, const AlDispositivo& converti, Punto centroSchermo);
 // A circle already in device units, as copies are drawn: in its place by the
 // device, or (a radius beyond what it draws accurately, or a box that leaves
 // the band) its disc near centroSchermo as a polygon of chords.

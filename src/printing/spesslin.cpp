@@ -14,18 +14,17 @@
 namespace tramel {
 
 Spesslin::Spesslin(std::array<float, 16>& spesslinstampa, NumberFormat formato, Notifier& notifier,
-                   std::function<bool()> salvafileini, std::string nomefileini, std::string titoloMessaggi)
+                   std::function<void()> salvafileini, std::string titoloMessaggi)
     : spesslinstampa_(spesslinstampa), formato_(std::move(formato)), notifier_(notifier),
-      salvafileini_(std::move(salvafileini)), nomefileini_(std::move(nomefileini)),
-      titoloMessaggi_(std::move(titoloMessaggi))
+      salvafileini_(std::move(salvafileini)), titoloMessaggi_(std::move(titoloMessaggi))
 {
 }
 
 void Spesslin::Form_Load()
 {
-    // A Single shows with its own 7 digits, so that an unchanged Ok stores the same value.
+    // A Single shows with its own 7 digits.
     for (std::size_t i = 0; i < 16; ++i)
-        Text1[i] = formato_.toText(valNumero(strNumero(spesslinstampa_[i])));
+        Text1[i] = Coordinata::di(spesslinstampa_[i], formato_.toText(valNumero(strNumero(spesslinstampa_[i]))));
 }
 
 std::string Spesslin::Text1_KeyPress(std::string_view digitato) const
@@ -40,8 +39,8 @@ bool Spesslin::Command1_Click()
 {
     std::array<float, 16> letti{};
     for (std::size_t i = 0; i < 16; ++i) {
-        const auto v = leggiSingolo(formato_, Text1[i]);
-        if (!v) {
+        const auto v = Text1[i].valore(formato_);
+        if (!v || !entraInSingolo(*v)) {
             notifier_.beep();
             notifier_.messaggio("Spessore non valido per il colore \"" + std::string(nomi[i]) +
                                     "\": inserire un numero.",
@@ -49,13 +48,11 @@ bool Spesslin::Command1_Click()
             fuoco = static_cast<int>(i);
             return false;
         }
-        letti[i] = *v;
+        letti[i] = static_cast<float>(*v);
     }
     spesslinstampa_ = letti;
-    // A settings file that cannot be written leaves the widths in force.
-    if (salvafileini_ && !salvafileini_())
-        notifier_.messaggio("Impossibile salvare il file: \"" + nomefileini_ + "\"", titoloMessaggi_, Pulsanti::Ok,
-                            Icona::Avviso);
+    if (salvafileini_)
+        salvafileini_();
     return true;
 }
 
@@ -102,7 +99,7 @@ SpesslinDialog::SpesslinDialog(Spesslin& modello, QWidget* parent) : QDialog(par
         const auto nome = Spesslin::nomi[static_cast<std::size_t>(i)];
         auto* casella = new CasellaSpessore(modello_, this);
         casella->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        casella->setText(QString::fromStdString(modello_.Text1[static_cast<std::size_t>(i)]));
+        casella->setText(QString::fromStdString(modello_.Text1[static_cast<std::size_t>(i)].testo));
         Text1_[static_cast<std::size_t>(i)] = casella;
         griglia->addWidget(campione, riga, colonna);
         griglia->addWidget(new QLabel(QString::fromUtf8(nome.data(), nome.size()), this), riga, colonna + 1);
@@ -117,7 +114,7 @@ SpesslinDialog::SpesslinDialog(Spesslin& modello, QWidget* parent) : QDialog(par
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, [this] {
         for (std::size_t i = 0; i < 16; ++i)
-            modello_.Text1[i] = Text1_[i]->text().toStdString();
+            modello_.Text1[i].testo = Text1_[i]->text().toStdString();
         if (modello_.Command1_Click())
             return accept();
         if (modello_.fuoco >= 0) {

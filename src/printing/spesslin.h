@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/numbers.h"
 #include "platform/ui_ports.h"
+#include "properties/valori_dialogo.h"
 
 #include <QDialog>
 
@@ -15,9 +16,8 @@ namespace tramel {
 
 // Model of the dialog `Spesslin`: the print line width of each palette
 // colour, shown and read in the user's number format. Ok stores all 16 widths
-// and rewrites the settings file (a file that cannot be written is told, and
-// the widths hold for the session), or, when a box holds no number, stores
-// nothing.
+// and rewrites the settings file, or, when a box holds no number, stores
+// nothing. A box left as it was loaded gives back the width it showed exactly.
 class Spesslin {
 public:
     static constexpr std::string_view titolo = "Spessore Linee x Stampa";
@@ -26,11 +26,11 @@ public:
         "Nero",  "Blu Scuro", "Verde",        "Verde Acqua", "Bordeaux", "Viola",  "Verde Oliva", "Grigio Chiaro",
         "Grigio", "Blu",      "Verde Limone", "Azzurro",     "Rosso",    "Fucsia", "Giallo",      "Bianco"};
 
-    // salvafileini rewrites the settings file `nomefileini` (false when it could not).
+    // salvafileini rewrites the settings file.
     Spesslin(std::array<float, 16>& spesslinstampa, NumberFormat formato, Notifier& notifier,
-             std::function<bool()> salvafileini, std::string nomefileini, std::string titoloMessaggi);
+             std::function<void()> salvafileini, std::string titoloMessaggi);
 
-    std::array<std::string, 16> Text1; // the widths, from Form_Load
+    std::array<Coordinata, 16> Text1; // the widths, from Form_Load
     int fuoco = -1;                    // the box the last refusal sent the focus to
 
     void Form_Load();
@@ -43,8 +43,7 @@ private:
     std::array<float, 16>& spesslinstampa_;
     NumberFormat formato_;
     Notifier& notifier_;
-    std::function<bool()> salvafileini_;
-    std::string nomefileini_;
+    std::function<void()> salvafileini_;
     std::string titoloMessaggi_;
 };
 

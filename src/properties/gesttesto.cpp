@@ -224,7 +224,7 @@ bool set_carattGenTesto(const FinestraDialogo& f, const Gesttesto& d)
     n.gen_colore_testo = c.colore;
     n.gen_opaco_testo = flag(d.Check1);
     n.gen_colore_opaco_testo = clng(d.Label8.numero());
-    salvafileini_dis(s);
+    salvaImpostazioni(s, f.porte.notifier, f.motore.agganci().titolo);
     return true;
 }
 

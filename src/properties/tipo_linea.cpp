@@ -208,7 +208,7 @@ bool set_carattGenLinee(const FinestraDialogo& f, const TipoLinea& d)
     m.gen_speslinea = clng(d.Label1.numero());
     m.gen_colorelinea = d.Label2.numero();
     m.gen_TipoLinea = stileDi(d.Label8.numero());
-    salvafileini_dis(f.stato());
+    salvaImpostazioni(f.stato(), f.porte.notifier, f.motore.agganci().titolo);
     return true;
 }
 

@@ -242,7 +242,7 @@ bool set_carattGenSup(const FinestraDialogo& f, const TipoSuperficie& d)
     m.gen_colcont = d.Label6.numero();
     m.gen_spescont = clng(d.Label7.numero());
     m.gen_trattcont = stileDi(d.Label8.numero());
-    salvafileini_dis(f.stato());
+    salvaImpostazioni(f.stato(), f.porte.notifier, f.motore.agganci().titolo);
     return true;
 }
 

@@ -157,7 +157,7 @@ void DrawingWindow::Form_Load()
     frame_.coloreEtichetta(ETICHETTA_GRIGLIA, NERO);
     frame_.coloreEtichetta(ETICHETTA_ORTO, GRIGIO);
     // A settings file that cannot be written leaves the defaults in force.
-    leggifileini_dis(stato_);
+    leggiImpostazioni(stato_, ctx_.porte.notifier, titoloProgramma);
     spuntaAiuti();
     barre();
     impscroll();
@@ -209,7 +209,11 @@ void DrawingWindow::Form_Activate()
     engine_->scrivilabel1();
     for (int n : {ETICHETTA_SNAP, ETICHETTA_GRIGLIA, ETICHETTA_ORTO})
         mostra(etichettaAiuto(s, n));
-    impfiltri(s.aiuti.filtrosnap);
+    // The settings are written as a new filter writes them, but a failure is
+    // told only at a change the user makes: a message here would come back at
+    // every activation, its own closing included.
+    mostraFiltro(s.aiuti.filtrosnap);
+    salvafileini_dis(s);
     // The snap marker stands out from the window's own foreground colour.
     s.overlay.Shape3.colore =
         Palette::color(s.forecolor == Palette::color(VERDE_LIMONE) ? BORDEAUX : VERDE_LIMONE);
@@ -433,7 +437,7 @@ void DrawingWindow::barre_Click(int index)
     barre_[index]->setChecked(mostrata);
     vedibarra(stato_.barre, index) = mostrata ? 1 : 0;
     mostraBarra(index, mostrata);
-    salvafileini_dis(stato_);
+    salvaImpostazioni();
 }
 
 void DrawingWindow::mostraBarra(int index, bool mostrata)
@@ -540,9 +544,14 @@ bool DrawingWindow::stampa(double scala, double x, double y)
 void DrawingWindow::Spesslin()
 {
     tramel::Spesslin modello(ctx_.modulo.spesslinstampa, engine_->agganci().formato, ctx_.porte.notifier,
-                             [this] { return salvafileini_dis(stato_); }, ctx_.modulo.nomefileini, titoloProgramma);
+                             [this] { salvaImpostazioni(); }, titoloProgramma);
     SpesslinDialog dialogo(modello, geststamp_);
     dialogo.exec();
+}
+
+void DrawingWindow::salvaImpostazioni()
+{
+    tramel::salvaImpostazioni(stato_, ctx_.porte.notifier, titoloProgramma);
 }
 
 void DrawingWindow::info()
@@ -560,14 +569,15 @@ void DrawingWindow::impaiut(int k)
         ctx_.porte.notifier.messaggio(*rifiuto, titoloProgramma, Pulsanti::Ok, Icona::Informazione);
         return;
     }
-    if (k == VOCE_IMPOSTAZIONI) {
-        impostGenerali();
-        // The settings may have switched the snap step and the grid.
+    if (k == VOCE_IMPOSTAZIONI && impostGenerali()) {
+        // Ok has applied the settings and written the file; they may have switched the snap step and the grid.
         spuntaAiuti();
-    } else {
-        commutaAiuto(k);
+        return;
     }
-    salvafileini_dis(stato_);
+    // After Annulla the settings are written as they are.
+    if (k != VOCE_IMPOSTAZIONI)
+        commutaAiuto(k);
+    salvaImpostazioni();
 }
 
 void DrawingWindow::commutaAiuto(int k)
@@ -597,25 +607,29 @@ void DrawingWindow::mostra(const EtichettaAiuto& etichetta)
     frame_.suggerimentoEtichetta(etichetta.n, etichetta.suggerimento);
 }
 
-void DrawingWindow::impostGenerali()
+bool DrawingWindow::impostGenerali()
 {
     Notifier& notifier = ctx_.porte.notifier;
     AgganciImpost agganci;
     agganci.redraw = [this] { engine_->redraw(); };
     agganci.etichetta = [this](int n, int colore) { frame_.coloreEtichetta(n, colore); };
     ImpostDialog dialogo(stato_, agganci, notifier, this);
-    dialogo.exec();
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 void DrawingWindow::impfiltri(int filtro)
+{
+    mostraFiltro(filtro);
+    salvaImpostazioni();
+}
+
+void DrawingWindow::mostraFiltro(int filtro)
 {
     impostaFiltro(stato_, ctx_.riga, filtro);
     for (int i = 0; i < static_cast<int>(filtri_.size()); ++i)
         if (filtri_[i])
             filtri_[i]->setChecked(i == filtro);
     tavola_->aggiorna();
-    // A settings file that cannot be written leaves the new filter in force.
-    salvafileini_dis(stato_);
 }
 
 bool DrawingWindow::leggifile()
@@ -643,7 +657,7 @@ void DrawingWindow::aiutiLetti()
     spuntaAiuti();
     mostra(etichettaAiuto(stato_, ETICHETTA_SNAP));
     mostra(etichettaAiuto(stato_, ETICHETTA_GRIGLIA));
-    salvafileini_dis(stato_);
+    salvaImpostazioni();
 }
 
 void DrawingWindow::mostraStato(int statoFinestra)

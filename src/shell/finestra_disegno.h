@@ -149,7 +149,8 @@ private:
     // "Imposta Stampante": the printer set-up; an open print dialog refits its sheet.
     void impostaStampante();
     void info();
-    void impostGenerali();
+    // "Impost. Generali": true when Ok applied the settings.
+    bool impostGenerali();
     void commutaAiuto(int k);
     // The drawing aids' check marks, from the switches in the state.
     void spuntaAiuti();
@@ -169,6 +170,10 @@ private:
     void salvabmp();
     void erroreCreazione(const std::string& nome);
     void Spesslin();
+    // The object-snap filter in force, on the menu and the frame's label.
+    void mostraFiltro(int filtro);
+    // Rewrites the settings file; a failed write is told, and the settings hold.
+    void salvaImpostazioni();
 
     AppContext& ctx_;
     Frame& frame_;

@@ -56,16 +56,47 @@ bool indiceValido(const std::string& testo)
     return v && *v >= 0 && *v <= Palette::count - 1;
 }
 
-// A step the window can keep as a Single.
-bool passoValido(const std::string& testo)
+// A step box as the Single the window keeps; nothing when it is no number or does not fit.
+std::optional<float> passoSingolo(const Coordinata& casella)
 {
-    return leggiSingolo(NumberFormat(".", ""), testo).has_value();
+    static const NumberFormat punto(".", "");
+    const auto v = casella.valore(punto);
+    if (!v || !entraInSingolo(*v))
+        return std::nullopt;
+    return static_cast<float>(*v);
 }
 
-// A Single as the text boxes show it: the plain number text, no leading blank.
-std::string testoNumero(float v)
+// A step that reads as nothing at all, or that is 0 once kept as a Single, is the zero step.
+bool passoZero(const Coordinata& casella)
 {
-    return Variant(v).toText();
+    return valNumero(casella.testo) == 0 || passoSingolo(casella) == 0.0f;
+}
+
+// The step an aid keeps: its box's, or, where the box holds none (an aid switched
+// off with its box left at 0), the step it had.
+float passoTenuto(const Coordinata& casella, float prima)
+{
+    const auto v = passoSingolo(casella);
+    return v && *v != 0 ? *v : prima;
+}
+
+// Whether a box was changed since it was loaded: one left as it was keeps the
+// window's value as it was stored.
+bool cambiata(const Coordinata& casella)
+{
+    return casella.testo != casella.caricato;
+}
+
+// A Single as the step boxes show it: the plain number text, no leading blank.
+Coordinata casellaPasso(float v)
+{
+    return Coordinata::di(v, Variant(v).toText());
+}
+
+// A colour as its box shows it.
+Coordinata casellaColore(const Variant& colore)
+{
+    return Coordinata::di(colore.toDouble(), colore.toText());
 }
 
 } // namespace
@@ -74,13 +105,13 @@ Impost::Impost(DrawingState& s, AgganciImpost agganci, Notifier& notifier)
     : s_(s), agganci_(std::move(agganci)), notifier_(notifier)
 {
     Label2 = strNumero(s.vista.scala);
-    Text1 = s.colori.colanteprima.toText();
-    Text2 = s.colori.colsfondo.toText();
+    Text1 = casellaColore(s.colori.colanteprima);
+    Text2 = casellaColore(s.colori.colsfondo);
     Option1 = s.aiuti.grigliaattiva == AIUTO_ON;
     griglia = aiuto(Option1);
-    Text3 = testoNumero(s.aiuti.passogriglia);
+    Text3 = casellaPasso(s.aiuti.passogriglia);
     Option3 = s.aiuti.snapattivo == AIUTO_ON;
-    Text4 = testoNumero(s.aiuti.passosnap);
+    Text4 = casellaPasso(s.aiuti.passosnap);
     carattere = {s.font.nome, s.font.dimensione, s.font.grassetto, s.font.corsivo,
                  s.font.barrato, s.font.sottolineato, s.forecolor};
 }
@@ -110,7 +141,7 @@ void Impost::Option4_Click() { Option3 = false; }
 
 void Impost::Text3_Change(std::string testo)
 {
-    Text3 = std::move(testo);
+    Text3.testo = std::move(testo);
     ridisegna();
 }
 
@@ -125,12 +156,12 @@ void Impost::modificaColore(std::string& testo, std::string_view scopo, const Mo
 
 void Impost::Command3_Click(const MostraSelcol& mostra)
 {
-    modificaColore(Text1, Selcol::puntatore, mostra);
+    modificaColore(Text1.testo, Selcol::puntatore, mostra);
 }
 
 void Impost::Command4_Click(const MostraSelcol& mostra)
 {
-    modificaColore(Text2, Selcol::sfondo, mostra);
+    modificaColore(Text2.testo, Selcol::sfondo, mostra);
 }
 
 void Impost::Command5_Click(FontChooser& font)
@@ -143,7 +174,7 @@ void Impost::Command5_Click(FontChooser& font)
 void Impost::Picture1_MouseMove(double x, double y)
 {
     // The snap rule of the window: down to the step across, to the nearest step down.
-    const double passo = valore(Text4);
+    const double passo = valore(Text4.testo);
     if (Option3 && passo != 0 && std::isfinite(passo)) {
         x = passo * std::floor(x / passo);
         y = passo * std::floor((y + passo / 2) / passo);
@@ -163,37 +194,36 @@ bool Impost::rifiuta(std::string_view messaggio, Casella casella)
 
 bool Impost::Command1_Click()
 {
-    // A step that reads as nothing at all is the zero step; the other bad ones are refused below.
-    if (Option1 && valNumero(Text3) == 0)
+    if (Option1 && passoZero(Text3))
         return rifiuta(msgGriglia, Casella::Text3);
-    if (Option3 && valNumero(Text4) == 0)
+    if (Option3 && passoZero(Text4))
         return rifiuta(msgStep, Casella::Text4);
-    if (Option1 && !passoValido(Text3))
+    if (Option1 && !passoSingolo(Text3))
         return rifiuta(msgPasso, Casella::Text3);
-    if (Option3 && !passoValido(Text4))
+    if (Option3 && !passoSingolo(Text4))
         return rifiuta(msgPasso, Casella::Text4);
-    if (!indiceValido(Text1))
+    if (!indiceValido(Text1.testo))
         return rifiuta(msgColore, Casella::Text1);
-    if (!indiceValido(Text2))
+    if (!indiceValido(Text2.testo))
         return rifiuta(msgColore, Casella::Text2);
-    aggimpostgen(s_, *this, agganci_);
+    aggimpostgen(s_, *this, agganci_, notifier_);
     return true;
 }
 
 Rgb Impost::colorePuntatore() const
 {
-    return Palette::color(indice(Text1));
+    return Palette::color(indice(Text1.testo));
 }
 
 Rgb Impost::coloreSfondo() const
 {
-    return Palette::color(indice(Text2));
+    return Palette::color(indice(Text2.testo));
 }
 
 std::vector<Punto> Impost::puntigriglia(double larghezza, double altezza) const
 {
     // A step of 0 or below, or one too large to be a number, shows no dots.
-    const double passo = valore(Text3);
+    const double passo = valore(Text3.testo);
     if (valNumero(Label2) == 0 || griglia != AIUTO_ON || !std::isfinite(passo) || larghezza / passo > 200)
         return {};
     const auto g = grigliaPunti(0, 0, larghezza, altezza, passo);
@@ -206,22 +236,25 @@ std::vector<Punto> Impost::puntigriglia(double larghezza, double altezza) const
     return punti;
 }
 
-bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci)
+bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci, Notifier& notifier)
 {
     const auto etichetta = [&](int numero, bool attivo) {
         if (agganci.etichetta)
             agganci.etichetta(numero, attivo ? nero : grigio);
     };
     s.aiuti.grigliaattiva = aiuto(d.Option1);
-    s.aiuti.passogriglia = d.Option1 ? static_cast<float>(valore(d.Text3)) : 0.0f;
+    s.aiuti.passogriglia = passoTenuto(d.Text3, s.aiuti.passogriglia);
     etichetta(9, d.Option1);
     s.aiuti.snapattivo = aiuto(d.Option3);
-    s.aiuti.passosnap = d.Option3 ? static_cast<float>(valore(d.Text4)) : 0.0f;
+    s.aiuti.passosnap = passoTenuto(d.Text4, s.aiuti.passosnap);
     etichetta(8, d.Option3);
 
-    s.colori.colanteprima = Variant(valore(d.Text1));
-    s.colori.colsfondo = Variant(valore(d.Text2));
-    s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
+    if (cambiata(d.Text1))
+        s.colori.colanteprima = Variant(valore(d.Text1.testo));
+    if (cambiata(d.Text2)) {
+        s.colori.colsfondo = Variant(valore(d.Text2.testo));
+        s.colori.colevidenzia = colevidenziaPer(s.colori.colsfondo);
+    }
     const Rgb anteprima = Palette::color(s.colori.colanteprima.toInt16());
     for (LineaOverlay* linea : {&s.overlay.Line1, &s.overlay.Line2, &s.overlay.Line3})
         linea->colore = anteprima;
@@ -235,7 +268,7 @@ bool aggimpostgen(DrawingState& s, const Impost& d, const AgganciImpost& agganci
     // The background follows colsfondo at the redraw.
     if (agganci.redraw)
         agganci.redraw();
-    return salvafileini_dis(s);
+    return salvaImpostazioni(s, notifier, std::string(titoloMessaggi));
 }
 
 // ---- Qt widgets ----
@@ -309,7 +342,7 @@ void ImpostDialog::costruisci()
     auto* griglia = new QGroupBox("Griglia", this);
     Option1_ = nominato(new QRadioButton("ON", griglia), "Option1");
     Option2_ = nominato(new QRadioButton("OFF", griglia), "Option2");
-    Text3_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text3), griglia), "Text3");
+    Text3_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text3.testo), griglia), "Text3");
     auto* lg = new QHBoxLayout(griglia);
     lg->addWidget(Option1_);
     lg->addWidget(Option2_);
@@ -318,7 +351,7 @@ void ImpostDialog::costruisci()
     auto* step = new QGroupBox("Step", this);
     Option3_ = nominato(new QRadioButton("ON", step), "Option3");
     Option4_ = nominato(new QRadioButton("OFF", step), "Option4");
-    Text4_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text4), step), "Text4");
+    Text4_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text4.testo), step), "Text4");
     auto* ls = new QHBoxLayout(step);
     ls->addWidget(Option3_);
     ls->addWidget(Option4_);
@@ -327,14 +360,14 @@ void ImpostDialog::costruisci()
     (modello_.Option3 ? Option3_ : Option4_)->setChecked(true);
 
     auto* puntatore = new QGroupBox("Colore Puntatore e Griglia", this);
-    Text1_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text1), puntatore), "Text1");
+    Text1_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text1.testo), puntatore), "Text1");
     auto* command3 = nominato(new QPushButton("Modifica", puntatore), "Command3");
     auto* lp = new QHBoxLayout(puntatore);
     lp->addWidget(Text1_);
     lp->addWidget(command3);
 
     auto* sfondo = new QGroupBox("Colore Sfondo", this);
-    Text2_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text2), sfondo), "Text2");
+    Text2_ = nominato(new QLineEdit(QString::fromStdString(modello_.Text2.testo), sfondo), "Text2");
     auto* command4 = nominato(new QPushButton("Modifica", sfondo), "Command4");
     auto* lf = new QHBoxLayout(sfondo);
     lf->addWidget(Text2_);
@@ -380,20 +413,20 @@ void ImpostDialog::collega()
     connect(Option3_, &QRadioButton::clicked, this, azione([this] { modello_.Option3_Click(); }));
     connect(Option4_, &QRadioButton::clicked, this, azione([this] { modello_.Option4_Click(); }));
     connect(Text3_, &QLineEdit::textChanged, this, [this](const QString& t) { modello_.Text3_Change(t.toStdString()); });
-    connect(Text4_, &QLineEdit::textChanged, this, [this](const QString& t) { modello_.Text4 = t.toStdString(); });
-    connect(Text1_, &QLineEdit::textChanged, this, azione([this] { modello_.Text1 = Text1_->text().toStdString(); }));
-    connect(Text2_, &QLineEdit::textChanged, this, azione([this] { modello_.Text2 = Text2_->text().toStdString(); }));
+    connect(Text4_, &QLineEdit::textChanged, this, [this](const QString& t) { modello_.Text4.testo = t.toStdString(); });
+    connect(Text1_, &QLineEdit::textChanged, this, azione([this] { modello_.Text1.testo = Text1_->text().toStdString(); }));
+    connect(Text2_, &QLineEdit::textChanged, this, azione([this] { modello_.Text2.testo = Text2_->text().toStdString(); }));
     const MostraSelcol mostra = [this](Selcol& selcol) {
         SelcolDialog dialogo(selcol, this);
         dialogo.exec();
     };
     connect(findChild<QPushButton*>("Command3"), &QPushButton::clicked, this, [this, mostra] {
         modello_.Command3_Click(mostra);
-        Text1_->setText(QString::fromStdString(modello_.Text1));
+        Text1_->setText(QString::fromStdString(modello_.Text1.testo));
     });
     connect(findChild<QPushButton*>("Command4"), &QPushButton::clicked, this, [this, mostra] {
         modello_.Command4_Click(mostra);
-        Text2_->setText(QString::fromStdString(modello_.Text2));
+        Text2_->setText(QString::fromStdString(modello_.Text2.testo));
     });
     connect(findChild<QPushButton*>("Command5"), &QPushButton::clicked, this, [this] { modello_.Command5_Click(font_); });
     connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, [this] {

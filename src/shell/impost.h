@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/qt_ports.h"
 #include "platform/ui_ports.h"
+#include "properties/valori_dialogo.h"
 #include "view/stato_disegno.h"
 
 #include <QDialog>
@@ -30,7 +31,8 @@ using MostraSelcol = std::function<void(Selcol&)>;
 
 // Model of the general settings dialog `impost`: its controls as plain values
 // and its handlers. It is bound to the drawing window that opened it, filled
-// from that window's state and applied to it on OK.
+// from that window's state and applied to it on OK. A box left as it was
+// loaded gives back the window's value exactly.
 class Impost {
 public:
     static constexpr std::string_view titolo = "Tramel - Gestione Disegni :  Impostazioni Generali";
@@ -45,11 +47,11 @@ public:
 
     // Controls.
     bool Option1 = true;       // grid "ON"; Option2, grid "OFF", is the other choice
-    std::string Text3;         // grid step, shown while Option1 is chosen
+    Coordinata Text3;          // grid step, shown while Option1 is chosen
     bool Option3 = true;       // snap step "ON"; Option4 is the other choice
-    std::string Text4;         // snap step, shown while Option3 is chosen
-    std::string Text1;         // pointer and grid colour, palette index
-    std::string Text2;         // background colour, palette index
+    Coordinata Text4;          // snap step, shown while Option3 is chosen
+    Coordinata Text1;          // pointer and grid colour, palette index
+    Coordinata Text2;          // background colour, palette index
     std::string Label2;        // the window's scale
     SceltaCarattere carattere; // the font dialog's selection: the window's font and colour
     std::string griglia;       // the preview's grid state, "ON" or "OFF"
@@ -87,9 +89,10 @@ private:
 };
 
 // Applies the general settings dialog to its window: drawing aids, colours,
-// overlay colours, window font; redraws and rewrites the settings file.
-// False when the settings file could not be written (the settings hold).
-bool aggimpostgen(DrawingState& s, const Impost& dialogo, const AgganciImpost& agganci);
+// overlay colours, window font; redraws and rewrites the settings file. An aid
+// switched off keeps its step. False when the settings file could not be
+// written (told through the notifier; the settings hold).
+bool aggimpostgen(DrawingState& s, const Impost& dialogo, const AgganciImpost& agganci, Notifier& notifier);
 
 // The general settings dialog over its model. Control names follow the model's.
 class ImpostDialog : public QDialog {

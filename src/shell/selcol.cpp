@@ -28,9 +28,9 @@ void Selcol::Command1_Click()
         return;
     const std::string indice = std::to_string(*Option1);
     if (Label1 == puntatore)
-        impost_.Text1 = indice;
+        impost_.Text1.testo = indice;
     else if (Label1 == sfondo)
-        impost_.Text2 = indice;
+        impost_.Text2.testo = indice;
 }
 
 SelcolDialog::SelcolDialog(Selcol& modello, QWidget* parent) : QDialog(parent)

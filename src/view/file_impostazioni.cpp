@@ -271,4 +271,26 @@ bool salvafileini_dis(const DrawingState& s)
     return file.commit() && ok;
 }
 
+namespace {
+
+bool avvisaSeNonScritto(bool scritto, const DrawingState& s, Notifier& notifier, const std::string& titolo)
+{
+    if (!scritto)
+        notifier.messaggio("Impossibile salvare il file: \"" + s.modulo.nomefileini + "\"", titolo, Pulsanti::Ok,
+                           Icona::Avviso);
+    return scritto;
+}
+
+} // namespace
+
+bool leggiImpostazioni(DrawingState& s, Notifier& notifier, const std::string& titolo)
+{
+    return avvisaSeNonScritto(leggifileini_dis(s), s, notifier, titolo);
+}
+
+bool salvaImpostazioni(const DrawingState& s, Notifier& notifier, const std::string& titolo)
+{
+    return avvisaSeNonScritto(salvafileini_dis(s), s, notifier, titolo);
+}
+
 } // namespace tramel

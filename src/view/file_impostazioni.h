@@ -1,7 +1,9 @@
 #pragma once
+#include "platform/ui_ports.h"
 #include "view/stato_disegno.h"
 
 #include <cstddef>
+#include <string>
 
 namespace tramel {
 
@@ -37,5 +39,11 @@ bool inizializini(DrawingState& s);
 // is writable in a folder that is not: there it is written in place. False
 // when the write failed, and nothing else changes.
 bool salvafileini_dis(const DrawingState& s);
+
+// leggifileini_dis and salvafileini_dis for the windows and their dialogs: a
+// settings file that could not be written is told to the user, in a message
+// box titled titolo, and the values in memory hold for the session.
+bool leggiImpostazioni(DrawingState& s, Notifier& notifier, const std::string& titolo);
+bool salvaImpostazioni(const DrawingState& s, Notifier& notifier, const std::string& titolo);
 
 } // namespace tramel

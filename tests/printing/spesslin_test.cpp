@@ -1,4 +1,5 @@
 #include "printing/spesslin.h"
+#include "view/file_impostazioni.h"
 
 #include "platform/fake_ports.h"
 
@@ -11,9 +12,7 @@ struct Spessori : ::testing::Test {
     std::array<float, 16> tabella{};
     FakeNotifier notifier;
     int salvataggi = 0;
-    bool scritto = true;
-    Spesslin m{tabella, NumberFormat(",", "."), notifier, [this] { return ++salvataggi, scritto; }, "/prova/Tramel.ini",
-               "Tramel"};
+    Spesslin m{tabella, NumberFormat(",", "."), notifier, [this] { ++salvataggi; }, "Tramel"};
 };
 
 TEST_F(Spessori, LoadShowsTheWidthsInTheUsersNumbersAndOkStoresThemUnchanged)
@@ -23,9 +22,9 @@ TEST_F(Spessori, LoadShowsTheWidthsInTheUsersNumbersAndOkStoresThemUnchanged)
     tabella[7] = 1e-7f;
     const auto prima = tabella;
     m.Form_Load();
-    EXPECT_EQ(m.Text1[0], "0,1");
-    EXPECT_EQ(m.Text1[15], "2,5");
-    EXPECT_EQ(m.Text1[1], "0");
+    EXPECT_EQ(m.Text1[0].testo, "0,1");
+    EXPECT_EQ(m.Text1[15].testo, "2,5");
+    EXPECT_EQ(m.Text1[1].testo, "0");
     EXPECT_EQ(Spesslin::nomi[15], "Bianco");
     ASSERT_TRUE(m.Command1_Click());
     EXPECT_EQ(tabella, prima);
@@ -38,7 +37,7 @@ TEST_F(Spessori, EitherDecimalSignIsTheUsersAndAnythingElseIsRefused)
                                                   {"1e39", -1}};
     for (const auto& [testo, valore] : casi) {
         m.Form_Load();
-        m.Text1[3] = testo;
+        m.Text1[3].testo = testo;
         EXPECT_EQ(m.Command1_Click(), valore >= 0) << testo;
         EXPECT_EQ(tabella[3], valore >= 0 ? valore : 1.5f) << testo;
     }
@@ -47,8 +46,8 @@ TEST_F(Spessori, EitherDecimalSignIsTheUsersAndAnythingElseIsRefused)
 TEST_F(Spessori, ATypedPointIsTheDecimalSeparator)
 {
     m.Form_Load();
-    m.Text1[4] = m.Text1_KeyPress("1.5");
-    EXPECT_EQ(m.Text1[4], "1,5");
+    m.Text1[4].testo = m.Text1_KeyPress("1.5");
+    EXPECT_EQ(m.Text1[4].testo, "1,5");
     ASSERT_TRUE(m.Command1_Click());
     EXPECT_EQ(tabella[4], 1.5f);
 }
@@ -56,9 +55,9 @@ TEST_F(Spessori, ATypedPointIsTheDecimalSeparator)
 TEST_F(Spessori, ABoxOfNoNumberStoresNothing)
 {
     m.Form_Load();
-    m.Text1[0] = "3";
+    m.Text1[0].testo = "3";
     for (const std::string bad : {"x", "", "1e999", "1,5,"}) {
-        m.Text1[3] = bad;
+        m.Text1[3].testo = bad;
         EXPECT_FALSE(m.Command1_Click()) << bad;
         EXPECT_EQ(m.fuoco, 3);
     }
@@ -70,12 +69,16 @@ TEST_F(Spessori, ABoxOfNoNumberStoresNothing)
 
 TEST_F(Spessori, ASettingsFileNotWrittenIsToldAndTheWidthsHold)
 {
-    scritto = false;
-    m.Form_Load();
-    m.Text1[2] = "4";
-    ASSERT_TRUE(m.Command1_Click());
-    EXPECT_EQ(tabella[2], 4.0f);
-    EXPECT_EQ(notifier.messaggi.at(0).testo, "Impossibile salvare il file: \"/prova/Tramel.ini\"");
+    ValoriModulo modulo;
+    modulo.nomefileini = "/prova/manca/Tramel.ini";
+    const DrawingState s(modulo);
+    Spesslin w{modulo.spesslinstampa, NumberFormat(",", "."), notifier,
+               [&] { salvaImpostazioni(s, notifier, "Tramel"); }, "Tramel"};
+    w.Form_Load();
+    w.Text1[2].testo = "4";
+    ASSERT_TRUE(w.Command1_Click());
+    EXPECT_EQ(modulo.spesslinstampa[2], 4.0f);
+    EXPECT_EQ(notifier.messaggi.at(0).testo, "Impossibile salvare il file: \"/prova/manca/Tramel.ini\"");
 }
 
 } // namespace

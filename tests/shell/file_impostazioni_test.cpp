@@ -1,12 +1,16 @@
 #include "view/file_impostazioni.h"
 
+#include "sessione.h"
+
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 #include "platform/palette.h"
 #include "platform/record.h"
 #include "view/impostdistipo.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -430,6 +434,70 @@ TEST_F(SettingsFile, TextDefaultsAreResetTogether)
         EXPECT_EQ(v[i], base[i]) << "record " << i + 1;
     EXPECT_EQ(f.s.testoNuovo.gen_colore_opaco_testo, Palette::color(BIANCO));
     EXPECT_EQ(f.s.aiuti.passogriglia, 2.5f); // nothing else is touched
+}
+
+// Every writer of the settings file, in a window whose settings file cannot be
+// written: each tells it once, and the values it set hold.
+TEST(SettingsWriters, AFailedWriteIsToldByEveryWriter)
+{
+    // Presses the Ok of the modal dialog the step opens; then of the widths
+    // dialog, which the print dialog's "Spessore Linee" opens.
+    const auto ok = [] {
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialogo = QApplication::activeModalWidget())
+                dialogo->findChild<QPushButton*>("Command1")->click();
+        });
+    };
+    const struct {
+        const char* nome;
+        std::function<void(DrawingWindow*)> passo;
+        std::function<bool(const DrawingState&)> tenuto;
+    } casi[] = {
+        {"line defaults", [&](DrawingWindow* w) { ok(); w->mnutipolinea_Click(); }, nullptr},
+        {"surface defaults", [&](DrawingWindow* w) { ok(); w->mnutiposup_Click(); }, nullptr},
+        {"text defaults", [&](DrawingWindow* w) { ok(); w->mnutipotesto_Click(); }, nullptr},
+        {"general settings", [&](DrawingWindow* w) { ok(); w->impaiut(1); }, nullptr},
+        {"snap switch", [](DrawingWindow* w) { w->impaiut(4); },
+         [](const DrawingState& s) { return s.aiuti.snapattivo == AIUTO_OFF; }},
+        {"orto switch", [](DrawingWindow* w) { w->impaiut(6); },
+         [](const DrawingState& s) { return s.aiuti.ortoattivo == AIUTO_ON; }},
+        {"bar mark", [](DrawingWindow* w) { w->barre_Click(3); },
+         [](const DrawingState& s) { return s.barre.vedibarra3 == 0; }},
+        {"snap filter", [](DrawingWindow* w) { w->impfiltri(6); },
+         [](const DrawingState& s) { return s.aiuti.filtrosnap == 6; }},
+        {"print widths",
+         [&](DrawingWindow* w) {
+             w->opfile_Click(8);
+             ok();
+             w->geststamp()->findChild<QPushButton*>("Command5")->click();
+         },
+         nullptr},
+        {"drawing read",
+         [](DrawingWindow* w) {
+             ASSERT_TRUE(w->salvafile());
+             w->leggifile();
+         },
+         nullptr},
+    };
+    for (const auto& c : casi) {
+        test::Sessione s;
+        s.avvia();
+        DrawingWindow* w = s.nuova();
+        w->setCaption(s.percorso("prova.DIS"));
+        s.ctx.modulo.nomefileini = s.percorso("manca") + "/Tramel.ini";
+        s.fake.notifier.messaggi.clear();
+        c.passo(w);
+        EXPECT_EQ(s.messaggi(), std::vector<std::string>{"Impossibile salvare il file: \"" + s.ctx.modulo.nomefileini + "\""})
+            << c.nome;
+        if (c.tenuto)
+            EXPECT_TRUE(c.tenuto(w->stato())) << c.nome;
+    }
+    // A new window that cannot write the defaults tells it too.
+    test::Sessione s;
+    s.avvia();
+    s.ctx.modulo.nomefileini = s.percorso("manca") + "/Tramel.ini";
+    s.nuova();
+    EXPECT_EQ(s.messaggi(), std::vector<std::string>{"Impossibile salvare il file: \"" + s.ctx.modulo.nomefileini + "\""});
 }
 
 } // namespace

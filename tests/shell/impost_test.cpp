@@ -1,5 +1,6 @@
 #include "shell/selcol.h"
 #include "shell/impost.h"
+#include "printing/spesslin.h"
 #include "view/file_impostazioni.h"
 
 #include "platform/fake_ports.h"
@@ -65,13 +66,13 @@ TEST_F(SettingsDialog, OpensWithTheWindowsSettings)
     s.font.nome = "Courier New";
     s.forecolor = RGB(0, 255, 0);
     const Impost d = dialogo();
-    EXPECT_EQ(d.Text1, "12");
-    EXPECT_EQ(d.Text2, "3");
+    EXPECT_EQ(d.Text1.testo, "12");
+    EXPECT_EQ(d.Text2.testo, "3");
     EXPECT_FALSE(d.Option1);
     EXPECT_EQ(d.griglia, "OFF");
-    EXPECT_EQ(d.Text3, ".5");
+    EXPECT_EQ(d.Text3.testo, ".5");
     EXPECT_TRUE(d.Option3);
-    EXPECT_EQ(d.Text4, "2");
+    EXPECT_EQ(d.Text4.testo, "2");
     EXPECT_EQ(d.Label2, " 3");
     EXPECT_EQ(d.carattere.nome, "Courier New");
     EXPECT_EQ(d.carattere.colore, RGB(0, 255, 0));
@@ -96,6 +97,9 @@ TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
         {false, "0", true, "0", "5", "15", "Impossibile Attivare STEP a passo =0", Impost::Casella::Text4},
         {true, "1e39", true, "1", "5", "15", Impost::msgPasso, Impost::Casella::Text3},
         {false, "0", true, "1e999", "5", "15", Impost::msgPasso, Impost::Casella::Text4},
+        // Steps that are 0 once kept as a Single.
+        {true, "1e-50", true, "1", "5", "15", "Impossibile Visualizzare Griglia a passo =0", Impost::Casella::Text3},
+        {false, "0", true, "-1e-46", "5", "15", "Impossibile Attivare STEP a passo =0", Impost::Casella::Text4},
         {true, "1", true, "1", "17", "15", Impost::msgColore, Impost::Casella::Text1},
         {true, "1", true, "1", "-1", "15", Impost::msgColore, Impost::Casella::Text1},
         {true, "1", true, "1", "15.5", "15", Impost::msgColore, Impost::Casella::Text1},
@@ -106,11 +110,11 @@ TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
         notifier.messaggi.clear();
         Impost d = dialogo();
         d.Option1 = c.griglia;
-        d.Text3 = c.passoGriglia;
+        d.Text3.testo = c.passoGriglia;
         d.Option3 = c.step;
-        d.Text4 = c.passoStep;
-        d.Text1 = c.colore1;
-        d.Text2 = c.colore2;
+        d.Text4.testo = c.passoStep;
+        d.Text1.testo = c.colore1;
+        d.Text2.testo = c.colore2;
         EXPECT_FALSE(d.Command1_Click());
         ASSERT_EQ(notifier.messaggi.size(), 1u);
         EXPECT_EQ(notifier.messaggi[0].testo, c.messaggio);
@@ -125,20 +129,66 @@ TEST_F(SettingsDialog, RefusedOkKeepsTheDialogOpenAndChangesNothing)
     EXPECT_FALSE(std::filesystem::exists(modulo.nomefileini));
 }
 
-TEST_F(SettingsDialog, AidsSwitchedOffStoreAStepOfZero)
+TEST_F(SettingsDialog, AidsSwitchedOffKeepTheirSteps)
 {
-    Impost d = dialogo();
-    d.Option2_Click();
-    d.Text3 = "0";
-    d.Option4_Click();
-    d.Text4 = "0";
-    ASSERT_TRUE(d.Command1_Click());
+    // The box as the user leaves it (nothing: untouched), and the step kept.
+    const std::pair<std::optional<std::string>, float> casi[] = {
+        {std::nullopt, 0.3333333433f}, {"0", 0.3333333433f}, {"1e-50", 0.3333333433f}, {"2.5", 2.5f}};
+    for (const auto& [testo, passo] : casi) {
+        s.aiuti.passogriglia = s.aiuti.passosnap = 0.3333333433f;
+        etichette.clear();
+        Impost d = dialogo();
+        d.Option2_Click();
+        d.Option4_Click();
+        if (testo)
+            d.Text3.testo = d.Text4.testo = *testo;
+        ASSERT_TRUE(d.Command1_Click());
+        EXPECT_TRUE(notifier.messaggi.empty());
+        EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
+        EXPECT_EQ(s.aiuti.passogriglia, passo) << testo.value_or("");
+        EXPECT_EQ(s.aiuti.snapattivo, "OFF");
+        EXPECT_EQ(s.aiuti.passosnap, passo) << testo.value_or("");
+        EXPECT_EQ(etichette, (std::vector<std::pair<int, int>>{{9, 8}, {8, 8}}));
+    }
+}
+
+// "Impost. Generali" and "Spessore Linee" confirmed untouched through their
+// widgets leave the settings file byte for byte as it was.
+TEST_F(SettingsDialog, DialogsConfirmedUntouchedLeaveTheSettingsFileAsItWas)
+{
+    const struct {
+        bool griglia, snap;
+        float passoGriglia, passoSnap, spessore;
+    } casi[] = {
+        {true, true, 0.3333333433f, 0.12345678f, 0.33333334f},
+        {false, false, 5, 2.5f, 1e-7f},
+        {false, true, 0.3333333433f, 1.2345678e-5f, 12345.678f},
+        {true, false, 1234.5678f, 0.3333333433f, 0},
+    };
+    for (const auto& c : casi) {
+        s.aiuti.grigliaattiva = aiuto(c.griglia);
+        s.aiuti.snapattivo = aiuto(c.snap);
+        s.aiuti.passogriglia = c.passoGriglia;
+        s.aiuti.passosnap = c.passoSnap;
+        modulo.spesslinstampa.fill(c.spessore);
+        ASSERT_TRUE(salvafileini_dis(s));
+        const std::string prima = leggiByte(modulo.nomefileini);
+
+        ImpostDialog impost(s, agganci, notifier);
+        impost.show();
+        impost.findChild<QPushButton*>("Command1")->click();
+        ASSERT_EQ(impost.result(), QDialog::Accepted);
+        EXPECT_EQ(leggiByte(modulo.nomefileini), prima) << c.passoGriglia;
+
+        Spesslin spessori(modulo.spesslinstampa, NumberFormat(",", "."), notifier,
+                          [this] { salvafileini_dis(s); }, "Tramel");
+        SpesslinDialog larghezze(spessori);
+        larghezze.show();
+        larghezze.findChild<QPushButton*>("Command1")->click();
+        ASSERT_EQ(larghezze.result(), QDialog::Accepted);
+        EXPECT_EQ(leggiByte(modulo.nomefileini), prima) << c.spessore;
+    }
     EXPECT_TRUE(notifier.messaggi.empty());
-    EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
-    EXPECT_EQ(s.aiuti.passogriglia, 0.0f);
-    EXPECT_EQ(s.aiuti.snapattivo, "OFF");
-    EXPECT_EQ(s.aiuti.passosnap, 0.0f);
-    EXPECT_EQ(etichette, (std::vector<std::pair<int, int>>{{9, 8}, {8, 8}}));
 }
 
 TEST_F(SettingsDialog, StepsReadEitherDecimalSignAndNothingElse)
@@ -147,7 +197,7 @@ TEST_F(SettingsDialog, StepsReadEitherDecimalSignAndNothingElse)
     for (const auto& [testo, passo] : casi) {
         Impost d = dialogo();
         d.Option1_Click();
-        d.Text3 = testo;
+        d.Text3.testo = testo;
         EXPECT_EQ(d.Command1_Click(), passo != 0) << testo;
         if (passo != 0)
             EXPECT_EQ(s.aiuti.passogriglia, passo);
@@ -160,9 +210,9 @@ TEST_F(SettingsDialog, AidsSwitchedOnTakeTheirStepsNegativeIncluded)
     s.aiuti.snapattivo = "OFF";
     Impost d = dialogo();
     d.Option1_Click();
-    d.Text3 = "-2";
+    d.Text3.testo = "-2";
     d.Option3_Click();
-    d.Text4 = "0.25";
+    d.Text4.testo = "0.25";
     ASSERT_TRUE(d.Command1_Click());
     EXPECT_EQ(s.aiuti.grigliaattiva, "ON");
     EXPECT_EQ(s.aiuti.passogriglia, -2.0f);
@@ -174,8 +224,8 @@ TEST_F(SettingsDialog, AidsSwitchedOnTakeTheirStepsNegativeIncluded)
 TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
 {
     Impost d = dialogo();
-    d.Text1 = "10";
-    d.Text2 = "3";
+    d.Text1.testo = "10";
+    d.Text2.testo = "3";
     ASSERT_TRUE(d.Command1_Click());
     EXPECT_EQ(s.colori.colsfondo.tag(), Variant::Double);
     EXPECT_EQ(s.colori.colanteprima.tag(), Variant::Double);
@@ -193,7 +243,7 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
 
     // Another background gives the highlight colour 3 again.
     Impost e = dialogo();
-    e.Text2 = "15";
+    e.Text2.testo = "15";
     ASSERT_TRUE(e.Command1_Click());
     EXPECT_EQ(s.colori.colevidenzia, Variant(std::int16_t{3}));
 }
@@ -201,8 +251,8 @@ TEST_F(SettingsDialog, BackgroundThreeMakesSelectionWhiteAndStoresDoubles)
 TEST_F(SettingsDialog, IndexesBetweenWholeNumbersAreTakenAndRoundedHalfToEven)
 {
     Impost d = dialogo();
-    d.Text1 = "2.5";
-    d.Text2 = "2.9";
+    d.Text1.testo = "2.5";
+    d.Text2.testo = "2.9";
     ASSERT_TRUE(d.Command1_Click());
     EXPECT_EQ(s.colori.colanteprima, Variant(2.5));
     EXPECT_EQ(s.overlay.Line1.colore, Palette::color(VERDE));
@@ -244,7 +294,7 @@ TEST_F(SettingsDialog, ColourPickerWritesTheChosenIndexIntoItsBox)
         sc.Option1 = 3;
         sc.Command1_Click();
     });
-    EXPECT_EQ(d.Text2, "3");
+    EXPECT_EQ(d.Text2.testo, "3");
     EXPECT_EQ(d.coloreSfondo(), Palette::color(VERDE_ACQUA));
 
     d.Command3_Click([](Selcol& sc) {
@@ -252,18 +302,18 @@ TEST_F(SettingsDialog, ColourPickerWritesTheChosenIndexIntoItsBox)
         sc.Option1 = 12;
         sc.Command1_Click();
     });
-    EXPECT_EQ(d.Text1, "12");
-    EXPECT_EQ(d.Text2, "3");
+    EXPECT_EQ(d.Text1.testo, "12");
+    EXPECT_EQ(d.Text2.testo, "3");
     EXPECT_EQ(anteprime, 2);
 
     // Annulla, and Ok with no option chosen, write nothing and redraw nothing.
     d.Command3_Click([](Selcol& sc) { sc.Option1 = 0; });
-    d.Text1 = "17";
+    d.Text1.testo = "17";
     d.Command3_Click([](Selcol& sc) {
         EXPECT_FALSE(sc.Option1.has_value());
         sc.Command1_Click();
     });
-    EXPECT_EQ(d.Text1, "17");
+    EXPECT_EQ(d.Text1.testo, "17");
     EXPECT_EQ(anteprime, 2);
 }
 
@@ -304,7 +354,7 @@ TEST_F(SettingsDialog, PreviewGridDotsNeverLoopOnBadSteps)
 TEST_F(SettingsDialog, PreviewCrossHairSnapsAsTheWindowDoes)
 {
     Impost d = dialogo();
-    d.Text4 = "2";
+    d.Text4.testo = "2";
     d.Picture1_MouseMove(3.9, 3.1);
     EXPECT_EQ(d.Line1x, 2.0); // down to the step across
     EXPECT_EQ(d.Line2y, 4.0); // to the nearest step down
@@ -332,7 +382,7 @@ TEST_F(SettingsDialog, WidgetStaysOpenOnARefusalAndAppliesOnOk)
     ok->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(s.aiuti.grigliaattiva, "OFF");
-    EXPECT_EQ(s.aiuti.passogriglia, 0.0f);
+    EXPECT_EQ(s.aiuti.passogriglia, 1.0f); // the box's 0 is no step: the grid keeps its own
 }
 
 TEST_F(SettingsDialog, PickerWidgetOkWritesTheOptionClicked)
@@ -344,7 +394,7 @@ TEST_F(SettingsDialog, PickerWidgetOkWritesTheOptionClicked)
     w.findChild<QRadioButton*>("Option1_3")->click();
     w.findChild<QPushButton*>("Command1")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(d.Text2, "3");
+    EXPECT_EQ(d.Text2.testo, "3");
 }
 
 } // namespace

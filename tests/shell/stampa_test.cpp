@@ -115,10 +115,10 @@ TEST(Stampa, WidthsOkRewritesTheSettingsFile)
     s.avvia();
     DrawingWindow* w = s.nuova();
     Spesslin m(s.ctx.modulo.spesslinstampa, NumberFormat(",", "."), s.fake.notifier,
-               [&] { return salvafileini_dis(w->stato()); }, s.ctx.modulo.nomefileini, "Tramel");
+               [&] { salvafileini_dis(w->stato()); }, "Tramel");
     m.Form_Load();
-    m.Text1[0] = "0,25";
-    m.Text1[15] = "3";
+    m.Text1[0].testo = "0,25";
+    m.Text1[15].testo = "3";
     ASSERT_TRUE(m.Command1_Click());
     ValoriModulo letti;
     letti.nomefileini = s.ctx.modulo.nomefileini;

@@ -113,5 +113,43 @@ TEST_F(Pdf, HalfTheScaleHalvesTheLength)
     EXPECT_NEAR(t.riga / 10.0, 20, 0.5);
 }
 
+// Printing into a file that exists: after No its bytes are as they were, after
+// Yes it holds the new page; a name typed without a suffix names its ".pdf".
+TEST(PdfEsistente, OnlyAYesReplacesTheFile)
+{
+    QTemporaryDir cartella;
+    const std::string esistente = cartella.filePath("esistente.pdf").toStdString();
+    const std::string senzaSuffisso = cartella.filePath("esistente").toStdString();
+    const struct {
+        std::string digitato;
+        Risposta risposta;
+    } casi[] = {{esistente, Risposta::No}, {senzaSuffisso, Risposta::No}, {senzaSuffisso, Risposta::Si}};
+    for (const auto& c : casi) {
+        FakePorte fake;
+        QtPrintDevice stampante;
+        stampante.file(esistente);
+        disegno d;
+        linea(d, 10, 20, 110, 20).stampare = 1;
+        const QByteArray vecchio = "non un PDF";
+        QFile f(QString::fromStdString(esistente));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(vecchio);
+        f.close();
+        fake.files.scelte = {c.digitato};
+        fake.notifier.risposte = {c.risposta};
+        const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};
+        const bool si = c.risposta == Risposta::Si;
+        EXPECT_EQ(tramel::stampa(d, {}, porte, "Tramel", 1, 0, 0), si ? EsitoStampa::Stampata : EsitoStampa::Annullata);
+        ASSERT_EQ(fake.notifier.messaggi.size(), 1u) << c.digitato;
+        EXPECT_EQ(fake.notifier.messaggi[0].testo, "File \"" + esistente + "\"  Esiste - Sovrapporre?");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray dopo = f.readAll();
+        if (si)
+            EXPECT_TRUE(dopo.startsWith("%PDF"));
+        else
+            EXPECT_EQ(dopo, vecchio) << c.digitato;
+    }
+}
+
 } // namespace
 } // namespace tramel

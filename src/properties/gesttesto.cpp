@@ -153,7 +153,8 @@ void Gesttesto::Command3_Click()
         // A size the user changed is kept to two decimals; the one given stays exact.
         static const NumberFormat invariante(".", ",");
         if (c->dimensione != carattere.dimensione)
-            c->dimensione = static_cast<float>(invariante.parse(invariante.format(c->dimensione, "##0.00")).value_or(0));
+            c->dimensione =
+                static_cast<float>(invariante.parse(invariante.format(c->dimensione, "##0.00")).value_or(0));
         carattere = *c;
         carattereScelto = true;
         set_carattere();

@@ -116,7 +116,8 @@ TEST_F(GesttestoTest, SeveralTextsKeepTheirOwnAngleAndSizeUnlessTheUserChose)
 
 TEST_F(GesttestoTest, TheFontDialogKeepsTheSizeItWasGivenAndRoundsAChangedOne)
 {
-    for (auto [data, scelta, attesa] : {std::tuple{3.125f, 3.125f, 3.125f}, {0.004f, 0.004f, 0.004f}, {3.125f, 7.257f, 7.26f}}) {
+    for (auto [data, scelta, attesa] :
+         {std::tuple{3.125f, 3.125f, 3.125f}, {0.004f, 0.004f, 0.004f}, {3.125f, 7.257f, 7.26f}}) {
         testo& t = unTesto(0, 0, 0, data);
         porte.caratteri.scelte = {SceltaCarattere{"Arial", scelta}};
         proprieta([](Gesttesto& d) {

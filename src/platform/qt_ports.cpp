@@ -20,6 +20,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace tramel {
 
 namespace {
@@ -175,10 +177,13 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
     // The list shows the face the name resolved to ("Arial" as "Liberation
     // Sans"); unless the user picks another, the stored name is kept.
     const QString mostrata = nome->currentFont().family();
+    // The size box shows two decimals and reaches the size it is given, which
+    // comes back exactly unless the user changes what the box shows.
     auto* dimensione = new QDoubleSpinBox(&dialogo);
-    dimensione->setRange(1, 1638);
     dimensione->setDecimals(2);
+    dimensione->setRange(std::min(1.0, double{iniziale.dimensione}), std::max(1638.0, double{iniziale.dimensione}));
     dimensione->setValue(iniziale.dimensione);
+    const double dimensioneMostrata = dimensione->value();
     auto* grassetto = new QCheckBox("Grassetto", &dialogo);
     auto* corsivo = new QCheckBox("Corsivo", &dialogo);
     auto* barrato = new QCheckBox("Barrato", &dialogo);
@@ -214,7 +219,8 @@ std::optional<SceltaCarattere> QtFontChooser::scegli(const SceltaCarattere& iniz
         return std::nullopt;
     const QString famiglia = nome->currentFont().family();
     return SceltaCarattere{famiglia == mostrata ? iniziale.nome : famiglia.toStdString(),
-                           static_cast<float>(dimensione->value()),
+                           dimensione->value() == dimensioneMostrata ? iniziale.dimensione
+                                                                     : static_cast<float>(dimensione->value()),
                            grassetto->isChecked(),
                            corsivo->isChecked(),
                            barrato->isChecked(),

@@ -18,15 +18,30 @@ std::int16_t flag(bool v)
     return v ? VERO : FALSO;
 }
 
-// The font selection on a text; the size kept to two decimals.
+// A stored flag takes the box's state; one already in that state keeps the
+// value it was stored with.
+void impostaFlag(std::int16_t& campo, bool v)
+{
+    if ((campo != 0) != v)
+        campo = flag(v);
+}
+
+// The background colour a text or the defaults end with: the one the user
+// chose, or the sample's when the background becomes opaque now; otherwise
+// the one held.
+Rgb coloreSfondo(const Gesttesto& d, bool opaco, Rgb colore)
+{
+    return d.Check1 && (d.coloreScelto || !opaco) ? d.Label8.numero() : colore;
+}
+
+// The font selection on a text.
 void applicaCarattere(testo& t, const SceltaCarattere& c)
 {
-    static const NumberFormat invariante(".", ",");
     t.colore_testo = c.colore;
     t.bold_testo = flag(c.grassetto);
     t.corsivo_testo = flag(c.corsivo);
     t.carattere_testo(c.nome);
-    t.dimens_testo = static_cast<float>(invariante.parse(invariante.format(c.dimensione, "##0.00")).value_or(0));
+    t.dimens_testo = c.dimensione;
     t.barrato_testo = flag(c.barrato);
     t.sottolineato_testo = flag(c.sottolineato);
 }
@@ -78,8 +93,6 @@ bool cambia(const FinestraDialogo& f, const Gesttesto& d)
         rifiuta(f.porte.notifier, msgCoordinate);
         return false;
     }
-    // Several texts take the first one's font only when the user chose it.
-    const bool carattere = d.Label4 != Gesttesto::carattereVari && (singolo || d.carattereScelto);
     Notifier::Occupato occupato(f.porte.notifier);
     Collezione<testo>& testi = f.stato().dis.testi;
     for (int k = 1; k <= testi.Count(); ++k) {
@@ -92,15 +105,13 @@ bool cambia(const FinestraDialogo& f, const Gesttesto& d)
             t.pos_testoy = *y;
         }
         if (!d.Label8.vari()) {
-            // A text keeps its own background colour unless the user chose one
-            // or it becomes opaque now, with the colour the sample shows.
-            if (d.Check1 && (d.coloreScelto || t.opaco_testo == 0))
-                t.colore_opaco_testo = clng(d.Label8.numero());
-            t.opaco_testo = flag(d.Check1);
+            t.colore_opaco_testo = coloreSfondo(d, t.opaco_testo != 0, t.colore_opaco_testo);
+            impostaFlag(t.opaco_testo, d.Check1);
         }
         if (a)
             t.ang_testo(*a);
-        if (carattere)
+        // The texts take the first one's font only when the user chose it.
+        if (d.carattereScelto)
             applicaCarattere(t, d.carattere);
         if (singolo)
             break;
@@ -138,7 +149,12 @@ void Gesttesto::Check1_Click(bool spuntato)
 
 void Gesttesto::Command3_Click()
 {
-    if (const auto c = f_.porte.caratteri.scegli(carattere)) {
+    if (auto c = f_.porte.caratteri.scegli(carattere)) {
+        // A size the user changed is kept to two decimals; the one given stays exact.
+        static const NumberFormat invariante(".", ",");
+        if (c->dimensione != carattere.dimensione)
+            c->dimensione =
+                static_cast<float>(invariante.parse(invariante.format(c->dimensione, "##0.00")).value_or(0));
         carattere = *c;
         carattereScelto = true;
         set_carattere();
@@ -214,16 +230,19 @@ bool set_carattGenTesto(const FinestraDialogo& f, const Gesttesto& d)
 {
     DrawingState& s = f.stato();
     TestoNuovo& n = s.testoNuovo;
-    const SceltaCarattere& c = d.carattere;
-    n.gen_carattere_testo = c.nome;
-    n.gen_dimens_testo = clng(c.dimensione);
-    n.gen_bold_testo = flag(c.grassetto);
-    n.gen_corsivo_testo = flag(c.corsivo);
-    n.gen_barrato_testo = flag(c.barrato);
-    n.gen_sottolineato_testo = flag(c.sottolineato);
-    n.gen_colore_testo = c.colore;
-    n.gen_opaco_testo = flag(d.Check1);
-    n.gen_colore_opaco_testo = clng(d.Label8.numero());
+    // The defaults take the font only when the user chose it.
+    if (d.carattereScelto) {
+        const SceltaCarattere& c = d.carattere;
+        n.gen_carattere_testo = c.nome;
+        n.gen_dimens_testo = clng(c.dimensione);
+        n.gen_bold_testo = flag(c.grassetto);
+        n.gen_corsivo_testo = flag(c.corsivo);
+        n.gen_barrato_testo = flag(c.barrato);
+        n.gen_sottolineato_testo = flag(c.sottolineato);
+        n.gen_colore_testo = c.colore;
+    }
+    n.gen_colore_opaco_testo = coloreSfondo(d, n.gen_opaco_testo != 0, n.gen_colore_opaco_testo);
+    impostaFlag(n.gen_opaco_testo, d.Check1);
     salvaImpostazioni(s, f.porte.notifier, f.motore.agganci().titolo);
     return true;
 }

@@ -69,12 +69,13 @@ private:
 // resetting the defaults when the face is blank); sets no mode, string,
 // position or angle.
 void impost_gesttesto(const FinestraDialogo& f, Gesttesto& d);
-// The dialog's font, opaque flag and background become the text defaults, saved.
+// The dialog's opaque flag and background, and the font when the user chose
+// it, become the text defaults, saved.
 bool set_carattGenTesto(const FinestraDialogo& f, const Gesttesto& d);
 // Under the "Testo" command places the new text at the clicked point and ends
 // the command; otherwise changes the selected texts (only the first in the
-// one-text mode). False, with nothing changed, when the angle or a position
-// is not a number.
+// one-text mode), giving them the font only when the user chose it. False,
+// with nothing changed, when the angle or a position is not a number.
 bool aggtesto(const FinestraDialogo& f, const Gesttesto& d);
 
 } // namespace tramel

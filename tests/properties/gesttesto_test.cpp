@@ -114,6 +114,20 @@ TEST_F(GesttestoTest, SeveralTextsKeepTheirOwnAngleAndSizeUnlessTheUserChose)
                   std::tuple(-45, 14.26f, VERO, RGB(1, 2, 3), 0));
 }
 
+TEST_F(GesttestoTest, TheFontDialogKeepsTheSizeItWasGivenAndRoundsAChangedOne)
+{
+    for (auto [data, scelta, attesa] :
+         {std::tuple{3.125f, 3.125f, 3.125f}, {0.004f, 0.004f, 0.004f}, {3.125f, 7.257f, 7.26f}}) {
+        testo& t = unTesto(0, 0, 0, data);
+        porte.caratteri.scelte = {SceltaCarattere{"Arial", scelta}};
+        proprieta([](Gesttesto& d) {
+            d.Command3_Click();
+            EXPECT_TRUE(d.Command1_Click());
+        });
+        EXPECT_EQ(t.dimens_testo, attesa);
+    }
+}
+
 TEST_F(GesttestoTest, DifferingBackgroundsShowVariUntilTheBoxIsTicked)
 {
     testo& a = unTesto(0, 0, 0, 8, true);

@@ -1,11 +1,14 @@
 // The property dialogs through their real widgets, offscreen.
 #include "sessione.h"
 
+#include "files/scrittura_dis.h"
 #include "platform/qt_ports.h"
 #include "view/comando.h"
+#include "view/file_impostazioni.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -110,6 +113,102 @@ TEST(DialoghiProprieta, TheFontDialogKeepsTheStoredNameUnlessAnotherIsChosen)
         const auto c = caratteri.scegli({"Arial"});
         ASSERT_TRUE(c);
         EXPECT_EQ(c->nome, atteso);
+    }
+}
+
+TEST(DialoghiProprieta, TheFontDialogGivesBackTheSizeItWasGivenUnlessTheUserChangesIt)
+{
+    Sessione s;
+    QtFontChooser caratteri;
+    for (auto [data, scelta] : {std::pair{0.5f, 0.0}, {3.125f, 0.0}, {0.004f, 0.0}, {3.125f, 7.25}}) {
+        quandoAperto([data, scelta](QWidget& d) {
+            auto* dimensione = d.findChild<QDoubleSpinBox*>();
+            EXPECT_NEAR(dimensione->value(), data, 0.005);
+            if (scelta)
+                dimensione->setValue(scelta);
+            d.findChild<QDialogButtonBox*>()->buttons().front()->click();
+        });
+        const auto c = caratteri.scegli({"Arial", data});
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->dimensione, scelta ? static_cast<float>(scelta) : data);
+    }
+}
+
+QByteArray contenuto(const std::string& percorso)
+{
+    QFile f(QString::fromStdString(percorso));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// The window's drawing as a save writes it, and the settings file.
+std::pair<QByteArray, QByteArray> scritti(Sessione& s, DrawingWindow* w)
+{
+    EXPECT_TRUE(salvafile(w->stato(), s.percorso("Prova.DIS"), 0));
+    return {contenuto(s.percorso("Prova.DIS")), contenuto(s.percorso("Tramel.ini"))};
+}
+
+// A text, or the text defaults, as another writer may have stored them.
+struct TestoScritto {
+    float dimensione;
+    std::string carattere;
+    std::int16_t opaco;
+    Rgb sfondo;
+};
+
+TEST(DialoghiProprieta, TextDialogsConfirmedUntouchedChangeNoByte)
+{
+    const std::string nul = "Arial" + std::string(27, '\0');
+    struct Caso {
+        std::vector<TestoScritto> testi; // the text defaults when there are none
+        TestoScritto predefiniti;
+    };
+    const TestoScritto iniziali{10, "Arial", 0, RGB(255, 255, 255)};
+    const Caso casi[] = {
+        {{{3.125f, "Arial ", 0, 0}}, iniziali},
+        {{{0.004f, nul, VERO, RGB(1, 2, 3)}}, iniziali},
+        {{{0.5f, "Arial ", VERO, RGB(9, 9, 9)}, {3.125f, nul, FALSO, RGB(7, 7, 7)}}, iniziali},
+        {{}, iniziali},
+        {{}, {12, "Arial ", 1, RGB(1, 2, 3)}},
+    };
+    Sessione s;
+    s.avvia();
+    for (std::size_t k = 0; k < std::size(casi); ++k) {
+        const Caso& caso = casi[k];
+        DrawingWindow* w = s.nuova();
+        DrawingState& d = w->stato();
+        d.colori.colsfondo = Variant(std::int16_t{7}); // the background differs from every text's
+        const TestoScritto& p = caso.predefiniti;
+        d.testoNuovo.gen_carattere_testo = p.carattere;
+        d.testoNuovo.gen_dimens_testo = static_cast<std::int32_t>(p.dimensione);
+        d.testoNuovo.gen_opaco_testo = p.opaco;
+        d.testoNuovo.gen_colore_opaco_testo = p.sfondo;
+        for (const TestoScritto& scritto : caso.testi) {
+            auto t = std::make_unique<testo>();
+            t->pos_testox = t->pos_testoy = 1;
+            t->stringa_testo = "abc";
+            t->dimens_testo = scritto.dimensione;
+            t->carattere_testo(scritto.carattere);
+            t->opaco_testo = scritto.opaco;
+            t->colore_opaco_testo = scritto.sfondo;
+            d.dis.testi.Add(std::move(t));
+        }
+        salvafileini_dis(d);
+        const auto prima = scritti(s, w);
+        bool confermato = false;
+        const auto ok = [&confermato](QWidget& dialogo) {
+            premi(dialogo, "Command1");
+            confermato = QApplication::activeModalWidget() == nullptr;
+        };
+        if (caso.testi.empty()) {
+            quandoAperto(ok);
+            w->mnutipotesto_Click();
+        } else {
+            d.cisonotesti = 1;
+            proprieta(w, ok);
+        }
+        EXPECT_TRUE(confermato) << "case " << k;
+        EXPECT_EQ(scritti(s, w), prima) << "case " << k;
     }
 }
 

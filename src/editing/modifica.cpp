@@ -241,11 +241,11 @@ void eseguiComandiModifica(DrawingState& s, int& ii, std::int16_t& trovato)
 
 bool modificaFinita(const DrawingState& s, int ii)
 {
-    const recordcoma& r = s.comandi.coma.at(static_cast<std::size_t>(ii));
-    // A turn whose angle overflows in radians moves every point nowhere.
-    if (!std::isfinite(r.x2 * pigreco / 180))
+    const Edit edit(s.comandi.coma.at(static_cast<std::size_t>(ii)));
+    // A turn whose angle overflows in radians moves every point nowhere; the
+    // other edits keep a point, not an angle, there.
+    if (edit.cmd == Comando::Ruota && !std::isfinite(edit.gradi * pigreco / 180))
         return false;
-    const Edit edit(r);
     return restaFinita<superficie>(s, edit) && restaFinita<Linea>(s, edit) && restaFinita<Rettangolo>(s, edit) &&
            restaFinita<testo>(s, edit) && restaFinita<Cerchio>(s, edit) && restaFinita<Arco>(s, edit) &&
            restaFinita<polilinea>(s, edit);

@@ -7,6 +7,7 @@
 #include "platform/palette.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -77,11 +78,19 @@ private:
     }
     void coppia(std::string_view codice, double v)
     {
-        finito_ = finito_ && std::isfinite(v);
         // One buffer serves every number, so that writing one allocates nothing.
         numero_.clear();
         appendStrNumero(numero_, v);
-        coppia(codice, senzaBlank(numero_));
+        const std::string_view scritto = senzaBlank(numero_);
+        finito_ = finito_ && std::isfinite(v) && rilegge(scritto);
+        coppia(codice, scritto);
+    }
+    // Rounded to 15 digits, a value within a hair of the largest Double is
+    // written beyond it, and every reader takes that as infinite.
+    static bool rilegge(std::string_view scritto)
+    {
+        double letto = 0;
+        return std::from_chars(scritto.data(), scritto.data() + scritto.size(), letto).ec == std::errc();
     }
     void y(std::string_view codice, double v) { coppia(codice, ymax_ - v); }
     void testata(std::string_view nome, Rgb colore)

@@ -18,7 +18,7 @@ int SELCOLxDXF(Rgb colore);
 // Windows-1252. Each circle's radius, perimeter and area are worked out again
 // from its centre and point, and stored on it, before it is written; nothing
 // else of the drawing changes. Nothing when a number to write (a Y turned,
-// a radius) would not be finite.
+// a radius) would not be finite, or would not read back finite as written.
 std::optional<std::string> testoDxf(disegno& dis, double ymax);
 
 // The same written to a file, which replaces an existing one only once it is

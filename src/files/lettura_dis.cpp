@@ -3,6 +3,7 @@
 #include "formato_dis.h"
 
 #include "geometry/misure.h"
+#include "geometry/trasforma_entita.h"
 #include "platform/cp1252.h"
 #include "platform/palette.h"
 
@@ -48,6 +49,22 @@ private:
         if (!std::isfinite(v))
             rifiuta(Motivo::NonFinito);
         return v;
+    }
+    // A point of an arc, polyline or surface, which the engine keeps within a Single.
+    double singolo(double v) const
+    {
+        if (!inSingolo(v))
+            rifiuta(Motivo::NonFinito);
+        return v;
+    }
+    // An entity the engine could not edit is damage like a number that is
+    // not finite: its measures, worked out on reading, are checked here.
+    template <class T>
+    std::unique_ptr<T> accettata(std::unique_ptr<T> e) const
+    {
+        if (!finita(*e))
+            rifiuta(Motivo::NonFinito);
+        return e;
     }
     // The line attributes of arcs and polylines, and the outline of the filled kinds.
     template <class T>
@@ -203,19 +220,19 @@ bool Lettore::aggiungi(const recordcoma& r, disegno& dis)
 {
     const std::string nome = r.nome();
     if (nome == dis::LINEA)
-        dis.linee.Add(linea(r));
+        dis.linee.Add(accettata(linea(r)));
     else if (nome == dis::SUPERFICIE)
-        dis.superfici.Add(superficieLetta(r));
+        dis.superfici.Add(accettata(superficieLetta(r)));
     else if (nome == dis::POLILINEA)
-        dis.polilinee.Add(polilineaLetta(r));
+        dis.polilinee.Add(accettata(polilineaLetta(r)));
     else if (nome == dis::ARCO)
-        dis.archi.Add(arco(r));
+        dis.archi.Add(accettata(arco(r)));
     else if (nome == dis::CERCHIO)
-        dis.cerchi.Add(cerchio(r));
+        dis.cerchi.Add(accettata(cerchio(r)));
     else if (nome == dis::RETTANGOLO)
-        dis.rettangoli.Add(rettangolo(r));
+        dis.rettangoli.Add(accettata(rettangolo(r)));
     else if (nome == dis::TESTO)
-        dis.testi.Add(testoLetto(r));
+        dis.testi.Add(accettata(testoLetto(r)));
     else
         return false;
     return true;
@@ -238,12 +255,12 @@ std::unique_ptr<Arco> Lettore::arco(const recordcoma& r) const
 {
     auto a = std::make_unique<Arco>();
     contorno(*a, r);
-    a->p1x = finito(r.x1);
-    a->p1y = finito(r.y1);
-    a->p2x = finito(r.x2);
-    a->p2y = finito(r.y2);
-    a->p3x = finito(r.x3);
-    a->p3y = finito(r.y3);
+    a->p1x = singolo(r.x1);
+    a->p1y = singolo(r.y1);
+    a->p2x = singolo(r.x2);
+    a->p2y = singolo(r.y2);
+    a->p3x = singolo(r.x3);
+    a->p3y = singolo(r.y3);
     return a;
 }
 
@@ -313,7 +330,7 @@ void Lettore::vertici(ListaVertici& e, const recordcoma& primo)
             if (k == n)
                 break;
             ++k;
-            e.punto(k, {finito(x), finito(y)});
+            e.punto(k, {singolo(x), singolo(y)});
         }
     }
 }

@@ -51,7 +51,10 @@ struct ErroreLettura {
         NumeroVertici,      // a vertex count of 0 or below
         VerticiOltreFine,   // a surface's or polyline's records run past the end
         RettangoloTroncato, // a rectangle's second record is missing
-        NonFinito,          // a coordinate, step, thickness or size that is not finite
+        // A coordinate, step, thickness or size that is not finite, a point of
+        // an arc, polyline or surface beyond a Single, or an entity whose
+        // measures are not finite: what the edits could not take.
+        NonFinito,
     };
     Motivo motivo;
     std::uint64_t record = 0;
@@ -59,7 +62,8 @@ struct ErroreLettura {
 
 using EsitoLettura = std::variant<DisegnoLetto, ErroreLettura>;
 
-// Reads and checks a whole drawing file; changes nothing else.
+// Reads and checks a whole drawing file; changes nothing else. Every entity
+// it gives is finite as the edits require (finita), so it can be edited.
 EsitoLettura leggifile(const std::filesystem::path& path);
 // The same from records already at hand.
 EsitoLettura leggiDisegno(SorgenteRecord& sorgente);

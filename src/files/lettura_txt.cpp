@@ -1,6 +1,7 @@
 #include "lettura_txt.h"
 
 #include "geometry/misure.h"
+#include "geometry/trasforma_entita.h"
 #include "platform/cp1252.h"
 #include "platform/numbers.h"
 
@@ -66,6 +67,7 @@ private:
     std::string_view valore(const char* atteso);
     double reale(const char* atteso = NUMERO);
     float singola();
+    double puntoSingolo();
     std::int32_t lungo();
     std::int16_t conteggio();
     std::int16_t flag();
@@ -83,7 +85,9 @@ private:
     void contorno(T& e);
     template <class T>
     void riempito(T& e);
-    void vertici(ListaVertici& e, std::int16_t n);
+    void vertici(ListaVertici& e, std::int16_t n, bool singoli);
+    template <class T>
+    std::unique_ptr<T> accettata(std::unique_ptr<T> e) const;
 
     std::string_view bytes_;
     const std::uint64_t lunghezza_; // L, in bytes
@@ -263,6 +267,15 @@ float LettoreTxt::singola()
     return v;
 }
 
+// A point of an arc, polyline or surface, which the engine keeps within a Single.
+double LettoreTxt::puntoSingolo()
+{
+    const double v = reale();
+    if (!inSingolo(v))
+        rifiuta(rigaLetta_, SINGOLA);
+    return v;
+}
+
 // Rounded to the nearest whole number, halves to even.
 std::int32_t LettoreTxt::lungo()
 {
@@ -299,19 +312,29 @@ std::string LettoreTxt::testoCorto(std::size_t caratteri)
 void LettoreTxt::entita(std::string_view nome, disegno& dis)
 {
     if (nome == "Linea")
-        dis.linee.Add(linea());
+        dis.linee.Add(accettata(linea()));
     else if (nome == "Superficie")
-        dis.superfici.Add(superficieLetta());
+        dis.superfici.Add(accettata(superficieLetta()));
     else if (nome == "Polilinea")
-        dis.polilinee.Add(polilineaLetta());
+        dis.polilinee.Add(accettata(polilineaLetta()));
     else if (nome == "Arco")
-        dis.archi.Add(arco());
+        dis.archi.Add(accettata(arco()));
     else if (nome == "Cerchio")
-        dis.cerchi.Add(cerchio());
+        dis.cerchi.Add(accettata(cerchio()));
     else if (nome == "Rettangolo")
-        dis.rettangoli.Add(rettangolo());
+        dis.rettangoli.Add(accettata(rettangolo()));
     else if (nome == "Testo")
-        dis.testi.Add(testoLetto());
+        dis.testi.Add(accettata(testoLetto()));
+}
+
+// An entity the engine could not edit is refused as a number would be: its
+// measures, worked out from its points, are checked at its last line.
+template <class T>
+std::unique_ptr<T> LettoreTxt::accettata(std::unique_ptr<T> e) const
+{
+    if (!finita(*e))
+        rifiuta(rigaLetta_, NUMERO);
+    return e;
 }
 
 // Each value is stored as soon as it is read, in the order of the file.
@@ -349,12 +372,14 @@ void LettoreTxt::riempito(T& e)
     e.trattcont = lungo();
 }
 
-void LettoreTxt::vertici(ListaVertici& e, std::int16_t n)
+// The points of surfaces and polylines are kept within a Single, a rectangle's in Doubles.
+void LettoreTxt::vertici(ListaVertici& e, std::int16_t n, bool singoli)
 {
+    const auto coordinata = [&] { return singoli ? puntoSingolo() : reale(); };
     e.vertic(n);
     for (int i = 1; i <= n; ++i) {
-        const double x = reale();
-        e.punto(i, {x, reale()});
+        const double x = coordinata();
+        e.punto(i, {x, coordinata()});
     }
 }
 
@@ -362,7 +387,7 @@ std::unique_ptr<superficie> LettoreTxt::superficieLetta()
 {
     auto s = std::make_unique<superficie>();
     riempito(*s);
-    vertici(*s, conteggio());
+    vertici(*s, conteggio(), true);
     calcola_area_superficie(*s);
     calcola_perimetro_superficie(*s);
     return s;
@@ -372,7 +397,7 @@ std::unique_ptr<polilinea> LettoreTxt::polilineaLetta()
 {
     auto p = std::make_unique<polilinea>();
     contorno(*p);
-    vertici(*p, conteggio());
+    vertici(*p, conteggio(), true);
     return p;
 }
 
@@ -380,12 +405,12 @@ std::unique_ptr<Arco> LettoreTxt::arco()
 {
     auto a = std::make_unique<Arco>();
     contorno(*a);
-    a->p1x = reale();
-    a->p1y = reale();
-    a->p2x = reale();
-    a->p2y = reale();
-    a->p3x = reale();
-    a->p3y = reale();
+    a->p1x = puntoSingolo();
+    a->p1y = puntoSingolo();
+    a->p2x = puntoSingolo();
+    a->p2y = puntoSingolo();
+    a->p3x = puntoSingolo();
+    a->p3y = puntoSingolo();
     return a;
 }
 
@@ -405,7 +430,7 @@ std::unique_ptr<Rettangolo> LettoreTxt::rettangolo()
 {
     auto r = std::make_unique<Rettangolo>();
     riempito(*r);
-    vertici(*r, 4);
+    vertici(*r, 4, false);
     calcola_area_rettangolo(*r);
     calcola_perimetro_rettangolo(*r);
     return r;

@@ -13,8 +13,9 @@ namespace tramel {
 
 // A text drawing (.TXT) read whole and found sound: the six header values and
 // a new drawing of its entities, all in the normal state, each kind in file
-// order, with the measures of surfaces, rectangles and circles. The window
-// applies it only once the whole file has been read.
+// order, with the measures of surfaces, rectangles and circles, each entity
+// finite as the edits require (finita). The window applies it only once the
+// whole file has been read.
 struct DisegnoTxt {
     Variant colsfondo;    // palette index 0-15
     Variant colanteprima; // palette index 0-15

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tramel {
@@ -77,6 +80,108 @@ TEST(SessioneModifica, ValuesBeyondTheNumbersChangeNothing)
         ASSERT_EQ(f.stato.dis.linee.Count(), 1);
         const Linea& l = f.stato.dis.linee.Item(1);
         EXPECT_EQ(std::vector<double>({l.Xi, l.Yi, l.Xf, l.Yf}), std::vector<double>({10, 10, 60, 10}));
+    }
+}
+
+// The entities not erased, to tell that nothing changed.
+using Entita = std::variant<superficie, Rettangolo, Linea, polilinea, testo, Arco, Cerchio>;
+std::vector<Entita> foto(const disegno& d)
+{
+    std::vector<Entita> v;
+    perOgniVivo<superficie, Rettangolo, Linea, polilinea, testo, Arco, Cerchio>(d, [&](const auto& e) { v.push_back(e); });
+    return v;
+}
+
+// Each field the engine keeps finite, held kind by kind: the last typed point
+// of each row takes exactly one field of a far entity beyond the numbers (an
+// edit along y, or a point of a drawing command), and is refused with a beep
+// leaving everything as it was. The same far entity, not selected, does not
+// stop the command from taking an ordinary line to (1e308, 1e308): only a
+// turn's angle is checked in radians.
+TEST(SessioneModifica, EachFieldBeyondTheNumbersIsRefusedOnlyWhereItIsEdited)
+{
+    struct Caso {
+        const char* nome;
+        std::function<void(Sessione&)> lontana; // nothing for a drawing command
+        const char* comando;
+        std::vector<std::string> digitati; // its window, "" to confirm, then its points
+    };
+    const auto sposta = [](std::string a, std::string b) { return std::vector<std::string>{a, b, "", "0,0", "0,1e308"}; };
+    const auto singoli = [](Sessione& f, auto e) { f.aggiungi(poligono<decltype(e)>({{100, 0}, {101, 3e38}, {102, 0}})); };
+    const std::vector<Caso> casi = {
+        {"line end y",
+         [](Sessione& f) {
+             Linea l;
+             l.Xi = 100, l.Yi = 0, l.Xf = 100, l.Yf = 1.7e308;
+             f.aggiungi(l);
+         },
+         "Sposta", sposta("90,-10", "110,1.75e308")},
+        {"text position",
+         [](Sessione& f) {
+             testo t;
+             t.stringa_testo = "A", t.dimens_testo = 10, t.carattere_testo("Arial");
+             t.pos_testox = 100, t.pos_testoy = 1.7e308;
+             f.aggiungi(t);
+         },
+         "Sposta", sposta("90,1.6e308", "200,1.75e308")},
+        {"arc point beyond a Single",
+         [](Sessione& f) {
+             Arco a;
+             a.p1x = 100 - 1e38, a.p1y = 2e38, a.p2x = 100 + 1e38, a.p2y = 2e38, a.p3x = 100, a.p3y = 3e38;
+             f.aggiungi(a);
+         },
+         "Sposta", sposta("-2e38,.5e38", "2e38,3.2e38")},
+        {"polyline middle vertex", [&](Sessione& f) { singoli(f, polilinea{}); }, "Sposta",
+         sposta("90,-10", "110,3.1e38")},
+        {"surface middle vertex", [&](Sessione& f) { singoli(f, superficie{}); }, "Sposta",
+         sposta("90,-10", "110,3.1e38")},
+        {"rectangle stretched beyond its measures",
+         [](Sessione& f) {
+             Rettangolo& r = f.aggiungi(poligono<Rettangolo>({{100, -1e154}, {101, -1e154}, {101, 0}, {100, 0}}));
+             calcola_perimetro_rettangolo(r);
+             calcola_area_rettangolo(r);
+         },
+         "Stira", {"90,-10", "110,10", "", "0,0", "0,1e154"}},
+        {"circle centre",
+         [](Sessione& f) {
+             Cerchio c;
+             c.Xcentro = 100, c.Ycentro = 1.7e308, c.Xpunto = 101, c.YPunto = 1.7e308;
+             calcola_raggio_perimet_area_cerchio(c);
+             f.aggiungi(c);
+         },
+         "Sposta", sposta("90,1.6e308", "110,1.75e308")},
+        {"typed rectangle's measures", {}, "Rettangolo", {"0,0", "1,2e154"}},
+        {"typed arc point", {}, "Arco", {"0,0", "1,0", ".5,4e38"}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Sessione f;
+        if (c.lontana)
+            c.lontana(f);
+        f.start(c.comando);
+        for (std::size_t i = 0; i + 1 < c.digitati.size(); ++i)
+            f.type(c.digitati[i]);
+        const std::vector<Entita> prima = foto(f.stato.dis);
+        const int beeps = f.beeps();
+        f.type(c.digitati.back());
+        EXPECT_EQ(f.beeps(), beeps + 1);
+        EXPECT_TRUE(foto(f.stato.dis) == prima);
+        if (!c.lontana)
+            continue;
+        EXPECT_EQ(std::visit([](const auto& e) { return e.stato; }, prima.at(0)), STATO_SELEZIONATO);
+
+        Sessione altra;
+        c.lontana(altra);
+        const std::vector<Entita> lontana = foto(altra.stato.dis);
+        altra.linea(0, 0, 1, 0);
+        altra.start(c.comando);
+        for (const std::string& d : {"-5,-5", "6,5", "", "0,0", "1e308,1e308"})
+            altra.type(d);
+        EXPECT_EQ(altra.beeps(), 0);
+        const Linea& l = altra.stato.dis.linee.Item(altra.stato.dis.linee.Count());
+        EXPECT_EQ(std::vector<double>({l.Xi, l.Yi, l.Yf}), std::vector<double>({1e308, 1e308, 1e308}));
+        const std::vector<Entita> dopo = foto(altra.stato.dis);
+        EXPECT_NE(std::find(dopo.begin(), dopo.end(), lontana.at(0)), dopo.end());
     }
 }
 

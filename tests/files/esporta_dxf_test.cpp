@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 
 namespace tramel {
@@ -72,6 +73,15 @@ TEST(EsportaDxf, ANumberThatWouldNotBeFiniteRefusesTheWholeExport)
     d.cerchi.Add(std::make_unique<Cerchio>());
     d.cerchi.Item(1).Xcentro = -1.7e308, d.cerchi.Item(1).Xpunto = 1.7e308;
     EXPECT_EQ(testoDxf(d, 0), std::nullopt);
+    // Finite, but rounded to 15 digits beyond the largest Double: it would read back infinite.
+    for (const double x : {DBL_MAX, -DBL_MAX}) {
+        disegno vicino;
+        linea(vicino, x, 0, 0, 0);
+        EXPECT_EQ(testoDxf(vicino, 0), std::nullopt) << x;
+    }
+    disegno sotto;
+    linea(sotto, 1.79769313486231e308, 0, 0, 0);
+    EXPECT_EQ(entita(sotto, 0).at(7), "1.79769313486231E+308");
 }
 
 TEST(EsportaDxf, LineAndTextWithYFlippedAboutYmax)

@@ -328,6 +328,20 @@ std::vector<CasoRifiuto> casiRifiuto()
         {"NaN continued vertex",
          conRecord({{.tipo = "Superficie", .numero = 5}, {.tipo = "ContinuaSuperficie", .x2 = nan}}),
          Motivo::NonFinito, 13},
+        // What the edits could not take: points beyond a Single, measures beyond a Double.
+        {"polyline vertex beyond a Single",
+         conRecord({{.tipo = "Polilinea", .x1 = 20, .y1 = 20, .x2 = 1e39, .y2 = 20, .numero = 2}}), Motivo::NonFinito,
+         12},
+        {"continued surface vertex beyond a Single",
+         conRecord({{.tipo = "Superficie", .numero = 5}, {.tipo = "ContinuaSuperficie", .y2 = -4e38}}),
+         Motivo::NonFinito, 13},
+        {"arc point beyond a Single", conRecord({{.tipo = "Arco", .y3 = 3.5e38}}), Motivo::NonFinito, 12},
+        {"circle of infinite radius", conRecord({{.tipo = "Cerchio", .x1 = 1e308, .x2 = -1e308}}), Motivo::NonFinito,
+         12},
+        {"rectangle of infinite perimeter",
+         conRecord({{.tipo = "Rettangolo", .x1 = -1e308, .x2 = 1e308, .x3 = 1e308, .y3 = 1},
+                    {.tipo = "ContinuaRettangolo", .x1 = -1e308, .y1 = 1}}),
+         Motivo::NonFinito, 13},
         {"NaN snap step", con(&Intestazione::passosnap, le(std::nanf(""))).bytes(), Motivo::NonFinito, 9},
         {"infinite grid step", con(&Intestazione::passogriglia, le(-std::numeric_limits<float>::infinity())).bytes(),
          Motivo::NonFinito, 11},
@@ -344,6 +358,17 @@ std::vector<CasoRifiuto> casiRifiuto()
          con(&Intestazione::griglia, le<std::int16_t>(8) + le<std::int16_t>(1000) + "ON").bytes(),
          Motivo::Intestazione, 10},
     };
+}
+
+TEST(Lettura, PointsAtTheEdgeOfTheirFieldsAreTaken)
+{
+    const DisegnoLetto d = letto({
+        {.tipo = "Arco", .x1 = 3.4e38, .y2 = -3.4e38},
+        {.tipo = "Rettangolo", .x1 = 1e39, .x2 = 1e39, .y2 = 1, .x3 = 2e39, .y3 = 1},
+        {.tipo = "ContinuaRettangolo", .x1 = 2e39},
+    });
+    EXPECT_EQ(d.dis.archi.Item(1).p1x, 3.4e38);
+    EXPECT_EQ(d.dis.rettangoli.Item(1).punto(3), (Punto{2e39, 1}));
 }
 
 TEST(Lettura, DamagedFilesAreRefusedWithTheirFault)

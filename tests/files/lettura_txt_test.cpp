@@ -267,7 +267,26 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoGuasto{TESTA + "\r\nPolilinea\n1\n1\n1\n-1\n", 7, "un numero di vertici da 0 a 32767"},
                     CasoGuasto{TESTA + "Polilinea\n1\n1\n1\n32768\n", 6, "un numero di vertici da 0 a 32767"},
                     CasoGuasto{TESTA + "Superficie\n1\n1\n1\n1\n1\n2\n1\n1\n1", 12, "un numero"},
-                    CasoGuasto{TESTA + "Testo\n0\n0\n0\n0\n0\n0\n0\n8\n0\n0\n0\nArial", 15, "un testo"}));
+                    CasoGuasto{TESTA + "Testo\n0\n0\n0\n0\n0\n0\n0\n8\n0\n0\n0\nArial", 15, "un testo"},
+                    // What the edits could not take: points beyond a Single, measures beyond a Double.
+                    CasoGuasto{TESTA + "Polilinea\n1\n1\n1\n3\n20\n20\n1e39\n20\n0\n0", 9,
+                               "un numero in singola precisione"},
+                    CasoGuasto{TESTA + "Superficie\n1\n1\n1\n1\n1\n2\n1\n1\n1\n-4e38", 12,
+                               "un numero in singola precisione"},
+                    CasoGuasto{TESTA + "Arco\n1\n1\n1\n0\n0\n0\n0\n0\n4e38", 11,
+                               "un numero in singola precisione"},
+                    CasoGuasto{TESTA + "Cerchio\n1\n1\n1\n1\n1\n1e308\n0\n-1e308\n0", 11, "un numero"},
+                    CasoGuasto{TESTA + "Rettangolo\n1\n1\n1\n1\n1\n-1e308\n0\n1e308\n0\n1e308\n1\n-1e308\n1",
+                               15, "un numero"}));
+
+TEST(LetturaTxt, PointsAtTheEdgeOfTheirFieldsAreTaken)
+{
+    const DisegnoTxt d = letto(TESTA + righe({"Arco", "1", "1", "1", "3.4e38", "0", "0", "0", "0", "-3.4e38"})
+                              + righe({"Rettangolo", "1", "1", "1", "1", "1", "1e39", "0", "1e39", "1", "2e39", "1",
+                                       "2e39", "0"}));
+    EXPECT_EQ(d.dis.archi.Item(1).p1x, 3.4e38);
+    EXPECT_EQ(d.dis.rettangoli.Item(1).punto(3), (Punto{2e39, 1}));
+}
 
 TEST(LetturaTxt, TheBarOpensAtOneFifthAndStopsAtItsMaximum)
 {

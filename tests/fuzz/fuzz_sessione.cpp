@@ -1,4 +1,5 @@
-// Random sessions of a user's actions on a small drawing, through the engine:
+// Random sessions of a user's actions on a small drawing, or on one the
+// drawing-file reader took from records the input makes, through the engine:
 // commands from the command table, clicks and moves at random points, texts
 // typed on the command line from a dictionary of awkward values, Enter, Esc,
 // the right click, the selection modes, the drawing aids, the scroll bars and
@@ -8,6 +9,8 @@
 // drawing must write and read back equal.
 #include "support/finestra_prova.h"
 
+#include "files/applica_dis.h"
+#include "files/dis_prova.h"
 #include "files/lettura_dis.h"
 #include "files/scrittura_dis.h"
 #include "geometry/misure.h"
@@ -21,6 +24,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +101,40 @@ void disegnoIniziale(DrawingState& s)
     s.xmax = s.ymax = 100;
 }
 
+// The numbers of the records a drawing is read from: near the drawing, at
+// the edges of a Single and of what the measures take, beyond them, not finite.
+const std::array<double, 16> NUMERI_LETTI = {
+    0, 5, 10, 20, 30, -7.5, 48, FLT_MAX, -FLT_MAX, 3.5e38, 1e39, 1e154, -1.4e154, 1e308, DBL_MAX, NAN,
+};
+const std::array<const char*, 7> TIPI_LETTI = {"Linea", "Arco", "Cerchio", "Rettangolo", "Superficie", "Polilinea", "Testo"};
+
+// The bytes of a drawing file: the header of a new drawing, then up to eight
+// entities whose kinds and numbers the input's first bytes pick.
+std::string fileDalleProve(FuzzedDataProvider& in, int entita)
+{
+    const auto byte = [&in] {
+        const auto b = in.ConsumeBytes<std::uint8_t>(1);
+        return b.empty() ? 0 : b[0];
+    };
+    const auto record = [&](const char* tipo, std::int16_t numero) {
+        prova::Rec r{.tipo = tipo, .spessore = static_cast<float>(byte() % 3), .stringa = "Arial", .numero = numero};
+        for (double* v : {&r.x1, &r.y1, &r.x2, &r.y2, &r.x3, &r.y3})
+            *v = NUMERI_LETTI[byte() % NUMERI_LETTI.size()];
+        return r.bytes();
+    };
+    std::string file = prova::Intestazione{}.bytes();
+    for (int i = 0; i < entita; ++i) {
+        const std::string tipo = TIPI_LETTI[byte() % TIPI_LETTI.size()];
+        const int vertici = tipo == "Superficie" || tipo == "Polilinea" ? byte() % 7 + 1 : 0;
+        file += record(tipo.c_str(), static_cast<std::int16_t>(vertici));
+        // The records that carry on a rectangle or a list of vertices.
+        const int seguiti = tipo == "Rettangolo" ? 1 : (vertici + 2) / 3 - (vertici > 0);
+        for (int k = 0; k < seguiti; ++k)
+            file += record(("Continua" + tipo).c_str(), 0);
+    }
+    return file;
+}
+
 struct Sessione : FinestraProva {
     FuzzedDataProvider& in;
     std::filesystem::path file =
@@ -106,8 +144,22 @@ struct Sessione : FinestraProva {
     {
         modulo.nomefileini = file.string() + ".ini";
         stato.aiuti.snapattivo = AIUTO_OFF;
-        disegnoIniziale(stato);
         collegaDialoghi(motore.agganci(), finestra(), dialoghi());
+        // The input's first byte: most sessions start from the small drawing.
+        const auto primo = in.ConsumeBytes<std::uint8_t>(1);
+        if (primo.empty() || primo[0] < 0xC0 || !apri(fileDalleProve(in, primo[0] % 8 + 1)))
+            disegnoIniziale(stato);
+    }
+
+    // Opens the drawing as the window does a file; false when the reader refuses it.
+    bool apri(const std::string& bytes)
+    {
+        SorgenteMemoria sorgente(bytes, recordcoma::LUNGHEZZA);
+        EsitoLettura esito = leggiDisegno(sorgente);
+        auto* letto = std::get_if<DisegnoLetto>(&esito);
+        if (letto)
+            applicaDisegno(motore, *letto);
+        return letto != nullptr;
     }
 
     FinestraDialogo finestra() { return {motore, superficie, porte.porte(), NumberFormat(",", ".")}; }
@@ -285,6 +337,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider dati(data, size);
     tramel::Sessione s(dati);
+    s.verifica();
     for (int i = 0; i < 64 && dati.remaining_bytes() > 0; ++i) {
         s.azione();
         s.verifica();

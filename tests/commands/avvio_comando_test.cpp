@@ -69,25 +69,25 @@ TEST(Premuto, AClickOnANodeOfADecimalStepLandsOnIt)
         FinestraProva f(VistaProva{c.scala, c.x1, c.x1});
         f.stato.aiuti.snapattivo = "ON";
         f.stato.aiuti.passosnap = c.passo;
-        int mancati = 0;
-        for (int k = -100; k <= 500; ++k) {
-            const double nodo = static_cast<double>(k * c.numeratore) / c.denominatore;
-            const Punto pixel = dispositivoDaDisegno(f.stato.vista, nodo, nodo);
+        const auto nodo = [&](int k) { return static_cast<double>(k * c.numeratore) / c.denominatore; };
+        const auto clic = [&](Punto pixel) {
             const Punto mm = finestraDaDispositivo(f.stato.vista, pixel.x, pixel.y);
             float X = static_cast<float>(mm.x), Y = static_cast<float>(mm.y);
+            f.key(Tasto::Esc);
             f.motore.mousesposta(X, Y);
             f.start("Linea");
             f.motore.premuto(true, static_cast<float>(mm.x), static_cast<float>(mm.y));
-            mancati += f.stato.corrente().x1 != nodo || f.stato.corrente().y1 != nodo ||
-                       f.box(3).testo != " X=" + strNumero(nodo) || f.box(4).testo != " Y=" + strNumero(nodo);
-            f.key(Tasto::Esc);
-            // A tenth of a step to the left lands on the node before.
-            const double decimo = 0.1 * c.passo * f.stato.vista.scala * f.stato.vista.pixelPerMmX();
-            const Punto prima = finestraDaDispositivo(f.stato.vista, pixel.x - decimo, pixel.y);
-            f.start("Linea");
-            f.motore.premuto(true, static_cast<float>(prima.x), static_cast<float>(prima.y));
-            mancati += f.stato.corrente().x1 != static_cast<double>((k - 1) * c.numeratore) / c.denominatore;
-            f.key(Tasto::Esc);
+        };
+        // A tenth of a step to the left lands on the node before.
+        const double decimo = 0.1 * c.passo * f.stato.vista.scala * f.stato.vista.pixelPerMmX();
+        int mancati = 0;
+        for (int k = -100; k <= 500; ++k) {
+            const Punto pixel = dispositivoDaDisegno(f.stato.vista, nodo(k), nodo(k));
+            clic(pixel);
+            mancati += f.stato.corrente().x1 != nodo(k) || f.stato.corrente().y1 != nodo(k) ||
+                       f.box(3).testo != " X=" + strNumero(nodo(k)) || f.box(4).testo != " Y=" + strNumero(nodo(k));
+            clic({pixel.x - decimo, pixel.y});
+            mancati += f.stato.corrente().x1 != nodo(k - 1);
         }
         EXPECT_EQ(mancati, 0) << c.passo << " at scale " << c.scala;
     }

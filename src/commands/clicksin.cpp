@@ -30,7 +30,18 @@ Punto CommandEngine::agganciaPasso(double x, double y) const
     // The step and the point on it are kept to the step's decimals, so that the
     // point is the very multiple of the step that the boxes show.
     const double p = arrotonda(s_.aiuti.passosnap, n);
-    return {arrotonda(std::floor(x / p) * p, n), arrotonda(std::floor((y + p / 2) / p) * p, n)};
+    const auto nodo = [&](double k) { return arrotonda(k * p, n); };
+    // The window holds the cursor in single precision: a point that it holds
+    // where it would hold a node is on that node, whatever the last digits of
+    // v / p say (0.3 / 0.1 is just below 3).
+    const auto nellaFinestra = [&](double v) { return singolo(v * s_.vista.scala); };
+    const auto sotto = [&](double v, double spostamento) {
+        double k = std::floor(v / p + spostamento);
+        if (nellaFinestra(nodo(k + 1) - spostamento * p) <= nellaFinestra(v))
+            k += 1;
+        return nodo(k);
+    };
+    return {sotto(x, 0), sotto(y, 0.5)};
 }
 
 void CommandEngine::premuto(bool sinistro, float X, float Y)

@@ -88,27 +88,26 @@ void CommandEngine::impostdistipo()
 void CommandEngine::scorri(bool verticale, int v)
 {
     const Vista& vista = s_.vista;
-    const float l = singolo(vista.origineX / vista.scala);
-    const float t = singolo(vista.origineY / vista.scala);
-    const float r = singolo(l + vista.larghezzaMm / vista.scala);
-    const float b = singolo(t + vista.altezzaMm / vista.scala);
     // A step of a twentieth of the view's shorter side, while the drawing is longer than that.
-    const float larghezza = r - l;
-    const float altezza = b - t;
+    const float larghezza = singolo(vista.larghezzaMm / vista.scala);
+    const float altezza = singolo(vista.altezzaMm / vista.scala);
     const double passo = (larghezza < altezza ? larghezza : altezza) / 20.0;
     const double estensione = verticale ? s_.ymax - s_.ymin : s_.xmax - s_.xmin;
     if (!(passo < estensione))
         return;
+    // The pans count their steps from the view that the last other change left.
+    Panoramica& p = s_.panoramica;
+    if (p.scala != vista.scala || p.passo != passo || p.origineX != vista.origineX || p.origineY != vista.origineY)
+        p = {vista.origineX / vista.scala, vista.origineY / vista.scala, passo, 0, 0, vista.scala};
     int& valore = verticale ? s_.valvscroll : s_.valhscroll;
+    (verticale ? p.passiY : p.passiX) += v - valore;
     const std::string attivo = s_.comandi.comandoattivo;
     cambiaVista([&] {
-        const double d = (v - valore) * passo;
         s_.comandi.comandoattivo = dati(Comando::ZoomDinamico).nome;
         // A pan keeps the scale as it is.
-        if (verticale)
-            mostraDa(l, t + d);
-        else
-            mostraDa(singolo(l + d), t);
+        mostraDa(p.sinistra + static_cast<double>(p.passiX) * passo, p.alto + static_cast<double>(p.passiY) * passo);
+        p.origineX = vista.origineX;
+        p.origineY = vista.origineY;
         valore = v;
     });
     s_.comandi.comandoattivo = attivo;

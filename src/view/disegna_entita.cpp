@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tramel {
 
@@ -141,6 +142,14 @@ const std::vector<DevPoint>& interi(const std::vector<Punto>& punti)
     return p;
 }
 
+// Chains of chords through the pen selected, each cut to the band.
+void tratti(Dc& dc, const std::vector<std::vector<Punto>>& catene)
+{
+    for (const std::vector<Punto>& catena : catene)
+        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena))
+            dc.Polyline(interi(pezzo));
+}
+
 // An arc that Disarco would not draw in its place: the part of it near the
 // screen, as the chords it is on the screen, in the pen that Disarco would take.
 void arcoLungo(Dc& dc, const Arco& copia, const Arco::Circonferenza& cerchio, Punto centroSchermo)
@@ -151,23 +160,27 @@ void arcoLungo(Dc& dc, const Arco& copia, const Arco::Circonferenza& cerchio, Pu
         arcSweep(copia.p1x - centro.x, copia.p1y - centro.y, copia.p2x - centro.x, copia.p2y - centro.y);
     const double distanza = portata(centroSchermo, copia.spescont);
     OggettoSelezionato penna(dc, creaPenna(dc, copia.trattcont, copia.spescont, copia.colcont));
-    for (const std::vector<Punto>& catena : cordeArco(centro, cerchio.r, inizio, ampiezza, centroSchermo, distanza))
-        for (const std::vector<Punto>& pezzo : ritagliaSpezzata(catena))
-            dc.Polyline(interi(pezzo));
+    tratti(dc, cordeArco(centro, cerchio.r, inizio, ampiezza, centroSchermo, distanza));
 }
 
 // A circle that Ellipse would not draw in its place: its disc near the screen
-// as one polygon, its outline the chords, closed off the screen, with the pen
-// and brush that discerchio would take.
+// as one polygon, closed off the screen, in the brush that discerchio would
+// take, and its own chords in its pen. The path that closes the polygon is no
+// part of the circle: it is filled, never stroked (on paper it may lie in the
+// margins).
 void cerchioLungo(Dc& dc, const Cerchio& copia, Punto centro, double raggio, Punto centroSchermo)
 {
-    const std::vector<Punto> poligono =
-        poligonoCerchio(centro, raggio, centroSchermo, portata(centroSchermo, copia.spescont));
+    const double distanza = portata(centroSchermo, copia.spescont);
+    const std::vector<Punto> poligono = poligonoCerchio(centro, raggio, centroSchermo, distanza);
     if (poligono.empty())
         return;
+    {
+        OggettoSelezionato nessuna(dc, dc.CreatePen(PS_NULL, 0, 0));
+        OggettoSelezionato pennello(dc, creaPennello(dc, copia.campitura, copia.colocampitura, 0));
+        dc.Polygon(interi(poligono));
+    }
     OggettoSelezionato penna(dc, creaPenna(dc, copia.trattcont, copia.spescont, copia.colcont));
-    OggettoSelezionato pennello(dc, creaPennello(dc, copia.campitura, copia.colocampitura, 0));
-    dc.Polygon(interi(poligono));
+    tratti(dc, cordeArco(centro, raggio, 0, 2 * std::numbers::pi, centroSchermo, distanza));
 }
 
 } // namespace

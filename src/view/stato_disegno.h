@@ -133,6 +133,19 @@ struct BarreFinestra {
     std::int16_t vedibarra7 = 1;
 };
 
+// The pans of the scroll bars since the view last changed otherwise: the
+// view's left and top they count from (drawing units), their step, the steps
+// taken along each bar, and the scale and origin the last pan left. Counting
+// the steps, rather than adding each to the origin, brings n steps back to
+// the very origin.
+struct Panoramica {
+    double sinistra = 0, alto = 0;
+    double passo = 0;
+    std::int64_t passiX = 0, passiY = 0;
+    double scala = 0; // none before the first pan
+    float origineX = 0, origineY = 0;
+};
+
 // The object-snap point found under the cursor, and when the last search missed.
 struct SnapTrovato {
     int trovatosnap = 0;
@@ -184,6 +197,7 @@ struct DrawingState {
     std::int32_t zoompercento = 0;
     double xmin = 0, ymin = 0, xmax = 50, ymax = 20;
     int valhscroll = 50, valvscroll = 50;
+    Panoramica panoramica;
 
     SnapTrovato snap;
     TestoNuovo testoNuovo;

@@ -55,6 +55,44 @@ TEST(Premuto, ASnappedClickIsExactlyOnTheStepAndAPanKeepsTheScale)
     EXPECT_EQ(f.stato.vista.scala, scala);
 }
 
+// A click on a node of a decimal step, at the pixel where the view shows it,
+// lands on that node, and the cross-hair reads it: at or below, the node included.
+TEST(Premuto, AClickOnANodeOfADecimalStepLandsOnIt)
+{
+    struct Caso {
+        float passo;
+        int numeratore, denominatore; // the step as a fraction
+        double scala, x1;
+    };
+    for (const Caso& c : {Caso{0.1f, 1, 10, 10, 0}, Caso{0.1f, 1, 10, 3, 0}, Caso{0.1f, 1, 10, 0.7, 0},
+                          Caso{0.05f, 5, 100, 4.95537571691109, -10.3}, Caso{0.3f, 3, 10, 7, 2}}) {
+        FinestraProva f(VistaProva{c.scala, c.x1, c.x1});
+        f.stato.aiuti.snapattivo = "ON";
+        f.stato.aiuti.passosnap = c.passo;
+        const auto nodo = [&](int k) { return static_cast<double>(k * c.numeratore) / c.denominatore; };
+        const auto clic = [&](Punto pixel) {
+            const Punto mm = finestraDaDispositivo(f.stato.vista, pixel.x, pixel.y);
+            float X = static_cast<float>(mm.x), Y = static_cast<float>(mm.y);
+            f.key(Tasto::Esc);
+            f.motore.mousesposta(X, Y);
+            f.start("Linea");
+            f.motore.premuto(true, static_cast<float>(mm.x), static_cast<float>(mm.y));
+        };
+        // A tenth of a step to the left lands on the node before.
+        const double decimo = 0.1 * c.passo * f.stato.vista.scala * f.stato.vista.pixelPerMmX();
+        int mancati = 0;
+        for (int k = -100; k <= 500; ++k) {
+            const Punto pixel = dispositivoDaDisegno(f.stato.vista, nodo(k), nodo(k));
+            clic(pixel);
+            mancati += f.stato.corrente().x1 != nodo(k) || f.stato.corrente().y1 != nodo(k) ||
+                       f.box(3).testo != " X=" + strNumero(nodo(k)) || f.box(4).testo != " Y=" + strNumero(nodo(k));
+            clic({pixel.x - decimo, pixel.y});
+            mancati += f.stato.corrente().x1 != nodo(k - 1);
+        }
+        EXPECT_EQ(mancati, 0) << c.passo << " at scale " << c.scala;
+    }
+}
+
 TEST(Premuto, OtherButtonsRightClick)
 {
     FinestraProva f(VistaProva{});
@@ -136,6 +174,33 @@ TEST(Scorrimento, PansByAStepWhileTheDrawingIsLongerThanIt)
     EXPECT_FLOAT_EQ(f.stato.vista.origineY / 3, 10);
     f.motore.scorri(true, 50);
     EXPECT_FLOAT_EQ(f.stato.vista.origineY / 3, 0);
+}
+
+// Steps along a bar and as many back bring the view to the very origin it
+// had, whatever the scale, the origin and the order of the steps.
+TEST(Scorrimento, StepsBackReturnToTheVeryOrigin)
+{
+    struct Caso {
+        double scala, x1, y1;
+        std::vector<std::pair<bool, int>> valori; // (vertical, value) in turn, ending where the bars began
+    };
+    const Caso casi[] = {
+        {3, 0, 0, {{false, 51}, {false, 50}}},
+        {4.95537571691109, -10.3, 7.7, {{false, 60}, {true, 41}, {false, 59}, {false, 50}, {true, 50}}},
+        {0.37, 1e5, -3.3, {{true, 100}, {true, 0}, {false, 73}, {true, 50}, {false, 50}}},
+        {1234.5, 0.1, 0.2, {{false, 51}, {false, 52}, {false, 53}, {false, 52}, {false, 51}, {false, 50}}},
+    };
+    for (const Caso& c : casi) {
+        FinestraProva f(VistaProva{c.scala, c.x1, c.y1});
+        f.stato.xmin = f.stato.ymin = -1e9;
+        f.stato.xmax = f.stato.ymax = 1e9;
+        const Vista prima = f.stato.vista;
+        for (const auto& [verticale, valore] : c.valori)
+            f.motore.scorri(verticale, valore);
+        EXPECT_EQ(f.stato.vista.origineX, prima.origineX) << c.scala;
+        EXPECT_EQ(f.stato.vista.origineY, prima.origineY) << c.scala;
+        EXPECT_EQ(f.stato.vista.scala, prima.scala) << c.scala;
+    }
 }
 
 } // namespace

@@ -44,7 +44,7 @@ struct Pdf : ::testing::Test {
         stampante.file(pdf.toStdString());
         fake.files.scelte.push_back(pdf.toStdString());
         EXPECT_EQ(stampante.risoluzione(), 600);
-        perOgniVivo<Linea, Rettangolo>(d, [](auto& e) { e.stampare = 1; });
+        perOgniVivo<Linea, Rettangolo, Cerchio>(d, [](auto& e) { e.stampare = 1; });
         const Porte porte{fake.notifier, fake.files, fake.colori, fake.caratteri, fake.shell, fake.clock, stampante};
         EXPECT_EQ(tramel::stampa(d, {}, porte, "Tramel", scala, 0, 0), EsitoStampa::Stampata);
         const QString base = cartella.filePath("pagina");
@@ -149,6 +149,31 @@ TEST(PdfEsistente, OnlyAYesReplacesTheFile)
         else
             EXPECT_EQ(dopo, vecchio) << c.digitato;
     }
+}
+
+// A circle far larger than the page (a radius of 47 000 printer pixels, drawn
+// as chords) whose top crosses the page: its curve runs across the page, and
+// nothing else is drawn on it, margins included.
+TEST_F(Pdf, ACircleFarLargerThanThePageShowsOnlyItsCurve)
+{
+    Cerchio& c = cerchio(d, 95, 2100, 2000);
+    c.campitura = CAMPITURA_NESSUNA;
+    c.spescont = 10; // 7 printer pixels: 0.3 mm
+    const Pagina pg = stampa(1);
+    int lontani = 0;
+    std::vector<char> colonne(static_cast<std::size_t>(pg.larghezza), 0);
+    for (int y = 0; y < pg.altezza; ++y)
+        for (int x = 0; x < pg.larghezza; ++x)
+            if (pg.nero(x, y)) {
+                // 10 mm of margin, 10 pixels a millimetre.
+                const double scarto = std::hypot((x + 0.5) / 10 - 10 - 95, (y + 0.5) / 10 - 10 - 2100) - 2000;
+                if (std::abs(scarto) > 0.5)
+                    ++lontani;
+                else
+                    colonne[static_cast<std::size_t>(x)] = 1;
+            }
+    EXPECT_EQ(lontani, 0);
+    EXPECT_EQ(std::count(colonne.begin() + 105, colonne.begin() + 1995, 1), 1890); // across the printable width
 }
 
 } // namespace

@@ -403,13 +403,14 @@ TEST(DisegnaEntita, HugeFilledCircleAroundTheViewStillCoversIt)
     EXPECT_GT(yb, 1100);
 }
 
-// A circle of radius 1000 seen close, 2 and 0.2 units across the view (radii
-// of 750 000 and 7 500 000 pixels), at steep and at oblique points of its
-// outline: the outline paints on the curve, and a solid one paints all that
-// lies inside and nothing a few pixels outside.
+// A circle of radius 1000 seen close, from 30 to 0.2 units across the view
+// (radii of 50 000 to 95 000 pixels, where the device's own ellipse strays,
+// then 750 000 and 7 500 000), at steep and at oblique points of its outline:
+// the outline paints on the curve, and a solid one paints all that lies
+// inside and nothing a few pixels outside.
 TEST(DisegnaEntita, ALargeCircleSeenCloseLandsOnItsPixels)
 {
-    for (const double scala : {75.0, 750.0})
+    for (const double scala : {5.0, 7.0, 9.5, 75.0, 750.0})
         for (const double gradi : {0.0, 10.0, 180.0, 45.0, 90.0})
             for (const std::int32_t campitura : {CAMPITURA_NESSUNA, CAMPITURA_PIENA}) {
                 SCOPED_TRACE(testing::Message() << scala << ' ' << gradi << ' ' << campitura);

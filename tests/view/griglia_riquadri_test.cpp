@@ -46,6 +46,14 @@ TEST(GrigliaRiquadri, FindsWhatMeetsTheWindowInOrder)
     EXPECT_EQ(cerca(g, {-inf, -inf, inf, inf}).size(), 103u);
     costruisci(g, {});
     EXPECT_EQ(cerca(g, {-inf, -inf, inf, inf}), (std::vector<int>{}));
+
+    // Boxes of no height, horizontal lines on one row: one enters the window from the left.
+    std::vector<Riquadro> righe;
+    for (int i = 0; i < 102; ++i)
+        righe.push_back({2.0 * i, 3, 2.0 * i + 1, 3});
+    righe.push_back({1.5, 3, 10.5, 3});
+    costruisci(g, righe);
+    EXPECT_EQ(cerca(g, {10, 2, 12, 4}), (std::vector<int>{6, 7, 103}));
 }
 
 // Boxes of every size, crowded and spread, against a plain test of each: laid

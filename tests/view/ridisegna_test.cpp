@@ -190,6 +190,32 @@ TEST(Redraw, APenReachingIntoTheViewCounts)
     spessa.speslinea = 25; // 30 px wide: reaches 15 px to the left
     r.ridisegna();
     EXPECT_EQ(r.superficie.disegni(), (std::vector<std::string>{"Polyline(1515,30 1515,150) pen(0,30,#000000)"}));
+
+    // Appended after that redraw, a thicker one further out reaches in too.
+    Linea piuSpessa = linea(51, 1, 51, 5);
+    piuSpessa.speslinea = 50; // 60 px wide, 30 px out: reaches 30 px to the left
+    r.dis().linee.Add(std::make_unique<Linea>(piuSpessa));
+    r.superficie.dimentica();
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"Polyline"}).back(), "Polyline(1530,30 1530,150)");
+}
+
+// A text's box follows the resolution it is measured at: at 25.4 dpi the
+// font of a text of size 1 is 0 pixels high and its letters a pixel wide,
+// five times the width they have at 254 dpi.
+TEST(Redraw, ATextIsFoundAfterAChangeOfResolution)
+{
+    Ridisegno r; // the view is (0, 0)-(50, 36.7)
+    testo& t = aggiungi(r.dis().testi);
+    t.dimens_testo = 1;
+    t.stringa_testo = std::string(40, 'x');
+    t.pos_testox = -4; // 0.8 wide at 254 dpi, 4 at 25.4: up to the view's left border
+    t.pos_testoy = 5;
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"TextOut"}).size(), 0u);
+    r.stato.vista.dpiX = r.stato.vista.dpiY = 25.4;
+    r.ridisegna();
+    EXPECT_EQ(r.superficie.solo({"TextOut"}).size(), 1u);
 }
 
 TEST(Redraw, LeavesTheEntitiesUnderConstructionEmpty)

@@ -141,17 +141,24 @@ bool CoordVert::Command1_Click()
     auto& righe = colonne_.righe;
     const int i = colonne_.selezionata;
     const auto scelta = [&] { return righe.begin() + i; };
+    // A box left as the row showed it keeps the row's coordinate exactly.
+    const auto modificata = [&](Coordinata& c, const std::string& testo, double v) {
+        if (testo != senzaSpazi(c.testo))
+            c = riga(v);
+    };
     if (vertici(caption)) {
-        if (Command1 == modifica && i >= 0)
-            *scelta() = {riga(*x), riga(*y)};
-        else if (Command1 == elimina && i >= 0)
+        if (Command1 == modifica && i >= 0) {
+            modificata(scelta()->x, Text1, *x);
+            modificata(scelta()->y, Text2, *y);
+        } else if (Command1 == elimina && i >= 0) {
             righe.erase(scelta());
-        else if (Command1 == inserisci)
+        } else if (Command1 == inserisci) {
             righe.insert(righe.begin() + (i + 1), {riga(x.value_or(0)), riga(*y)});
+        }
     } else if (caption == didascaliaCerchio && Command1 == modifica && i >= 0) {
         if (i == 0)
-            scelta()->x = riga(x.value_or(0));
-        scelta()->y = riga(*y);
+            modificata(scelta()->x, Text1, x.value_or(0));
+        modificata(scelta()->y, Text2, *y);
     }
     return true;
 }

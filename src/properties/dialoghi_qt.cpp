@@ -163,10 +163,13 @@ public:
         : QWidget(parent), c_(c)
     {
         auto* griglia = new QGridLayout(this);
-        griglia->addWidget(nominato(new QLabel("         X                         Y", this), "Label14"), 0, 0, 1, 2);
         QFont fisso("Courier New");
         fisso.setStyleHint(QFont::TypeWriter);
         for (int i = 0; i < 2; ++i) {
+            // The heading: each letter centred over its own column.
+            auto* intestazione = nominato(new QLabel(i == 0 ? "X" : "Y", this), i == 0 ? "Label14_0" : "Label14_1");
+            intestazione->setAlignment(Qt::AlignCenter);
+            griglia->addWidget(intestazione, 0, i);
             liste_[i] = nominato(new QListWidget(this), i == 0 ? "List1_0" : "List1_1");
             liste_[i]->setFont(fisso);
             griglia->addWidget(liste_[i], 1, i);

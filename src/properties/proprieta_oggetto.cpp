@@ -83,11 +83,10 @@ void comune(bool diverso, Portatore<T>& p, V v)
         p.imposta(v);
 }
 
-// The thickness goes before the style, so that a thick value forces no swatch.
 template <class D>
 void spessoreComune(D& d, bool diverso, Portatore<double>& decimi, float spessore)
 {
-    d.Text1_Change(diverso ? std::string() : testoSpessore(spessore));
+    d.caricaSpessore(diverso ? std::string() : testoSpessore(spessore), spessore);
     if (diverso)
         decimi.mostraVari();
 }

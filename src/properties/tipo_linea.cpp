@@ -71,7 +71,7 @@ std::optional<std::array<double, N>> coordinate(const FinestraDialogo& f, const 
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoLinea& d)
 {
-    if (!spessoreValido(f, d.Label1, d.Text1, false))
+    if (!spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
     perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
@@ -92,7 +92,7 @@ void TipoLinea::Label5(const std::string& indice)
     if (valNumero(indice) == 0) {
         const ValoriModulo& m = f_.stato().modulo;
         Picture1_Click(campioneDi(m.gen_TipoLinea));
-        Text1_Change(testoSpessore(m.gen_speslinea));
+        caricaSpessore(testoSpessore(m.gen_speslinea), m.gen_speslinea);
         Label2.imposta(m.gen_colorelinea);
     } else if (Linea* l = caption == lineaSelezionata ? corrente<Linea>(oggetto) : nullptr) {
         Picture1_Click(campioneDi(l->TipoLinea));
@@ -102,7 +102,7 @@ void TipoLinea::Label5(const std::string& indice)
         Text6 = casellaCoordinata(fmt, l->Yi);
         Text7 = casellaCoordinata(fmt, l->Xf);
         Text8 = casellaCoordinata(fmt, l->Yf);
-        Text1_Change(testoSpessore(l->speslinea));
+        caricaSpessore(testoSpessore(l->speslinea), l->speslinea);
         Label2.imposta(l->colorelinea);
     } else if (Arco* a = caption == arcoSelezionato ? corrente<Arco>(oggetto) : nullptr) {
         Picture1_Click(campioneDi(a->trattcont));
@@ -118,7 +118,7 @@ void TipoLinea::Label5(const std::string& indice)
         Text3 = casellaCoordinata(fmt, a->p2y);
         Text7 = casellaCoordinata(fmt, a->p3x);
         Text8 = casellaCoordinata(fmt, a->p3y);
-        Text1_Change(testoSpessore(a->spescont));
+        caricaSpessore(testoSpessore(a->spescont), a->spescont);
         Label2.imposta(a->colcont);
     } else if (polilinea* p = caption == poliLineaSelezionata ? corrente<polilinea>(oggetto) : nullptr) {
         Picture1_Click(campioneDi(p->trattcont));
@@ -129,7 +129,7 @@ void TipoLinea::Label5(const std::string& indice)
             List1.righe.push_back({rigaCoordinata(fmt, v.x), rigaCoordinata(fmt, v.y)});
         }
         List1.List1_Click(-1);
-        Text1_Change(testoSpessore(p->spescont));
+        caricaSpessore(testoSpessore(p->spescont), p->spescont);
         Label2.imposta(p->colcont);
     }
 }
@@ -139,9 +139,16 @@ void TipoLinea::Picture1_Click(int k)
     scegliCampione(Label8, Frame3, k);
 }
 
+void TipoLinea::caricaSpessore(std::string testo, double decimi)
+{
+    Text1 = std::move(testo);
+    Label1.imposta(decimi);
+}
+
 void TipoLinea::Text1_Change(std::string testo)
 {
     Text1 = std::move(testo);
+    Text1Digitato = true;
     const double t = leggiNumero(f_.formato, Text1).value_or(0);
     // Thick lines are solid; the invisible style and "Vari" stay.
     if (Label8.numero() != 0 && t > 1)
@@ -202,7 +209,7 @@ bool TipoLinea::Command1_Click()
 
 bool set_carattGenLinee(const FinestraDialogo& f, const TipoLinea& d)
 {
-    if (!spessoreValido(f, d.Label1, d.Text1, true))
+    if (!spessoreValido(f, d.Text1Digitato, d.Text1, true))
         return false;
     ValoriModulo& m = f.stato().modulo;
     m.gen_speslinea = clng(d.Label1.numero());
@@ -218,7 +225,7 @@ bool set_tipoLinea(const FinestraDialogo& f, const TipoLinea& d)
     if (!l)
         return true;
     const auto c = coordinate<4>(f, {&d.Text5, &d.Text6, &d.Text7, &d.Text8});
-    if (!c || !spessoreValido(f, d.Label1, d.Text1, false))
+    if (!c || !spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
     applica(*l, valori(d, false));
     l->Xi = (*c)[0];
@@ -234,11 +241,15 @@ bool set_tipoArco(const FinestraDialogo& f, const TipoLinea& d)
     if (!a)
         return true;
     const auto c = coordinate<6>(f, {&d.Text5, &d.Text6, &d.Text2, &d.Text3, &d.Text7, &d.Text8}, true);
-    if (!c || !spessoreValido(f, d.Label1, d.Text1, false))
+    if (!c || !spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
     applica(*a, valori(d, false));
-    std::tie(a->p1x, a->p1y, a->p2x, a->p2y, a->p3x, a->p3y) =
-        std::tuple((*c)[0], (*c)[1], (*c)[2], (*c)[3], (*c)[4], (*c)[5]);
+    auto punti = std::tie(a->p1x, a->p1y, a->p2x, a->p2y, a->p3x, a->p3y);
+    const auto scritti = std::tuple((*c)[0], (*c)[1], (*c)[2], (*c)[3], (*c)[4], (*c)[5]);
+    // Unchanged points keep the arc's way round, which a file may hold either way.
+    if (punti == scritti)
+        return true;
+    punti = scritti;
     // The arc runs from p1 to p2 through p3, as when it is drawn; three points
     // on one line have no circle and stay as typed.
     if (const auto k = a->cerchio(); k && !detPinArco(a->p3x, a->p3y, k->xc, k->yc, a->p1x, a->p1y, a->p2x, a->p2y)) {
@@ -253,15 +264,11 @@ bool set_tipoPoliLinea(const FinestraDialogo& f, const TipoLinea& d)
     polilinea* p = corrente<polilinea>(d.oggetto);
     if (!p)
         return true;
-    const auto punti = d.List1.punti();
-    if (!punti || !entranoInSingolo(*punti)) {
-        rifiuta(f.porte.notifier, msgCoordinate);
+    auto nuova = conRighe(f, *p, d.List1.punti(), [](polilinea&) {});
+    if (!nuova || !spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
-    }
-    if (!spessoreValido(f, d.Label1, d.Text1, false))
-        return false;
-    applica(*p, valori(d, false));
-    p->vertici(*punti);
+    applica(*nuova, valori(d, false));
+    *p = std::move(*nuova);
     return true;
 }
 

@@ -32,6 +32,7 @@ public:
     Portatore<int> Label8;    // chosen swatch
     Portatore<double> Label1; // thickness, tenths
     std::string Text1;        // thickness box
+    bool Text1Digitato = false; // the user typed in it
     std::string Frame3{frameStile};
 
     // Coordinates of one line or arc: rows Text5/Text6, Text2/Text3 (arcs
@@ -56,6 +57,10 @@ public:
     // Writing the marker ("0" the defaults, else a position) runs the loader.
     void Label5(const std::string& indice);
     void Picture1_Click(int k);
+    // The load writes the thickness box: the value is carried exactly, and no
+    // swatch is chosen for it.
+    void caricaSpessore(std::string testo, double decimi);
+    // The user's edit of the thickness box: a line thicker than 1 is continuous.
     void Text1_Change(std::string testo);
     // A typed "," becomes ".".
     static char Text1_KeyPress(char tasto) { return tasto == ',' ? '.' : tasto; }

@@ -6,8 +6,6 @@
 #include "view/file_impostazioni.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <type_traits>
 
 namespace tramel {
@@ -57,7 +55,7 @@ void applica(T& e, const ValoriSuperficie& v)
 template <class T>
 bool perSelezionati(const FinestraDialogo& f, const TipoSuperficie& d)
 {
-    if (!spessoreValido(f, d.Label7, d.Text1, false))
+    if (!spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
     perOgniSelezionato(collezione<T>(f.stato().dis), [v = valori(d, true)](T& e) { applica(e, v); });
     return true;
@@ -70,22 +68,19 @@ bool conVertici(const FinestraDialogo& f, const TipoSuperficie& d)
     T* e = corrente<T>(d.oggetto);
     if (!e)
         return true;
-    const auto punti = d.List1.punti();
-    if (!punti || !entranoInSingolo(*punti)) {
-        rifiuta(f.porte.notifier, msgCoordinate);
+    auto nuova = conRighe(f, *e, d.List1.punti(), [](T& n) {
+        if constexpr (std::is_same_v<T, superficie>) {
+            calcola_perimetro_superficie(n);
+            calcola_area_superficie(n);
+        } else {
+            calcola_perimetro_rettangolo(n);
+            calcola_area_rettangolo(n);
+        }
+    });
+    if (!nuova || !spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
-    }
-    if (!spessoreValido(f, d.Label7, d.Text1, false))
-        return false;
-    applica(*e, valori(d, false));
-    e->vertici(*punti);
-    if constexpr (std::is_same_v<T, superficie>) {
-        calcola_perimetro_superficie(*e);
-        calcola_area_superficie(*e);
-    } else {
-        calcola_perimetro_rettangolo(*e);
-        calcola_area_rettangolo(*e);
-    }
+    applica(*nuova, valori(d, false));
+    *e = std::move(*nuova);
     return true;
 }
 
@@ -105,7 +100,7 @@ void TipoSuperficie::Label1(const std::string& indice)
         Label10.imposta(m.gen_colocampitura);
         scegliCampitura(m.gen_campitura);
         Picture1_Click(campioneDi(m.gen_trattcont));
-        Text1_Change(testoSpessoreSemplice(m.gen_spescont));
+        caricaSpessore(testoSpessoreSemplice(m.gen_spescont), m.gen_spescont);
         Label6.imposta(m.gen_colcont);
     } else if (auto* s = caption == superficieSelezionata ? corrente<superficie>(oggetto) : nullptr) {
         carica(*s);
@@ -135,7 +130,7 @@ void TipoSuperficie::carica(const T& e)
         }
     }
     List1.List1_Click(-1);
-    Text1_Change(testoSpessore(e.spescont));
+    caricaSpessore(testoSpessore(e.spescont), e.spescont);
     Label6.imposta(e.colcont);
     Label3 = "Perimetro =" + fmt.format(e.perimet, "##,#0.00");
     Label4 = "Area      =" + fmt.format(e.supf, "##,#0.00");
@@ -161,9 +156,16 @@ void TipoSuperficie::Picture1_Click(int k)
     scegliCampione(Label8, Frame3, k);
 }
 
+void TipoSuperficie::caricaSpessore(std::string testo, double decimi)
+{
+    Text1 = std::move(testo);
+    Label7.imposta(decimi);
+}
+
 void TipoSuperficie::Text1_Change(std::string testo)
 {
     Text1 = std::move(testo);
+    Text1Digitato = true;
     const double t = leggiNumero(f_.formato, Text1).value_or(0);
     if (t > 1)
         Picture1_Click(1);
@@ -234,7 +236,7 @@ bool TipoSuperficie::Command1_Click()
 
 bool set_carattGenSup(const FinestraDialogo& f, const TipoSuperficie& d)
 {
-    if (!spessoreValido(f, d.Label7, d.Text1, true))
+    if (!spessoreValido(f, d.Text1Digitato, d.Text1, true))
         return false;
     ValoriModulo& m = f.stato().modulo;
     m.gen_campitura = d.Label9.numero();
@@ -265,21 +267,20 @@ bool set_tipoCerchio(const FinestraDialogo& f, const TipoSuperficie& d)
     const auto yc = d.List1.righe[0].y.valore(f.formato);
     const auto r = d.List1.righe[1].y.valore(f.formato);
     Cerchio nuovo = *c;
-    if (xc && yc && r) {
+    // Unchanged rows keep the circle's point wherever it lies on the circle.
+    const bool cambiato = xc && yc && r && std::tuple(*xc, *yc, *r) != std::tuple(c->Xcentro, c->Ycentro, c->raggio);
+    if (cambiato) {
         nuovo.Xcentro = *xc;
         nuovo.Ycentro = *yc;
         nuovo.Xpunto = *xc + *r;
         nuovo.YPunto = *yc;
         calcola_raggio_perimet_area_cerchio(nuovo);
     }
-    // The centre, the point and the measures must all stay finite.
-    const bool finito = std::ranges::all_of(std::array{nuovo.Xpunto, nuovo.raggio, nuovo.perimet, nuovo.supf},
-                                            [](double v) { return std::isfinite(v); });
-    if (!xc || !yc || !r || !finito) {
+    if (!xc || !yc || !r || (cambiato && !finita(nuovo))) {
         rifiuta(f.porte.notifier, msgCoordinate);
         return false;
     }
-    if (!spessoreValido(f, d.Label7, d.Text1, false))
+    if (!spessoreValido(f, d.Text1Digitato, d.Text1, false))
         return false;
     applica(nuovo, valori(d, false));
     *c = nuovo;

@@ -36,6 +36,7 @@ public:
     Portatore<Rgb> Label10;            // fill colour
     Portatore<int> Label8;             // chosen swatch
     std::string Text1 = "0";           // thickness box
+    bool Text1Digitato = false;        // the user typed in it
     Portatore<double> Label7;          // thickness, tenths
     Portatore<Rgb> Label6;             // outline colour
     std::string Frame3 = "Tratto Contorno";
@@ -54,6 +55,10 @@ public:
     void Label1(const std::string& indice);
     void List2_Click(int indice);
     void Picture1_Click(int k);
+    // The load writes the thickness box: the value is carried exactly, and no
+    // swatch is chosen for it.
+    void caricaSpessore(std::string testo, double decimi);
+    // The user's edit of the thickness box: an outline thicker than 1 is continuous.
     void Text1_Change(std::string testo);
     static char Text1_KeyPress(char tasto) { return tasto == ',' ? '.' : tasto; }
     void Command4_Click(); // outline colour

@@ -2,7 +2,6 @@
 
 #include "passaggio_dialogo.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace tramel {
@@ -38,9 +37,9 @@ void scegliCampione(Portatore<int>& Label8, std::string& Frame3, int k)
         Frame3 = "Tratto Contorno: " + std::string(suggerimentiCampioni[static_cast<std::size_t>(k)]);
 }
 
-bool spessoreValido(const FinestraDialogo& f, const Portatore<double>& decimi, const std::string& testo, bool intero)
+bool spessoreValido(const FinestraDialogo& f, bool digitato, const std::string& testo, bool intero)
 {
-    if (decimi.vari())
+    if (!digitato)
         return true;
     const auto t = leggiNumero(f.formato, testo);
     const double massimo = intero ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<float>::max();
@@ -50,9 +49,12 @@ bool spessoreValido(const FinestraDialogo& f, const Portatore<double>& decimi, c
     return false;
 }
 
-bool entranoInSingolo(const std::vector<Punto>& punti)
+std::vector<Punto> puntiDi(const ListaVertici& e)
 {
-    return std::ranges::all_of(punti, [](const Punto& p) { return entraInSingolo(p.x) && entraInSingolo(p.y); });
+    std::vector<Punto> p;
+    for (int i = 1; i <= e.vertic(); ++i)
+        p.push_back(e.punto(i));
+    return p;
 }
 
 std::optional<double> Coordinata::valore(const NumberFormat& formato) const

@@ -1,5 +1,8 @@
 #pragma once
+#include "passaggio_dialogo.h"
+
 #include "entities/disegno.h"
+#include "geometry/trasforma_entita.h"
 #include "platform/colors.h"
 #include "platform/numbers.h"
 
@@ -12,8 +15,6 @@
 #include <vector>
 
 namespace tramel {
-
-struct FinestraDialogo;
 
 // The caption of a value the selected entities differ in.
 inline constexpr std::string_view VARI = "Vari";
@@ -62,12 +63,34 @@ std::string testoSpessore(double decimi);
 // The plain number text of the same value, without a leading zero (5 gives ".5").
 std::string testoSpessoreSemplice(double decimi);
 
-// The thickness box at OK, when its carrier holds a value: a number of at least
-// 0 whose tenths fit a Single, and a Long for the defaults (intero); otherwise
-// the refusal and false.
-bool spessoreValido(const FinestraDialogo& f, const Portatore<double>& decimi, const std::string& testo, bool intero);
-// Whether every point fits the Single fields of a polyline, surface or arc.
-bool entranoInSingolo(const std::vector<Punto>& punti);
+// The thickness box at OK, when the user typed in it (digitato): a number of
+// at least 0 whose tenths fit a Single, and a Long for the defaults (intero);
+// otherwise the refusal and false. What the load wrote is not checked.
+bool spessoreValido(const FinestraDialogo& f, bool digitato, const std::string& testo, bool intero);
+
+// The vertices 1 to vertic of a polyline, surface or rectangle.
+std::vector<Punto> puntiDi(const ListaVertici& e);
+
+// A copy of e with the vertices of the rows (punti) and its measures computed
+// anew (misura), when they differ from e's own; otherwise e as it is. Nothing,
+// after the refusal, when a row is no number or the new entity does not fit
+// its fields.
+template <class T, class M>
+std::optional<T> conRighe(const FinestraDialogo& f, const T& e, const std::optional<std::vector<Punto>>& punti,
+                          M misura)
+{
+    T nuovo = e;
+    const bool cambiati = punti && *punti != puntiDi(e);
+    if (cambiati) {
+        nuovo.vertici(*punti);
+        misura(nuovo);
+    }
+    if (!punti || (cambiati && !finita(nuovo))) {
+        rifiuta(f.porte.notifier, msgCoordinate);
+        return std::nullopt;
+    }
+    return nuovo;
+}
 
 // The entity of kind T that a dialog's current-entity variant holds, or nothing.
 template <class T, class V>

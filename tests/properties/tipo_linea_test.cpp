@@ -38,8 +38,8 @@ TEST_F(TipoLineaTest, DefaultsOpenWithTheirSwatchThicknessAndColour)
         const char* testo;
         double decimi;
     };
-    // A thickness above 1 forces the solid swatch, the invisible style stays.
-    for (const Caso c : {Caso{5, 0, 0, "0", 0}, Caso{0, 5, 1, "0.5", 5}, Caso{1, 25, 1, "2.5", 25},
+    // The load keeps the stored style whatever the thickness.
+    for (const Caso c : {Caso{5, 0, 0, "0", 0}, Caso{0, 5, 1, "0.5", 5}, Caso{1, 25, 2, "2.5", 25},
                          Caso{1, 10, 2, "1", 10}, Caso{5, 25, 0, "2.5", 25}}) {
         modulo.gen_TipoLinea = c.stile;
         modulo.gen_speslinea = c.spessore;

@@ -47,7 +47,7 @@ TEST_F(TipoSuperficieTest, DefaultsOpenWithoutGeometryAndOkRewritesTheirRecords)
               std::tuple(6, RGB(1, 2, 3), RGB(4, 5, 6), 14, 0));
 }
 
-TEST_F(TipoSuperficieTest, AThickOutlineOpensSolidAndThePreviewHalvesItsWidth)
+TEST_F(TipoSuperficieTest, AThickOutlineOpensWithItsStyleAndThePreviewHalvesItsWidth)
 {
     struct Caso {
         float spessore;
@@ -55,7 +55,7 @@ TEST_F(TipoSuperficieTest, AThickOutlineOpensSolidAndThePreviewHalvesItsWidth)
         int campione;
         int larghezza;
     };
-    for (const Caso c : {Caso{15, "1.5", 1, 8}, Caso{10, "1", 3, 5}, Caso{5, "0.5", 3, 2}, Caso{0, "0", 3, 1}}) {
+    for (const Caso c : {Caso{15, "1.5", 3, 8}, Caso{10, "1", 3, 5}, Caso{5, "0.5", 3, 2}, Caso{0, "0", 3, 1}}) {
         Rettangolo& r = aggiungi(conVertici<Rettangolo>({{0, 0}, {1, 0}, {1, 1}, {0, 1}}));
         r.spescont = c.spessore;
         r.trattcont = 2;

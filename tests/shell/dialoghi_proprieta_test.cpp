@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <functional>
 
 namespace tramel::test {
@@ -83,21 +85,148 @@ TEST(DialoghiProprieta, TheFillListPicksNothingTheUserDidNotPick)
     }
 }
 
+void clic(QListWidget* l, int riga, Qt::KeyboardModifiers tasti = {})
+{
+    l->scrollToItem(l->item(riga));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, tasti, l->visualItemRect(l->item(riga)).center());
+}
+
+// After Elimina or a Ctrl+click that deselects, no row is selected and
+// Modifica and Elimina wait; deselecting the fill leaves the fill as it was.
 TEST(DialoghiProprieta, AfterEliminaNoRowIsSelectedAndItsButtonsWait)
 {
     Sessione s;
     s.avvia();
     DrawingWindow* w = s.nuova();
-    unaSuperficie(w, 6);
+    const superficie& e = unaSuperficie(w, 6);
     proprieta(w, [](QWidget& d) {
         auto* x = d.findChild<QListWidget*>("List1_0");
-        QTest::mouseClick(x->viewport(), Qt::LeftButton, {}, x->visualItemRect(x->item(3)).center());
+        const auto aspettano = [&d] {
+            for (const char* b : {"Command3", "Command7"})
+                EXPECT_FALSE(d.findChild<QPushButton*>(b)->isEnabled()) << b;
+        };
+        clic(d.findChild<QListWidget*>("List2"), 6, Qt::ControlModifier);
+        clic(x, 1);
+        clic(x, 1, Qt::ControlModifier);
+        aspettano();
+        clic(x, 3);
         quandoAperto([](QWidget& box) { premi(box, "Command1"); });
         premi(d, "Command7");
-        for (const char* b : {"Command3", "Command7"})
-            EXPECT_FALSE(d.findChild<QPushButton*>(b)->isEnabled()) << b;
+        aspettano();
+        // Each letter of the heading stands over its own list.
+        for (const auto& [titolo, elenco] : {std::pair{"Label14_0", "List1_0"}, std::pair{"Label14_1", "List1_1"}}) {
+            const QRect t = d.findChild<QLabel*>(titolo)->geometry(), l = d.findChild<QListWidget*>(elenco)->geometry();
+            EXPECT_TRUE(t.center().x() > l.left() && t.center().x() < l.right()) << titolo;
+        }
         premi(d, "Command1");
     });
+    EXPECT_EQ(e.campitura, 6);
+}
+
+// The drawing file and the settings file as the window writes them now.
+QByteArray scritti(Sessione& s, DrawingWindow* w)
+{
+    const std::string dis = s.percorso("prova.DIS");
+    EXPECT_TRUE(salvafile(w->stato(), dis, 0) && salvafileini_dis(w->stato()));
+    QFile a(QString::fromStdString(dis)), b(QString::fromStdString(w->stato().modulo.nomefileini));
+    return a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) ? a.readAll() + b.readAll() : QByteArray();
+}
+
+// A selected entity through its points (ends, arc points, vertices, centre and point), with its outline.
+template <class T>
+void aggiungi(DrawingWindow* w, const std::vector<Punto>& p, float spessore, std::int32_t stile, Rgb colore = 0)
+{
+    auto e = std::make_unique<T>();
+    e->stato = STATO_SELEZIONATO;
+    if constexpr (std::is_same_v<T, Linea>)
+        std::tie(e->Xi, e->Yi, e->Xf, e->Yf, e->speslinea, e->TipoLinea, e->colorelinea) =
+            std::tuple(p[0].x, p[0].y, p[1].x, p[1].y, spessore, stile, colore);
+    else if constexpr (std::is_same_v<T, Arco>)
+        std::tie(e->p1x, e->p1y, e->p2x, e->p2y, e->p3x, e->p3y) =
+            std::tuple(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+    else if constexpr (std::is_same_v<T, Cerchio>)
+        std::tie(e->Xcentro, e->Ycentro, e->Xpunto, e->YPunto, e->raggio) =
+            std::tuple(p[0].x, p[0].y, p[1].x, p[1].y, 5.0);
+    else
+        e->vertici(p);
+    if constexpr (!std::is_same_v<T, Linea>)
+        std::tie(e->spescont, e->trattcont, e->colcont) = std::tuple(spessore, stile, colore);
+    collezione<T>(w->stato().dis).Add(std::move(e));
+}
+
+// Presses Command1 (OK, "Registra Modifica"); a refusal leaves the dialog
+// open, and then it is closed so that the case fails rather than waits.
+void conferma(QWidget& d)
+{
+    premi(d, "Command1");
+    if (d.isVisible()) {
+        ADD_FAILURE() << "refused: " << d.windowTitle().toStdString();
+        static_cast<QDialog&>(d).reject();
+    }
+}
+
+// The rule of every dialog: what it loads it gives back exactly unless the
+// user edits it. Confirmed untouched (the vertex box too, on every row), on
+// one entity or on several that differ, it leaves the drawing and the
+// settings file writing the same bytes.
+TEST(DialoghiProprieta, ADialogConfirmedUntouchedWritesTheSameBytes)
+{
+    constexpr float otto = 3.3333333f; // what typing 0.33333333 gives
+    constexpr double nove = 10.123456789;
+    const std::vector<Punto> tre{{nove, 1}, {4, 1.000000001}, {4, 3}}, lontano{{0, 0}, {1e39, 0}, {1e39, 1e39}};
+    // One arc stored either way round, circles with their point north and west of the centre.
+    const std::vector<Punto> arco{{40, 50}, {60, 50}, {50, 45}}, inverso{{60, 50}, {40, 50}, {50, 45}};
+    const std::vector<Punto> nord{{nove, 2}, {nove, 7}}, ovest{{1, 2}, {-4, 2}};
+    using W = DrawingWindow*;
+    const std::pair<std::function<void(W)>, bool> casi[] = {
+        {[&](W w) { aggiungi<Linea>(w, tre, 25, 1); }, false},
+        {[&](W w) { aggiungi<Linea>(w, tre, otto, 5); }, false},
+        {[&](W w) { aggiungi<Linea>(w, tre, otto, 1, 255), aggiungi<Linea>(w, arco, otto, 1); }, false},
+        {[&](W w) { aggiungi<Arco>(w, arco, 0, 0); }, false},
+        {[&](W w) { aggiungi<Arco>(w, inverso, 25, 2); }, false},
+        {[&](W w) { aggiungi<Arco>(w, arco, 25, 2), aggiungi<Arco>(w, inverso, otto, 2); }, false},
+        {[&](W w) { aggiungi<polilinea>(w, tre, 0, 3); }, true},
+        {[&](W w) { aggiungi<polilinea>(w, tre, 25, 3), aggiungi<polilinea>(w, tre, 25, 5, 255); }, false},
+        {[&](W w) { aggiungi<superficie>(w, tre, 25, 5); }, true},
+        {[&](W w) { aggiungi<superficie>(w, tre, otto, 1), aggiungi<superficie>(w, arco, otto, 1, 255); }, false},
+        {[&](W w) { aggiungi<Rettangolo>(w, lontano, 0, 0); }, true},
+        {[&](W w) { aggiungi<Rettangolo>(w, lontano, 25, 1), aggiungi<Rettangolo>(w, tre, otto, 1); }, false},
+        {[&](W w) { aggiungi<Cerchio>(w, nord, 25, 1); }, true},
+        {[&](W w) { aggiungi<Cerchio>(w, ovest, 0, 0); }, true},
+        {[&](W w) { aggiungi<Cerchio>(w, nord, 25, 1), aggiungi<Cerchio>(w, ovest, 25, 1, 255); }, false},
+    };
+    Sessione s;
+    s.avvia();
+    for (std::size_t k = 0; k < std::size(casi); ++k) {
+        const bool righe = casi[k].second;
+        DrawingWindow* w = s.nuova();
+        casi[k].first(w);
+        const QByteArray prima = scritti(s, w);
+        proprieta(w, [righe](QWidget& d) {
+            auto* x = d.findChild<QListWidget*>("List1_0");
+            for (int r = 0; righe && r < x->count(); ++r) {
+                clic(x, r);
+                quandoAperto(conferma);
+                premi(d, "Command3");
+            }
+            conferma(d);
+        });
+        EXPECT_EQ(scritti(s, w), prima) << "case " << k;
+    }
+    // The defaults: thick outlines dashed or invisible, thicknesses of nine digits.
+    const std::tuple<void (DrawingWindow::*)(), std::int32_t, std::int32_t> difetti[] = {
+        {&DrawingWindow::mnutipolinea_Click, 1, 25}, {&DrawingWindow::mnutipolinea_Click, 5, 123456789},
+        {&DrawingWindow::mnutiposup_Click, 5, 25}, {&DrawingWindow::mnutiposup_Click, 1, 123456789}};
+    DrawingWindow* w = s.nuova();
+    for (const auto& [apri, stile, spessore] : difetti) {
+        ValoriModulo& m = s.ctx.modulo;
+        std::tie(m.gen_TipoLinea, m.gen_speslinea, m.gen_trattcont, m.gen_spescont) =
+            std::tuple(stile, spessore, stile, spessore);
+        const QByteArray prima = scritti(s, w);
+        quandoAperto(conferma);
+        (w->*apri)();
+        EXPECT_EQ(scritti(s, w), prima) << stile << " " << spessore;
+    }
 }
 
 TEST(DialoghiProprieta, TheFontDialogKeepsTheStoredNameUnlessAnotherIsChosen)
@@ -132,20 +261,6 @@ TEST(DialoghiProprieta, TheFontDialogGivesBackTheSizeItWasGivenUnlessTheUserChan
         ASSERT_TRUE(c);
         EXPECT_EQ(c->dimensione, scelta ? static_cast<float>(scelta) : data);
     }
-}
-
-QByteArray contenuto(const std::string& percorso)
-{
-    QFile f(QString::fromStdString(percorso));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-// The window's drawing as a save writes it, and the settings file.
-std::pair<QByteArray, QByteArray> scritti(Sessione& s, DrawingWindow* w)
-{
-    EXPECT_TRUE(salvafile(w->stato(), s.percorso("Prova.DIS"), 0));
-    return {contenuto(s.percorso("Prova.DIS")), contenuto(s.percorso("Tramel.ini"))};
 }
 
 // A text, or the text defaults, as another writer may have stored them.
@@ -193,8 +308,7 @@ TEST(DialoghiProprieta, TextDialogsConfirmedUntouchedChangeNoByte)
             t->colore_opaco_testo = scritto.sfondo;
             d.dis.testi.Add(std::move(t));
         }
-        salvafileini_dis(d);
-        const auto prima = scritti(s, w);
+        const QByteArray prima = scritti(s, w);
         bool confermato = false;
         const auto ok = [&confermato](QWidget& dialogo) {
             premi(dialogo, "Command1");

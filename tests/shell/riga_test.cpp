@@ -101,6 +101,43 @@ TEST(RigaComando, AfterEscTheKeysGoToTheDrawing)
         EXPECT_EQ(s.frame->Text(n).focusPolicy(), Qt::NoFocus);
 }
 
+// The window worked in stays active whatever the command line enables or
+// disables: with two or three drawings open, one of them maximized or none,
+// a typed point goes on with the command and Esc gives the keys to the drawing.
+TEST(RigaComando, TheWindowWorkedInStaysActive)
+{
+    enum class Ingrandita { Nessuna, Ultima, PrimaPoiNuova };
+    for (int finestre : {2, 3})
+        for (Ingrandita ingrandita : {Ingrandita::Nessuna, Ingrandita::Ultima, Ingrandita::PrimaPoiNuova})
+            for (bool esc : {false, true}) {
+                SCOPED_TRACE(std::to_string(finestre) + " windows, case " +
+                             std::to_string(static_cast<int>(ingrandita)) + (esc ? ", Esc" : ", point"));
+                Sessione s;
+                s.avvia();
+                DrawingWindow* w = s.nuova();
+                if (ingrandita == Ingrandita::PrimaPoiNuova)
+                    w->showMaximized();
+                for (int i = 1; i < finestre; ++i)
+                    w = s.nuova();
+                if (ingrandita == Ingrandita::Ultima)
+                    w->showMaximized();
+                QCoreApplication::processEvents();
+                ASSERT_EQ(s.frame->finestraAttiva(), w);
+                s.frame->Toolbar1(2).actions().at(0)->trigger();
+                if (esc) {
+                    s.frame->Text(1).setFocus();
+                    QTest::keyClick(&s.frame->Text(1), Qt::Key_Escape);
+                    EXPECT_EQ(s.frame->focusWidget(), &w->tavola());
+                } else {
+                    s.scrivi(1, "1,1");
+                    EXPECT_EQ(w->stato().corrente().nome(), "Linea");
+                    s.scrivi(2, "20,10");
+                    EXPECT_EQ(w->stato().dis.linee.Count(), 1);
+                }
+                EXPECT_EQ(s.frame->finestraAttiva(), w);
+            }
+}
+
 // Over the frame's own parts the pointer is outside the drawing: the cross-hair goes.
 TEST(RigaComando, TheCrossHairGoesOverTheFramesParts)
 {

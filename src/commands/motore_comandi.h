@@ -232,6 +232,8 @@ private:
     void cercaSnap(float& X, float& Y);
     // punto: the cursor point as the command line writes it.
     void seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
+    // The pick box, the rubber band or ghosts, and the cursor point in the box of the step.
+    void scriviCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
 
     // Rubber bands.
     void aspettoNuovo(LineaOverlay& l, Rgb colore, std::int32_t tratto, std::int32_t spessore) const;

@@ -56,16 +56,17 @@ void CommandEngine::premuto(bool sinistro, float X, float Y)
     clickdes(static_cast<float>(p.x * scala), static_cast<float>(p.y * scala));
 }
 
-void CommandEngine::puntoDigitato(double X, double Y)
+bool CommandEngine::puntoDigitato(double X, double Y)
 {
-    clicca(X, Y, Origine::Digitato);
+    return clicca(X, Y, Origine::Digitato);
 }
 
-void CommandEngine::clicca(double X, double Y, Origine origine)
+bool CommandEngine::clicca(double X, double Y, Origine origine)
 {
     const DatiComando& c = comandoCorrente();
     if (c.famiglia == Famiglia::Nessuna || !std::isfinite(X) || !std::isfinite(Y))
-        return;
+        return false;
+    rifiutato_ = false;
     // Only a mouse click takes the pending object-snap point; any other point drops it.
     const bool snap = origine == Origine::Mouse && prendeSnap(c);
     if (snap) {
@@ -97,6 +98,13 @@ void CommandEngine::clicca(double X, double Y, Origine origine)
         break;
     }
     riga_.notifica();
+    return !rifiutato_;
+}
+
+void CommandEngine::rifiuta()
+{
+    porte_.notifier.beep();
+    rifiutato_ = true;
 }
 
 bool CommandEngine::prendeSnap(const DatiComando& c) const
@@ -129,7 +137,7 @@ void CommandEngine::clicDisegno(const DatiComando& c, double X, double Y)
     // Their points are kept in single precision.
     const bool singoli = unoDi(c.comando, {Comando::Superficie, Comando::Polilinea, Comando::Arco});
     if (singoli && !(inSingolo(X) && inSingolo(Y))) {
-        porte_.notifier.beep();
+        rifiuta();
         return;
     }
     switch (c.comando) {
@@ -201,7 +209,7 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         prova.YPunto = r.y1;
         calcola_raggio_perimet_area_cerchio(prova);
         if (!finita(prova)) {
-            porte_.notifier.beep();
+            rifiuta();
             return;
         }
         s_.overlay.Shape2.visibile = false;
@@ -225,7 +233,7 @@ void CommandEngine::clicUltimoPunto(const DatiComando& c, double X, double Y)
         calcola_perimetro_rettangolo(prova);
         calcola_area_rettangolo(prova);
         if (!finita(prova)) {
-            porte_.notifier.beep();
+            rifiuta();
             return;
         }
         eseguicomando(s_.comandi.numcomando);
@@ -245,7 +253,7 @@ void CommandEngine::clicPoligono(const DatiComando& c, double X, double Y)
                           : static_cast<ListaVertici&>(*s_.ogg.oggpolilinea);
     // The vertex count is a 16-bit number: it never wraps.
     if (v.vertic() >= VERTICI_MASSIMI) {
-        porte_.notifier.beep();
+        rifiuta();
         return;
     }
     recordcoma& r = s_.corrente();
@@ -319,7 +327,7 @@ void CommandEngine::clicMisura(double X, double Y)
     // No distance between a point and itself: the second point is not taken.
     if (r.x2 == r.x1 && r.y2 == r.y1) {
         for (int i = 0; i < BEEP_PUNTI_UGUALI; ++i)
-            porte_.notifier.beep();
+            rifiuta();
         return;
     }
     eseguicomando(s_.comandi.numcomando);
@@ -333,14 +341,14 @@ void CommandEngine::clicZoomArea(double X, double Y)
     const double x1 = std::min(r.x1, X), x2 = std::max(r.x1, X);
     const double y1 = std::min(r.y1, Y), y2 = std::max(r.y1, Y);
     if (x2 - x1 < 0.01 || y2 - y1 < 0.01) {
-        porte_.notifier.beep();
+        rifiuta();
         return;
     }
     // A window beyond the numbers makes no view: the command waits for another corner.
     const int prima = s_.comandi.numcomando;
     selzoom(x1, y1, x2, y2);
     if (s_.comandi.numcomando == prima) {
-        porte_.notifier.beep();
+        rifiuta();
         return;
     }
     riprendi();
@@ -451,7 +459,7 @@ void CommandEngine::puntoFinale(const DatiComando& c, double X, double Y)
     // An edit that would take any selected entity beyond the numbers waits for another point.
     const auto& finita = agganci_.modifica.finita;
     if (finita && !finita(s_.comandi.numcomando)) {
-        porte_.notifier.beep();
+        rifiuta();
         return;
     }
     disegnoPersistente(true);

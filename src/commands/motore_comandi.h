@@ -143,7 +143,8 @@ public:
     // Input: a left click in window units, a point typed on the command line
     // in drawing units, the right click, and the keys Enter (13) and Esc (27).
     void clicksin(float& x, float& y);
-    void puntoDigitato(double X, double Y);
+    // False when the command refused the point (with a beep): nothing changed.
+    bool puntoDigitato(double X, double Y);
     // The snap step on a point in drawing units, as the mouse's clicks and
     // moves take it: x down to the step at or below it, y to the nearest step,
     // both exactly on it to the step's decimals. A step of 0, or one that is
@@ -199,8 +200,10 @@ private:
     // Drops the view command running inside another and resumes that one.
     void lasciaVista();
 
-    // The left click once the point is in drawing units.
-    void clicca(double X, double Y, Origine origine);
+    // The left click once the point is in drawing units; false when the command refused it.
+    bool clicca(double X, double Y, Origine origine);
+    // A point the command cannot take: a beep, and the click changes nothing.
+    void rifiuta();
     bool prendeSnap(const DatiComando& c) const;
     void clicDisegno(const DatiComando& c, double X, double Y);
     void clicUltimoPunto(const DatiComando& c, double X, double Y);
@@ -232,6 +235,8 @@ private:
     void cercaSnap(float& X, float& Y);
     // punto: the cursor point as the command line writes it.
     void seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
+    // The pick box, the rubber band or ghosts, and the cursor point in the box of the step.
+    void scriviCursore(const DatiComando& c, const std::string& punto, float& X, float& Y);
 
     // Rubber bands.
     void aspettoNuovo(LineaOverlay& l, Rgb colore, std::int32_t tratto, std::int32_t spessore) const;
@@ -272,6 +277,7 @@ private:
     // The entities the selections selected, for the ghosts to visit only
     // them; one that is no longer selected is passed over.
     std::vector<Preso> selezionati_;
+    bool rifiutato_ = false; // the click under way was refused
 
     DrawingState& s_;
     RigaComando& riga_;

@@ -104,8 +104,20 @@ void CommandEngine::cercaSnap(float& X, float& Y)
 }
 
 // The pick box, the point echoed on the command line and the rubber band or
-// ghosts, by command and step.
+// ghosts, by command and step; the box the cursor writes takes the keys.
 void CommandEngine::seguiCursore(const DatiComando& c, const std::string& punto, float& X, float& Y)
+{
+    // The text dialog is open.
+    if (c.comando == Comando::Testo && s_.comandi.passocomando != PASSO_PRIMO)
+        return;
+    scriviCursore(c, punto, X, Y);
+    // An enabled second box takes the focus from the first.
+    for (int box : {1, 2})
+        if (riga_.Text[box].abilitata && riga_.Picture2visibile)
+            riga_.fuoco = box;
+}
+
+void CommandEngine::scriviCursore(const DatiComando& c, const std::string& punto, float& X, float& Y)
 {
     const int passo = s_.comandi.passocomando;
     const recordcoma& r = s_.corrente();
@@ -117,28 +129,18 @@ void CommandEngine::seguiCursore(const DatiComando& c, const std::string& punto,
             riga_.Text[2].testo = punto;
         if (passo == PASSO_FINALE)
             distraccia(r.x1, r.y1, X, Y);
-        return;
-    }
-    if (unoDi(c.comando, {Sposta, Copia, Specchio, Ruota, ProprietaOggetto, Stira, Selstamp})) {
+    } else if (unoDi(c.comando, {Sposta, Copia, Specchio, Ruota, ProprietaOggetto, Stira, Selstamp})) {
         if (passo == PASSO_SECONDO || passo == PASSO_FINALE)
             distraccia(r.x1, r.y1, X, Y);
         else if (!riga_.Text[1].testo.starts_with("Nessu") && riga_.Label2.empty())
             riga_.Text[1].testo = punto;
         else if (!riga_.Label2.starts_with("Conferma"))
             riga_.Text[2].testo = punto;
-        return;
-    }
-    // The text dialog is open.
-    if (c.comando == Testo && passo != PASSO_PRIMO)
-        return;
-    if (passo != PASSO_PRIMO)
+    } else if (passo != PASSO_PRIMO) {
         distraccia(r.x1, r.y1, X, Y);
-    else if (c.comando != Nessuno && c.comando != Cancella)
+    } else if (c.comando != Nessuno && c.comando != Cancella) {
         riga_.Text[1].testo = punto;
-    // An enabled second box takes the focus from the first.
-    for (int box : {1, 2})
-        if (riga_.Text[box].abilitata && riga_.Picture2visibile)
-            riga_.fuoco = box;
+    }
 }
 
 } // namespace tramel

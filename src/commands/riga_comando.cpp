@@ -115,6 +115,8 @@ void CommandEngine::tastoRiga(int n, int tasto)
     }
     if (tasto != TASTO_INVIO)
         return;
+    // A refused point changes nothing, the boxes included.
+    const auto caselle = riga_.Text;
     const RigaComando::Invio i = riga_.invio(n);
     switch (i.azione) {
     case RigaComando::Invio::Prompt:
@@ -124,8 +126,10 @@ void CommandEngine::tastoRiga(int n, int tasto)
         riga_.Text[2].testo.clear();
         break;
     case RigaComando::Invio::Punto:
-        puntoDigitato(i.punto.x, i.punto.y);
-        riga_.dopoPunto(n);
+        if (puntoDigitato(i.punto.x, i.punto.y))
+            riga_.dopoPunto(n);
+        else
+            riga_.Text = caselle;
         break;
     case RigaComando::Invio::ClicDestro:
         // The right click's point is not used.

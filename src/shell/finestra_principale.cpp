@@ -274,31 +274,56 @@ void Frame::mostraRigaComando()
     Label_[2]->setText(QString::fromStdString(r.Label2));
     Label_[3]->setText(QString::fromStdString(r.Label3));
     Label_[11]->setText(QString::fromStdString(r.Label11));
-    QWidget* const fuocoPrima = focusWidget();
+    std::array<bool, 8> scritta{};
     for (int n = 1; n <= 7; ++n) {
         const RigaComando::Casella& c = r.Text[static_cast<std::size_t>(n)];
         QLineEdit& box = *Text_[n];
         // Rewriting an unchanged text would move the user's cursor.
-        if (box.text().toStdString() != c.testo)
+        scritta[n] = box.text().toStdString() != c.testo;
+        if (scritta[n])
             box.setText(QString::fromStdString(c.testo));
-        box.setEnabled(c.abilitata);
+        if (c.abilitata)
+            box.setEnabled(true);
         box.setReadOnly(c.solaLettura);
         colora(box, QPalette::Base, colorePalette(c.colore));
         colora(box, QPalette::Text, colorePalette(c.coloreTesto));
     }
-    // A command box that the engine disabled gives the keys back to the drawing.
-    if ((fuocoPrima == Text_[1] || fuocoPrima == Text_[2]) && !fuocoPrima->isEnabled())
-        if (DrawingWindow* w = finestraAttiva())
-            w->tavola().setFocus();
+    daiFuoco();
+    // What the program wrote into the box that has the keys is selected, so that typing replaces it.
+    for (int n = 1; n <= 7; ++n)
+        if (scritta[n] && focusWidget() == Text_[n])
+            Text_[n]->selectAll();
+    for (int n = 1; n <= 7; ++n)
+        if (!r.Text[static_cast<std::size_t>(n)].abilitata)
+            Text_[n]->setEnabled(false);
+}
+
+void Frame::daiFuoco()
+{
     // The engine asks for the focus once; the frame gives it when it can, with
     // the box's text selected so that typing replaces what the engine wrote.
+    RigaComando& r = ctx_.riga;
     if (r.fuoco >= 1 && r.fuoco <= 7) {
         QLineEdit& box = *Text_[r.fuoco];
         const QWidget& pannello = r.fuoco <= 2 ? *Picture2_ : *Picture1_;
-        if (box.isEnabled() && !pannello.isHidden())
+        if (r.Text[r.fuoco].abilitata && !pannello.isHidden())
             selezionatesto(box);
-        ctx_.riga.fuoco = 0;
+        r.fuoco = 0;
     }
+    // A box about to be disabled gives the keys back to the drawing first: left
+    // to itself, Qt would pass them along the focus chain into another drawing
+    // window, which would then become the active one and end the command.
+    for (int n = 1; n <= 7; ++n)
+        if (focusWidget() == Text_[n] && !r.Text[n].abilitata)
+            fuocoAlDisegno();
+}
+
+void Frame::fuocoAlDisegno()
+{
+    if (DrawingWindow* w = finestraAttiva())
+        w->tavola().setFocus();
+    else if (QWidget* f = focusWidget())
+        f->clearFocus();
 }
 
 bool Frame::eventFilter(QObject* oggetto, QEvent* evento)

@@ -140,7 +140,13 @@ private:
     static void pulsante(DrawingWindow& w, int t, int b);
     void costruisciPannelli();
     void costruisciMenu();
+    // Mirrors the engine's command line on the boxes and labels.
     void mostraRigaComando();
+    // Gives the focus to the box the engine names, and takes it from a box
+    // that the engine disables before the box is disabled.
+    void daiFuoco();
+    // The keys go to the active drawing, or nowhere without one.
+    void fuocoAlDisegno();
     void mostraMenu(DrawingWindow* finestra);
     void finestraAttivata(QMdiSubWindow* sotto);
     bool rifiutaRigaComando(const std::string& nome, const std::string& dettaglio = "");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace tramel {
 namespace {
@@ -78,6 +79,39 @@ TEST(InvioRiga, WithNoCommandPromptsAgainAndOutOfRangeBeeps)
     f.motore.tastoRiga(2, 13);
     EXPECT_EQ(f.porte.notifier.beeps, 1);
     EXPECT_EQ(f.box(2).testo, "1,-1e999");
+}
+
+// A typed point that the command refuses changes nothing, the boxes included.
+TEST(InvioRiga, ARefusedPointLeavesTheBoxesAsTheyWere)
+{
+    struct Caso {
+        const char* comando;
+        std::vector<const char*> prima; // typed before; "" confirms the selection
+        const char* rifiutato;
+        int beeps;
+    };
+    const Caso casi[] = {
+        {"Sposta", {"0,0", "70,20", "", "-1e308,0"}, "1e308,0", 1}, // beyond the numbers
+        {"Polilinea", {}, "1e39,0", 1},                      // beyond a Single
+        {"Distanza-Angolo", {"5,5"}, "5,5", 7},              // no distance
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.comando);
+        FinestraProva f;
+        f.linea(10, 10, 60, 10);
+        f.start(c.comando);
+        for (const char* t : c.prima)
+            *t ? f.type(t) : f.rightClick();
+        const int n = f.box(2).abilitata ? 2 : 1;
+        f.riga.Text[n].testo = c.rifiutato;
+        const RigaComando prima = f.riga;
+        f.motore.tastoRiga(n, static_cast<int>(Tasto::Invio));
+        EXPECT_EQ(f.beeps(), c.beeps);
+        for (int b : {1, 2}) {
+            EXPECT_EQ(f.box(b).testo, prima.Text[b].testo) << b;
+            EXPECT_EQ(f.box(b).abilitata, prima.Text[b].abilitata) << b;
+        }
+    }
 }
 
 TEST(InvioRiga, ARadiusInTheSecondBoxLeavesBothBoxes)

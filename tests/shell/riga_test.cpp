@@ -223,7 +223,8 @@ TEST(RigaComando, TheCrossHairGoesOverTheFramesParts)
     Frame& f = *s.frame;
     QToolBar& disegna = f.Toolbar1(2);
     const std::vector<std::pair<QWidget*, bool>> casi = {
-        {f.area().viewport(), true}, // its corner, away from the drawing window {&f.Label(1), true}, {&f.Picture1(), true}, {&f.Label(3), true},
+        {f.area().viewport(), true}, // its corner, away from the drawing window
+        {&f.Label(1), true}, {&f.Picture1(), true}, {&f.Label(3), true},
         {&f.Text(1), true}, {&f.Toolbar1(1), true}, {&f.Toolbar1(4), true},
         {disegna.widgetForAction(disegna.actions().at(0)), true},
         {&f.Label(2), false}, {&f.Text(2), false},

@@ -175,7 +175,7 @@ TEST(SessioneModifica, EachFieldBeyondTheNumbersIsRefusedOnlyWhereItIsEdited)
         const std::vector<Entita> lontana = foto(altra.stato.dis);
         altra.linea(0, 0, 1, 0);
         altra.start(c.comando);
-        for (const std::string& d : {"-5,-5", "6,5", "", "0,0", "1e308,1e308"})
+        for (const char* d : {"-5,-5", "6,5", "", "0,0", "1e308,1e308"})
             altra.type(d);
         EXPECT_EQ(altra.beeps(), 0);
         const Linea& l = altra.stato.dis.linee.Item(altra.stato.dis.linee.Count());

@@ -489,8 +489,9 @@ TEST(SettingsWriters, AFailedWriteIsToldByEveryWriter)
         c.passo(w);
         EXPECT_EQ(s.messaggi(), std::vector<std::string>{"Impossibile salvare il file: \"" + s.ctx.modulo.nomefileini + "\""})
             << c.nome;
-        if (c.tenuto)
+        if (c.tenuto) {
             EXPECT_TRUE(c.tenuto(w->stato())) << c.nome;
+        }
     }
     // A new window that cannot write the defaults tells it too.
     test::Sessione s;

@@ -188,7 +188,8 @@ TEST(RigaComando, ValuesTypedAfterThePointerMovedLandAsTyped)
                         a->trigger();
             int x = 20;
             for (const char* passo : c.passi) {
-                QTest::mouseMove(&w->tavola(), QPoint(x += 9, x / 2));
+                x += 9;
+                QTest::mouseMove(&w->tavola(), QPoint(x, x / 2));
                 QWidget* fuoco = s.frame->focusWidget();
                 ASSERT_NE(fuoco, nullptr);
                 if (std::string_view(passo) == "clic" || std::string_view(passo) == "destro") {

@@ -199,8 +199,9 @@ TEST_F(SettingsDialog, StepsReadEitherDecimalSignAndNothingElse)
         d.Option1_Click();
         d.Text3.testo = testo;
         EXPECT_EQ(d.Command1_Click(), passo != 0) << testo;
-        if (passo != 0)
+        if (passo != 0) {
             EXPECT_EQ(s.aiuti.passogriglia, passo);
+        }
     }
 }
 

@@ -433,10 +433,11 @@ TEST(DisegnaEntita, ALargeCircleSeenCloseLandsOnItsPixels)
                             (std::hypot((x + 0.5) / pixel + x1, (y + 0.5) / pixel + y1) - 1000) * pixel;
                         const QRgb p = img.pixel(x, y);
                         bordo += p == qRgb(200, 0, 0);
-                        if (scarto > 3 || (scarto < -3 && campitura == CAMPITURA_NESSUNA))
+                        if (scarto > 3 || (scarto < -3 && campitura == CAMPITURA_NESSUNA)) {
                             ASSERT_EQ(p, qRgb(255, 255, 255)) << x << ',' << y;
-                        else if (scarto < -3)
+                        } else if (scarto < -3) {
                             ASSERT_EQ(p, qRgb(0, 0, 200)) << x << ',' << y;
+                        }
                     }
                 EXPECT_GE(bordo, 100);
             }

@@ -115,8 +115,9 @@ TEST(PoligonoCerchio, CoversTheDiscWithinReach)
         for (double x = -900; x <= 900; x += 7.5)
             for (double y = -600; y <= 600; y += 7.5) {
                 const double scarto = std::hypot(x - c.centro.x, y - c.centro.y) - c.raggio;
-                if (std::abs(scarto) > 0.5 && std::hypot(x, y) < 1000)
+                if (std::abs(scarto) > 0.5 && std::hypot(x, y) < 1000) {
                     ASSERT_EQ(nelPoligono(p, {x, y}), scarto < 0) << c.centro.x << ' ' << x << ',' << y;
+                }
             }
     }
 }
